@@ -1,0 +1,181 @@
+// IDs of the Annotations plug-in: identity, classes, interfaces, implementations, actions, string keys.
+// The three ID spaces (class, interface, implementation) are separate: one number may appear in each.
+#pragma once
+
+#include "host/objectmodel/ObjectIDs.h"
+
+constexpr PluginID kNotesPluginID = 0x169200;
+constexpr const char* kNotesPluginName = "Annotations";
+constexpr const char* kNotesVendorName = "Morvane";
+constexpr int32 kNotesMajorVersion = 1;
+constexpr int32 kNotesMinorVersion = 1;
+constexpr int32 kNotesBugfixVersion = 5;
+constexpr const char* kNotesBuildText = "1.1.5, 08/05/13 20:21:36";
+constexpr const char* kNotesStringPrefix = "#MV#1692";
+
+// Classes
+constexpr ClassID kNotesActionComponentBoss = 0x169200;
+constexpr ClassID kNotesSaveLayerReferenceCmdBoss = 0x169201;
+constexpr ClassID kNotesCreateTextMarkupCmdBoss = 0x169202;
+constexpr ClassID kNotesSaveNoteContentCmdBoss = 0x169204;
+constexpr ClassID kNotesSaveAnnotationCmdBoss = 0x169205;
+constexpr ClassID kNotesDocResponderServiceBoss = 0x169206;
+constexpr ClassID kNotesTextMarkupMementoBoss = 0x169208;
+constexpr ClassID kNotesTextMarkerBoss = 0x16920A;
+constexpr ClassID kNotesTextMarkupMarkerBoss = 0x16920B;
+constexpr ClassID kNotesSetTextMarkupCmdBoss = 0x16920C;
+constexpr ClassID kNotesCreateLayerCmdBoss = 0x16920D;
+constexpr ClassID kNotesImportCmdBoss = 0x16920E;
+constexpr ClassID kNotesAddColorCmdBoss = 0x16920F;
+constexpr ClassID kNotesClearAllColorsCmdBoss = 0x169210;
+constexpr ClassID kNotesClearAllCmdBoss = 0x169211;
+constexpr ClassID kNotesStickyNoteBoss = 0x169214;
+constexpr ClassID kNotesLineAnnotationBoss = 0x169217;
+constexpr ClassID kNotesPolygonAnnotationBoss = 0x169218;
+constexpr ClassID kNotesFreeTextAnnotationBoss = 0x169219;
+constexpr ClassID kNotesPopupAnnotationBoss = 0x16921A;
+constexpr ClassID kNotesHighlightStartTextMarkerBoss = 0x16921B;
+constexpr ClassID kNotesHighlightEndTextMarkerBoss = 0x16921C;
+constexpr ClassID kNotesUnderlineStartTextMarkerBoss = 0x16921D;
+constexpr ClassID kNotesUnderlineEndTextMarkerBoss = 0x16921E;
+constexpr ClassID kNotesSquigglyStartTextMarkerBoss = 0x16921F;
+constexpr ClassID kNotesSquigglyEndTextMarkerBoss = 0x169220;
+constexpr ClassID kNotesStrikethroughStartTextMarkerBoss = 0x169221;
+constexpr ClassID kNotesStrikethroughEndTextMarkerBoss = 0x169222;
+constexpr ClassID kNotesCaretStartTextMarkerBoss = 0x169223;
+constexpr ClassID kNotesCaretEndTextMarkerBoss = 0x169224;
+constexpr ClassID kNotesRedactionStartTextMarkerBoss = 0x169225;
+constexpr ClassID kNotesRedactionEndTextMarkerBoss = 0x169226;
+constexpr ClassID kNotesCalloutLineBoss = 0x169227;
+constexpr ClassID kNotesCreateLineAnnotationCmdBoss = 0x169228;
+constexpr ClassID kNotesCreatePolygonAnnotationCmdBoss = 0x169229;
+constexpr ClassID kNotesCreateStickyNoteCmdBoss = 0x16922A;
+constexpr ClassID kNotesCreateFreeTextAnnotationCmdBoss = 0x16922B;
+constexpr ClassID kNotesSaveOtherItemDataCmdBoss = 0x16922C;
+constexpr ClassID kNotesAcceptRedactionCmdBoss = 0x16922D;
+constexpr ClassID kNotesRemoveTextMarkupCmdBoss = 0x16922E;
+constexpr ClassID kNotesDeleteAnnotationCmdBoss = 0x16922F;
+constexpr ClassID kNotesMergeAnnotationCmdBoss = 0x169230;
+constexpr ClassID kNotesShowPopupCmdBoss = 0x169231;
+constexpr ClassID kNotesHidePopupCmdBoss = 0x169232;
+constexpr ClassID kNotesCreatePopupAnnotationCmdBoss = 0x169233;
+constexpr ClassID kNotesCreateMarkersCmdBoss = 0x169234;
+constexpr ClassID kNotesNewStickyNoteCmdBoss = 0x169235;
+constexpr ClassID kNotesNewTextMarkupCmdBoss = 0x169236;
+constexpr ClassID kNotesRejectRedactionCmdBoss = 0x169237;
+constexpr ClassID kNotesTextHighlightAttrBoss = 0x16923C;
+constexpr ClassID kNotesTextHighlightAdornmentBoss = 0x16923D;
+constexpr ClassID kNotesTextUnderlineAttrBoss = 0x16923E;
+constexpr ClassID kNotesTextUnderlineAdornmentBoss = 0x16923F;
+constexpr ClassID kNotesTextSquigglyAttrBoss = 0x169240;
+constexpr ClassID kNotesTextSquigglyAdornmentBoss = 0x169241;
+constexpr ClassID kNotesTextStrikethroughAttrBoss = 0x169242;
+constexpr ClassID kNotesTextStrikethroughAdornmentBoss = 0x169243;
+constexpr ClassID kNotesTextCaretAttrBoss = 0x169244;
+constexpr ClassID kNotesTextCaretAdornmentBoss = 0x169245;
+constexpr ClassID kNotesTextRedactionAttrBoss = 0x169246;
+constexpr ClassID kNotesTextRedactionAdornmentBoss = 0x169247;
+constexpr ClassID kNotesTextMarkupAttrBoss = 0x169248;
+constexpr ClassID kNotesTextMarkupAdornmentBoss = 0x169249;
+constexpr ClassID kNotesTextCaretLastAttrBoss = 0x16924A;
+constexpr ClassID kNotesTextCaretLastAdornmentBoss = 0x16924B;
+constexpr ClassID kNotesDrawingMarkupAdornmentBoss = 0x16924D;
+
+// Interfaces
+constexpr PMIID IID_INOTESDOCLAYERREFERENCE = 0x169202; // UID reference on the document: annotation layer
+constexpr PMIID IID_INOTESANNOTSMANAGER = 0x169203;
+constexpr PMIID IID_INOTESLAYERMANAGER = 0x169204;
+constexpr PMIID IID_INOTESSELECTIONSUITE = 0x169205;
+constexpr PMIID IID_INOTESANNOTATIONLAYOUT = 0x169206;
+constexpr PMIID IID_INOTESTRANSFORMCMDFLAG = 0x169207; // flag added to the host transform command
+constexpr PMIID IID_INOTESCARETLASTDATA = 0x169208;
+constexpr PMIID IID_INOTESPOPUPOPTIONS = 0x169209;
+constexpr PMIID IID_INOTESANNOTATIONLIST = 0x16920A;
+constexpr PMIID IID_INOTESDOCUMENTOBSERVER = 0x16920C;
+constexpr PMIID IID_INOTESTEXTSELECTIONSUITE = 0x16920D;
+constexpr PMIID IID_INOTESIMPORTSETTINGS = 0x16920E;
+constexpr PMIID IID_INOTESRECENTIMPORTS = 0x16920F;
+constexpr PMIID IID_INOTESANNOTATION = 0x169210;
+constexpr PMIID IID_INOTESDRAWMARKUPANNOTATIONDATA = 0x169211;
+constexpr PMIID IID_INOTESOTHERITEMREFERENCE = 0x169212; // UID reference on text markers: partner marker
+constexpr PMIID IID_INOTESANNOTATIONREFERENCE = 0x169213; // UID reference on annotations: popup
+constexpr PMIID IID_INOTESMARKERDATA = 0x169214;
+constexpr PMIID IID_INOTESSECONDOBSERVER = 0x169215;
+constexpr PMIID IID_INOTESSERVICEDATA = 0x169216;
+constexpr PMIID IID_INOTESANNOTATIONCOLORLIST = 0x169217;
+constexpr PMIID IID_INOTESMASTERPAGELIST = 0x169218;
+constexpr PMIID IID_INOTESSELECTIONMANAGER = 0x169219;
+constexpr PMIID IID_INOTESCONVERTTOHIGHLIGHTOPTION = 0x16921A;
+constexpr PMIID IID_INOTESCONVERTNOTIMPORTEDOPTION = 0x16921B;
+constexpr PMIID IID_INOTESTEXTPROFILE = 0x16921C;
+constexpr PMIID IID_INOTESIMPORTUTILS = 0x16921F;
+constexpr PMIID IID_INOTESCOLORMANAGER = 0x169220;
+constexpr PMIID IID_INOTESVIEWUTILS = 0x169221;
+
+// Implementations
+constexpr ImplementationID kNotesActionComponentImpl = 0x169201;
+constexpr ImplementationID kNotesAnnotsManagerImpl = 0x169202;
+constexpr ImplementationID kNotesPersistUIDDataImpl = 0x169203;
+constexpr ImplementationID kNotesLayerManagerImpl = 0x169204;
+constexpr ImplementationID kNotesAnnotationListImpl = 0x169205;
+constexpr ImplementationID kNotesDocumentServiceProviderImpl = 0x169206;
+constexpr ImplementationID kNotesDocumentResponderImpl = 0x169207;
+constexpr ImplementationID kNotesImportSettingsImpl = 0x169208;
+constexpr ImplementationID kNotesRecentImportsImpl = 0x169209;
+constexpr ImplementationID kNotesTextMarkupMementoImpl = 0x16920A;
+constexpr ImplementationID kNotesTextMarkupOwnedItemImpl = 0x16920B;
+constexpr ImplementationID kNotesMarkerPersistUIDDataImpl = 0x16920C;
+constexpr ImplementationID kNotesImportCmdImpl = 0x16920D;
+constexpr ImplementationID kNotesAnnotationBaseImpl = 0x16920E;
+constexpr ImplementationID kNotesBoolDataImpl = 0x16920F;
+constexpr ImplementationID kNotesAnnotationColorListImpl = 0x169210;
+constexpr ImplementationID kNotesClearAllCmdImpl = 0x169211;
+constexpr ImplementationID kNotesMasterPageListImpl = 0x169212;
+constexpr ImplementationID kNotesPopupOptionsImpl = 0x169213;
+constexpr ImplementationID kNotesCreateLayerCmdImpl = 0x169214;
+constexpr ImplementationID kNotesSaveLayerReferenceCmdImpl = 0x169215;
+constexpr ImplementationID kNotesCreateTextMarkupCmdImpl = 0x169216;
+constexpr ImplementationID kNotesCreateStickyNoteCmdImpl = 0x169217;
+constexpr ImplementationID kNotesSaveNoteContentCmdImpl = 0x169218;
+constexpr ImplementationID kNotesSetTextMarkupCmdImpl = 0x169219;
+constexpr ImplementationID kNotesSaveAnnotationCmdImpl = 0x16921A;
+constexpr ImplementationID kNotesAddColorCmdImpl = 0x16921B;
+constexpr ImplementationID kNotesClearAllColorsCmdImpl = 0x16921C;
+constexpr ImplementationID kNotesAnnotationImpl = 0x169232;
+constexpr ImplementationID kNotesDrawMarkupAnnotationDataImpl = 0x169233;
+constexpr ImplementationID kNotesMarkupAnnotationLayoutImpl = 0x169234;
+constexpr ImplementationID kNotesSplineAnnotationLayoutImpl = 0x169235;
+constexpr ImplementationID kNotesStickyNotesShapeImpl = 0x169236;
+constexpr ImplementationID kNotesStickyNotesHandleShapeImpl = 0x169237;
+constexpr ImplementationID kNotesStickyNotesPathHandleShapeImpl = 0x169238;
+constexpr ImplementationID kNotesAnnotationShapeImpl = 0x169239;
+constexpr ImplementationID kNotesCreateLineAnnotationCmdImpl = 0x16923C;
+constexpr ImplementationID kNotesCreatePolygonAnnotationCmdImpl = 0x16923D;
+constexpr ImplementationID kNotesDrawMarkupAnnotationCmdDataImpl = 0x16923E;
+constexpr ImplementationID kNotesAnnotationCmdDataImpl = 0x16923F;
+constexpr ImplementationID kNotesCreateFreeTextAnnotationCmdImpl = 0x169240;
+constexpr ImplementationID kNotesSaveOtherItemDataCmdImpl = 0x169241;
+constexpr ImplementationID kNotesAcceptRedactionCmdImpl = 0x169242;
+constexpr ImplementationID kNotesRemoveTextMarkupCmdImpl = 0x169243;
+constexpr ImplementationID kNotesItemPersistUIDDataImpl = 0x169245;
+constexpr ImplementationID kNotesDeleteAnnotationCmdImpl = 0x169246;
+constexpr ImplementationID kNotesMergeAnnotationCmdImpl = 0x169247;
+constexpr ImplementationID kNotesShowPopupCmdImpl = 0x169248;
+constexpr ImplementationID kNotesHidePopupCmdImpl = 0x169249;
+constexpr ImplementationID kNotesCreatePopupAnnotationCmdImpl = 0x16924A;
+constexpr ImplementationID kNotesCreateMarkersCmdImpl = 0x16924B;
+constexpr ImplementationID kNotesNewStickyNoteCmdImpl = 0x16924C;
+constexpr ImplementationID kNotesNewTextMarkupCmdImpl = 0x16924D;
+constexpr ImplementationID kNotesRejectRedactionCmdImpl = 0x16924E;
+constexpr ImplementationID kNotesImportUtilsImpl = 0x169250;
+constexpr ImplementationID kNotesColorManagerImpl = 0x169251;
+constexpr ImplementationID kNotesViewUtilsImpl = 0x169252;
+constexpr ImplementationID kNotesSelectionManagerImpl = 0x169253;
+constexpr ImplementationID kNotesDocumentObserverImpl = 0x169254;
+constexpr ImplementationID kNotesTextProfileImpl = 0x169255;
+
+// Actions
+constexpr ActionID kNotesClearAllActionID = 0x169214;
+
+// String keys
+#define NOTES_KEY(name) "#MV#1692" #name

@@ -1,0 +1,75 @@
+#include "NotesRegistration.h"
+
+#include "NotesID.h"
+#include "NotesStrings.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
+#include "model/NotesAnnotation.h"
+#include "model/NotesAnnotationBase.h"
+#include "model/NotesAnnotationCmdData.h"
+#include "model/NotesSaveAnnotationCmd.h"
+
+namespace {
+std::vector<ImplementationDeclaration> Implementations() {
+    return {
+        IMPLEMENTATION(NotesAnnotation, kNotesAnnotationImpl, true),
+        IMPLEMENTATION(NotesAnnotationBase, kNotesAnnotationBaseImpl, false),
+        IMPLEMENTATION(NotesAnnotationCmdData, kNotesAnnotationCmdDataImpl, false),
+        IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
+    };
+}
+
+// Implementation IDs of the plug-in that stand for host implementations.
+std::vector<ImplementationAlias> Aliases() {
+    return {
+        {kNotesPersistUIDDataImpl, kPersistUIDDataImpl},
+        {kNotesMarkerPersistUIDDataImpl, kPersistUIDDataImpl},
+        {kNotesItemPersistUIDDataImpl, kPersistUIDDataImpl},
+        {kNotesBoolDataImpl, kCmdBoolDataImpl},
+    };
+}
+
+std::vector<ClassDeclaration> Classes() {
+    return {
+        {kNotesSaveAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesSaveAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesSaveAnnotationCmdImpl}, {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl}}},
+    };
+}
+
+std::vector<AddInDeclaration> AddIns() {
+    return {
+        {kDocBoss, {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl}}},
+        {kApplicationBoss,
+         {{IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl}, {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
+        {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
+        {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
+    };
+}
+
+std::vector<StringTableDeclaration> StringTables() {
+    return {
+        {"enUS", false, NotesEnglishStrings()},
+        {"enUS", true, {}}, // strings that are never translated: none
+    };
+}
+} // namespace
+
+PlugInDeclaration MakeNotesDeclaration() {
+    PlugInDeclaration decl;
+    decl.id = kNotesPluginID;
+    decl.name = kNotesPluginName;
+    decl.version = {kNotesMajorVersion, kNotesMinorVersion, kNotesBugfixVersion};
+    decl.buildText = kNotesBuildText;
+    decl.implementations = Implementations();
+    decl.aliases = Aliases();
+    decl.classes = Classes();
+    decl.addIns = AddIns();
+    decl.stringTables = StringTables();
+    decl.missingNotice = {kNotesVendorName,
+                          "\nThis document uses the Annotations plug-in. The Annotations plug-in must be installed "
+                          "to work with its annotations; it can be downloaded from https://www.morvane.example/"
+                          "annotations"};
+    return decl;
+}

@@ -1,0 +1,65 @@
+// pagehost: the host application on the command line. Loads the plug-ins of its plugins folder,
+// then runs one command.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+
+#include "ConsoleAlertResponder.h"
+#include "ConsoleProgressReporter.h"
+#include "host/Host.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
+#include "host/objectmodel/PlugInLoader.h"
+#include "host/ui/CAlert.h"
+#include "host/ui/ProgressReporter.h"
+
+namespace {
+constexpr const char* kVersion = "1.1.5";
+
+// Loads the plug-ins; a refused library is reported and the others go on.
+void LoadPlugIns(const std::string& folder) {
+    for (const PlugInLoadResult& result : PlugInLoader::Instance().LoadFolder(folder))
+        if (result.reason != PlugInLoadResult::kLoaded)
+            std::fprintf(stderr, "pagehost: %s\n", result.message.c_str());
+}
+
+int ListPlugIns() {
+    for (const IPlugIn* plugIn : PlugInLoader::Instance().GetLoadedPlugIns()) {
+        const PlugInDeclaration& decl = plugIn->GetDeclaration();
+        if (decl.id == kHostPluginID)
+            continue;
+        std::printf("%s %s (0x%X): %d classes, %d implementations\n", decl.name, decl.version.ToString().c_str(),
+                    decl.id, ClassRegistry::Instance().CountClasses(decl.id),
+                    ClassRegistry::Instance().CountImplementations(decl.id));
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"pagehost: the page-layout host that runs the Annotations and Quillpane plug-ins"};
+    app.set_version_flag("--version", std::string("pagehost ") + kVersion);
+    std::string plugInFolder;
+    int answer = 0;
+    app.add_option("--plugins", plugInFolder, "Folder of plug-in libraries (default: plugins beside pagehost)");
+    app.add_option("--answer", answer, "Button number that answers every question (default: its default button)");
+    app.require_subcommand(1);
+    CLI::App* plugins = app.add_subcommand("plugins", "List the loaded plug-ins");
+    CLI11_PARSE(app, argc, argv);
+
+    Host::Initialize();
+    ConsoleAlertResponder alerts(static_cast<int16>(answer));
+    CAlert::SetResponder(&alerts);
+    ConsoleProgressReporter progress;
+    ProgressBarManager::SetReporter(&progress);
+    LoadPlugIns(plugInFolder.empty() ? Host::DefaultPlugInFolder() : plugInFolder);
+
+    int status = 0;
+    if (plugins->parsed())
+        status = ListPlugIns();
+    Host::Shutdown();
+    CAlert::SetResponder(nullptr);
+    ProgressBarManager::SetReporter(nullptr);
+    return status;
+}

@@ -1,0 +1,78 @@
+// DataBase: the host's IDataBase. Objects live as stored data until first used, then as bosses.
+// Inside a command, the first change of an object records its earlier state for undo.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "host/database/DocumentFile.h"
+#include "host/database/IDataBase.h"
+#include "host/database/UndoHistory.h"
+
+class Boss;
+
+class DataBase final : public IDataBase {
+public:
+    // A new database holding only its root object of the given class.
+    static std::unique_ptr<DataBase> CreateNew(ClassID rootClass);
+    // A database from a document file; nullptr with the file's result when it cannot be read.
+    static std::unique_ptr<DataBase> Open(const std::string& path, DocumentFile::Result* result);
+    ~DataBase() override;
+
+    UID GetRootUID() const override { return fRootUID; }
+    bool16 IsValidUID(UID uid) const override;
+    ClassID GetClass(UID uid) const override;
+    UID NewUID(ClassID classID) override;
+    void DeleteUID(UID uid) override;
+    IPMUnknown* Instantiate(UID uid, PMIID iid) override;
+    std::vector<UID> GetAllUIDs() const override;
+    void PreDirty(UID uid) override;
+    bool16 IsModified() const override { return fModified; }
+    UndoHistory& GetUndoHistory() override { return fHistory; }
+    IDFile GetSysFile() const override { return fFile; }
+    std::vector<PluginID> GetPlugInDependencies() const override;
+    void AddPlugInDependency(PluginID plugin) override;
+    void RemovePlugInDependency(PluginID plugin) override;
+    void BeginTransaction() override { ++fTransactionDepth; }
+    void EndTransaction() override;
+
+    // Writes the document file in one transaction; the database then belongs to that file.
+    DocumentFile::Result Save(const std::string& path, bool adoptPath);
+    std::map<PluginID, PlugInDependency> GetPlugInRecords() const { return fPlugIns; }
+
+    // Undo support: the state of an object now, and putting a recorded state back.
+    ObjectSnapshot Snapshot(UID uid);
+    void Restore(UID uid, const ObjectSnapshot& snapshot);
+    void RestoreDependencies(const std::vector<PluginID>& plugIns);
+
+    // Recording of undoable steps; the command processor brackets the outermost command with these.
+    static void BeginRecording();
+    // Ends recording: each database changed since BeginRecording commits its step or rolls it back.
+    static void EndRecording(bool commit, const PMString& name);
+    static bool IsRecording();
+
+private:
+    struct Record {
+        ClassID classID = kInvalidClass;
+        Boss* boss = nullptr; // owned; nullptr while the object is only stored data
+        std::vector<uint8> stored;
+    };
+    DataBase();
+    void Touch();
+    void RecordBefore(UID uid);
+    Boss* Load(UID uid, Record& record);
+    void Erase(UID uid);
+    std::vector<uint8> Serialize(Record& record);
+    void CommitStep(const PMString& name);
+    void RollbackStep();
+
+    UID fRootUID = kInvalidUID;
+    UID fNextUID = 1;
+    std::map<UID, Record> fRecords;
+    std::map<PluginID, PlugInDependency> fPlugIns;
+    bool fModified = false;
+    int32 fTransactionDepth = 0;
+    IDFile fFile;
+    UndoHistory fHistory;
+    std::unique_ptr<UndoStep> fPending;
+};

@@ -1,0 +1,292 @@
+#include "host/database/DataBase.h"
+
+#include <algorithm>
+
+#include "SectionCodec.h"
+#include "host/objectmodel/Boss.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
+#include "host/objectmodel/PlugInLoader.h"
+
+namespace {
+// Databases changed since recording began, in the order they were first changed.
+struct RecordingState {
+    bool active = false;
+    std::vector<DataBase*> touched;
+};
+RecordingState& Recording() {
+    static RecordingState state;
+    return state;
+}
+} // namespace
+
+DataBase::DataBase() : fHistory(this) {}
+
+DataBase::~DataBase() {
+    std::erase(Recording().touched, this);
+    for (auto& [uid, record] : fRecords)
+        if (record.boss) {
+            record.boss->MarkDeleted();
+            record.boss->ReleaseOwnership();
+        }
+}
+
+std::unique_ptr<DataBase> DataBase::CreateNew(ClassID rootClass) {
+    std::unique_ptr<DataBase> db(new DataBase());
+    db->fRootUID = db->NewUID(rootClass);
+    if (db->fRootUID == kInvalidUID)
+        return nullptr;
+    db->fModified = false;
+    return db;
+}
+
+std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::Result* result) {
+    DocumentFileContents contents;
+    *result = DocumentFile::Read(path, &contents);
+    if (result->status != DocumentFile::kOk)
+        return nullptr;
+    std::unique_ptr<DataBase> db(new DataBase());
+    for (auto& [uid, object] : contents.objects) {
+        std::vector<Boss::Section> sections;
+        if (!SectionCodec::Decode(object.data, &sections)) {
+            result->status = DocumentFile::kDamaged;
+            result->message = "The document " + IDFile(path).GetFileName() + " is damaged: object " +
+                              std::to_string(uid) + " cannot be read.";
+            return nullptr;
+        }
+        db->fRecords[uid] = Record{object.classID, nullptr, std::move(object.data)};
+    }
+    db->fRootUID = contents.rootUID;
+    db->fNextUID = contents.nextUID;
+    for (const PlugInDependency& dependency : contents.plugIns)
+        db->fPlugIns[dependency.id] = dependency;
+    db->fFile = IDFile(path);
+    return db;
+}
+
+bool16 DataBase::IsValidUID(UID uid) const { return fRecords.count(uid) ? kTrue : kFalse; }
+
+ClassID DataBase::GetClass(UID uid) const {
+    const auto found = fRecords.find(uid);
+    return found == fRecords.end() ? kInvalidClass : found->second.classID;
+}
+
+void DataBase::Touch() {
+    fModified = true;
+    if (!Recording().active || fPending)
+        return;
+    fPending = std::make_unique<UndoStep>();
+    fPending->dependenciesBefore = GetPlugInDependencies();
+    Recording().touched.push_back(this);
+}
+
+void DataBase::RecordBefore(UID uid) {
+    Touch();
+    if (fPending && !fPending->before.count(uid))
+        fPending->before[uid] = Snapshot(uid);
+}
+
+UID DataBase::NewUID(ClassID classID) {
+    const ClassDefinition* definition = ClassRegistry::Instance().FindClass(classID);
+    if (!definition || !definition->persistent)
+        return kInvalidUID;
+    const UID uid = fNextUID++;
+    RecordBefore(uid); // records that the object did not exist
+    Boss* boss = Boss::Create(classID, this, uid);
+    boss->AdoptByDataBase();
+    fRecords[uid] = Record{classID, boss, {}};
+    if (definition->owner != kHostPluginID)
+        AddPlugInDependency(definition->owner);
+    return uid;
+}
+
+void DataBase::DeleteUID(UID uid) {
+    if (!IsValidUID(uid) || uid == fRootUID)
+        return;
+    RecordBefore(uid);
+    Erase(uid);
+}
+
+void DataBase::Erase(UID uid) {
+    const auto found = fRecords.find(uid);
+    if (found == fRecords.end())
+        return;
+    Boss* boss = found->second.boss;
+    fRecords.erase(found);
+    if (boss) {
+        boss->MarkDeleted();
+        boss->ReleaseOwnership();
+    }
+}
+
+Boss* DataBase::Load(UID uid, Record& record) {
+    if (record.boss)
+        return record.boss;
+    Boss* boss = Boss::Create(record.classID, this, uid);
+    if (!boss)
+        return nullptr; // a class of a plug-in that is not loaded: its data stays as stored
+    std::vector<Boss::Section> sections;
+    SectionCodec::Decode(record.stored, &sections);
+    boss->ReadSections(sections);
+    boss->AdoptByDataBase();
+    record.boss = boss;
+    record.stored.clear();
+    return boss;
+}
+
+IPMUnknown* DataBase::Instantiate(UID uid, PMIID iid) {
+    const auto found = fRecords.find(uid);
+    if (found == fRecords.end())
+        return nullptr;
+    Boss* boss = Load(uid, found->second);
+    return boss ? boss->QueryInterface(iid) : nullptr;
+}
+
+std::vector<UID> DataBase::GetAllUIDs() const {
+    std::vector<UID> uids;
+    uids.reserve(fRecords.size());
+    for (const auto& [uid, record] : fRecords)
+        uids.push_back(uid);
+    return uids;
+}
+
+void DataBase::PreDirty(UID uid) {
+    if (IsValidUID(uid))
+        RecordBefore(uid);
+}
+
+std::vector<PluginID> DataBase::GetPlugInDependencies() const {
+    std::vector<PluginID> ids;
+    for (const auto& [id, record] : fPlugIns)
+        ids.push_back(id);
+    return ids;
+}
+
+void DataBase::AddPlugInDependency(PluginID plugin) {
+    if (fPlugIns.count(plugin))
+        return;
+    Touch();
+    PlugInDependency dependency;
+    dependency.id = plugin;
+    if (const IPlugIn* plugIn = PlugInLoader::Instance().FindPlugIn(plugin)) {
+        const PlugInDeclaration& decl = plugIn->GetDeclaration();
+        dependency.name = decl.name;
+        dependency.vendor = decl.missingNotice.vendor;
+        dependency.notice = decl.missingNotice.text;
+    }
+    fPlugIns[plugin] = dependency;
+}
+
+void DataBase::RemovePlugInDependency(PluginID plugin) {
+    if (!fPlugIns.count(plugin))
+        return;
+    Touch();
+    fPlugIns.erase(plugin);
+}
+
+void DataBase::RestoreDependencies(const std::vector<PluginID>& plugIns) {
+    std::map<PluginID, PlugInDependency> restored;
+    for (PluginID id : plugIns) {
+        if (const auto known = fPlugIns.find(id); known != fPlugIns.end()) {
+            restored[id] = known->second;
+        } else {
+            fPlugIns.erase(id);
+            AddPlugInDependency(id);
+            restored[id] = fPlugIns[id];
+        }
+    }
+    fPlugIns = std::move(restored);
+    fModified = true;
+}
+
+void DataBase::EndTransaction() {
+    if (fTransactionDepth > 0)
+        --fTransactionDepth;
+}
+
+std::vector<uint8> DataBase::Serialize(Record& record) {
+    if (!record.boss)
+        return record.stored;
+    return SectionCodec::Encode(record.boss->WriteSections());
+}
+
+ObjectSnapshot DataBase::Snapshot(UID uid) {
+    ObjectSnapshot snapshot;
+    const auto found = fRecords.find(uid);
+    if (found == fRecords.end())
+        return snapshot;
+    snapshot.exists = true;
+    snapshot.object.classID = found->second.classID;
+    snapshot.object.data = Serialize(found->second);
+    return snapshot;
+}
+
+void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
+    fModified = true;
+    if (!snapshot.exists) {
+        Erase(uid);
+        return;
+    }
+    const auto found = fRecords.find(uid);
+    if (found != fRecords.end() && found->second.classID == snapshot.object.classID && found->second.boss) {
+        // Live interfaces keep their identity; their fields are read back from the recorded state.
+        std::vector<Boss::Section> sections;
+        SectionCodec::Decode(snapshot.object.data, &sections);
+        found->second.boss->ReadSections(sections);
+        return;
+    }
+    Erase(uid);
+    fRecords[uid] = Record{snapshot.object.classID, nullptr, snapshot.object.data};
+}
+
+DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {
+    DocumentFileContents contents;
+    contents.rootUID = fRootUID;
+    contents.nextUID = fNextUID;
+    for (auto& [uid, record] : fRecords)
+        contents.objects[uid] = StoredObject{record.classID, Serialize(record)};
+    for (const auto& [id, dependency] : fPlugIns)
+        contents.plugIns.push_back(dependency);
+    DocumentFile::Result result = DocumentFile::Write(path, contents);
+    if (result.status == DocumentFile::kOk && adoptPath) {
+        fFile = IDFile(path);
+        fModified = false;
+    }
+    return result;
+}
+
+void DataBase::CommitStep(const PMString& name) {
+    std::unique_ptr<UndoStep> step = std::move(fPending);
+    if (!step || step->before.empty())
+        return;
+    step->name = name;
+    fHistory.Push(std::move(*step));
+}
+
+void DataBase::RollbackStep() {
+    std::unique_ptr<UndoStep> step = std::move(fPending);
+    if (!step)
+        return;
+    for (const auto& [uid, snapshot] : step->before)
+        Restore(uid, snapshot);
+    RestoreDependencies(step->dependenciesBefore);
+}
+
+void DataBase::BeginRecording() {
+    Recording().active = true;
+    Recording().touched.clear();
+}
+
+void DataBase::EndRecording(bool commit, const PMString& name) {
+    std::vector<DataBase*> touched = std::move(Recording().touched);
+    Recording().touched.clear();
+    Recording().active = false;
+    for (DataBase* db : touched) {
+        if (commit)
+            db->CommitStep(name);
+        else
+            db->RollbackStep();
+    }
+}
+
+bool DataBase::IsRecording() { return Recording().active; }

@@ -1,0 +1,85 @@
+#include "host/objectmodel/ObjectModel.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "HostDeclaration.h"
+#include "host/Host.h"
+#include "host/document/DocumentManager.h"
+#include "host/objectmodel/Boss.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
+
+namespace {
+class HostPlugIn final : public IPlugIn {
+public:
+    HostPlugIn() : fDeclaration(MakeHostDeclaration()) {}
+    const PlugInDeclaration& GetDeclaration() const override { return fDeclaration; }
+    std::string GetResourceFile() const override { return {}; }
+
+private:
+    PlugInDeclaration fDeclaration;
+};
+
+struct ApplicationObjects {
+    bool initialized = false;
+    InterfacePtr<IPMUnknown> application;
+    InterfacePtr<IPMUnknown> utils;
+};
+
+ApplicationObjects& Objects() {
+    static ApplicationObjects objects;
+    return objects;
+}
+
+void MakeApplicationObjects() {
+    // Made on first use, so that interfaces plug-ins add to these classes are there.
+    ApplicationObjects& objects = Objects();
+    if (!objects.application)
+        objects.application.reset(Boss::Create(kApplicationBoss));
+    if (!objects.utils)
+        objects.utils.reset(Boss::Create(kUtilsBoss));
+}
+} // namespace
+
+IPMUnknown* CreateObject(ClassID classID, PMIID iid) {
+    Host::Initialize();
+    InterfacePtr<IPMUnknown> boss(Boss::Create(classID));
+    return boss ? boss->QueryInterface(iid) : nullptr;
+}
+
+IPMUnknown* GetApplicationObject() {
+    Host::Initialize();
+    MakeApplicationObjects();
+    return Objects().application.get();
+}
+
+IPMUnknown* GetUtilsObject() {
+    Host::Initialize();
+    MakeApplicationObjects();
+    return Objects().utils.get();
+}
+
+namespace Host {
+void Initialize() {
+    ApplicationObjects& objects = Objects();
+    if (objects.initialized)
+        return;
+    objects.initialized = true;
+    static HostPlugIn host;
+    PlugInLoader::Instance().RegisterPlugIn(&host, "pagehost");
+}
+
+void Shutdown() {
+    DocumentManager::Instance().CloseAll();
+    Objects().application.reset();
+    Objects().utils.reset();
+}
+
+std::string DefaultPlugInFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return (self.parent_path() / "plugins").string();
+}
+} // namespace Host

@@ -1,0 +1,14 @@
+// Shared helpers of the test suites: a private application document folder per test run,
+// temporary folders, and paths of the source and build trees.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace TestSupport {
+std::filesystem::path SourceDir();
+std::filesystem::path BinaryDir();
+// A fresh folder under the run's temporary folder.
+std::filesystem::path MakeTempDir(const std::string& name);
+std::string ReadFile(const std::filesystem::path& path);
+} // namespace TestSupport

@@ -1,0 +1,32 @@
+#include "NotesUIPlugIn.h"
+
+#include <dlfcn.h>
+
+#include "QuillpaneID.h"
+
+namespace {
+std::string ModuleFile() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&GetPlugIn), &info) && info.dli_fname)
+        return info.dli_fname;
+    return {};
+}
+
+PlugInDeclaration MakeDeclaration() {
+    PlugInDeclaration decl;
+    decl.id = kNotesUIPluginID;
+    decl.name = kNotesUIPluginName;
+    decl.version = {kNotesUIMajorVersion, kNotesUIMinorVersion, kNotesUIBugfixVersion};
+    decl.buildText = "1.1.5";
+    return decl;
+}
+} // namespace
+
+NotesUIPlugIn::NotesUIPlugIn() : fDeclaration(MakeDeclaration()), fResourceFile(ModuleFile()) {}
+
+NotesUIPlugIn& NotesUIPlugIn::Instance() {
+    static NotesUIPlugIn plugIn;
+    return plugIn;
+}
+
+IPlugIn* GetPlugIn() { return &NotesUIPlugIn::Instance(); }
