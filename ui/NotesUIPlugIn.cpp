@@ -29,4 +29,6 @@ NotesUIPlugIn& NotesUIPlugIn::Instance() {
     return plugIn;
 }
 
-IPlugIn* GetPlugIn() { return &NotesUIPlugIn::Instance(); }
+IPlugIn* GetPlugIn() {
+    return &NotesUIPlugIn::Instance();
+}

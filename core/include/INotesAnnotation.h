@@ -70,7 +70,8 @@ public:
     }
     // Whether a type is a text edit: strike-through, replacement or insertion.
     static bool16 IsRedactionType(int32 type) {
-        return type == kStrikethroughAnnotation || type == kRedactionAnnotation || type == kCaretAnnotation ? kTrue
-                                                                                                             : kFalse;
+        return type == kStrikethroughAnnotation || type == kRedactionAnnotation || type == kCaretAnnotation
+                   ? kTrue
+                   : kFalse;
     }
 };

@@ -17,11 +17,13 @@ public:
 // The checks every Part uses. Each evaluates to whether the check held, and logs when it did not;
 // file name, line and expression text come from the compiler.
 #define NOTES_CHECK_NIL(pointer)                                                                             \
-    ((pointer) != nullptr ? true                                                                             \
-                          : (NotesFailureLog::Write(__FILE_NAME__, __LINE__, #pointer, NotesFailureLog::kNil), false))
+    ((pointer) != nullptr                                                                                    \
+         ? true                                                                                              \
+         : (NotesFailureLog::Write(__FILE_NAME__, __LINE__, #pointer, NotesFailureLog::kNil), false))
 #define NOTES_CHECK_TRUE(condition)                                                                          \
-    ((condition) ? true                                                                                      \
-                 : (NotesFailureLog::Write(__FILE_NAME__, __LINE__, #condition, NotesFailureLog::kFalse), false))
+    ((condition)                                                                                             \
+         ? true                                                                                              \
+         : (NotesFailureLog::Write(__FILE_NAME__, __LINE__, #condition, NotesFailureLog::kFalse), false))
 #define NOTES_CHECK_SUCCESS(status)                                                                          \
     ((status) == kSuccess                                                                                    \
          ? true                                                                                              \

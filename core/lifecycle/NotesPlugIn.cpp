@@ -20,4 +20,6 @@ NotesPlugIn& NotesPlugIn::Instance() {
     return plugIn;
 }
 
-IPlugIn* GetPlugIn() { return &NotesPlugIn::Instance(); }
+IPlugIn* GetPlugIn() {
+    return &NotesPlugIn::Instance();
+}

@@ -10,8 +10,8 @@
 void NotesAnnotation::Set(NotesAnnotationType type, PMPointList points, UID color, bool16 canShowPopup,
                           PMString content, PMString author, IDTime date) {
     PreDirty();
-    NotesAnnotationBase::Set(type, std::move(points), color, canShowPopup, std::move(content), std::move(author),
-                             date);
+    NotesAnnotationBase::Set(type, std::move(points), color, canShowPopup, std::move(content),
+                             std::move(author), date);
     fPointCount = static_cast<int32>(fPoints.size());
 }
 

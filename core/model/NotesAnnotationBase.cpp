@@ -13,6 +13,10 @@ void NotesAnnotationBase::Set(NotesAnnotationType type, PMPointList points, UID 
     fDate = date;
 }
 
-void NotesAnnotationBase::ShowPopup() { NOTES_LOG_FALSE("kFalse"); }
+void NotesAnnotationBase::ShowPopup() {
+    NOTES_LOG_FALSE("kFalse");
+}
 
-void NotesAnnotationBase::HidePopup() { NOTES_LOG_FALSE("kFalse"); }
+void NotesAnnotationBase::HidePopup() {
+    NOTES_LOG_FALSE("kFalse");
+}

@@ -16,15 +16,19 @@ void NotesSaveAnnotationCmd::Do() {
             break;
         IDataBase* db = GetItemList()->GetDataBase();
         InterfacePtr<INotesAnnotation> annotationData(
-            db ? ObjectModel::CheckedCast<INotesAnnotation>(db->Instantiate(GetItemList()->At(0), IID_INOTESANNOTATION))
+            db ? ObjectModel::CheckedCast<INotesAnnotation>(
+                     db->Instantiate(GetItemList()->At(0), IID_INOTESANNOTATION))
                : nullptr);
         if (!NOTES_CHECK_NIL(annotationData))
             break;
-        annotationData->Set(cmdData->GetType(), cmdData->GetPoints(), cmdData->GetColor(), cmdData->CanShowPopup(),
-                            cmdData->GetContent(), cmdData->GetAuthor(), cmdData->GetDate());
+        annotationData->Set(cmdData->GetType(), cmdData->GetPoints(), cmdData->GetColor(),
+                            cmdData->CanShowPopup(), cmdData->GetContent(), cmdData->GetAuthor(),
+                            cmdData->GetDate());
         status = kSuccess;
     } while (false);
     ErrorUtils::PMSetGlobalErrorCode(status);
 }
 
-PMString* NotesSaveAnnotationCmd::CreateName() { return new PMString(NOTES_KEY(kNotesSaveAnnotationCmdNameKey)); }
+PMString* NotesSaveAnnotationCmd::CreateName() {
+    return new PMString(NOTES_KEY(kNotesSaveAnnotationCmdNameKey));
+}

@@ -42,7 +42,8 @@ std::vector<AddInDeclaration> AddIns() {
     return {
         {kDocBoss, {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl}}},
         {kApplicationBoss,
-         {{IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl}, {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
+         {{IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl},
+          {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
         {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
         {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
     };
@@ -50,8 +51,7 @@ std::vector<AddInDeclaration> AddIns() {
 
 std::vector<StringTableDeclaration> StringTables() {
     return {
-        {"enUS", false, NotesEnglishStrings()},
-        {"enUS", true, {}}, // strings that are never translated: none
+        {"enUS", false, NotesEnglishStrings()}, {"enUS", true, {}}, // strings that are never translated: none
     };
 }
 } // namespace
@@ -67,9 +67,10 @@ PlugInDeclaration MakeNotesDeclaration() {
     decl.classes = Classes();
     decl.addIns = AddIns();
     decl.stringTables = StringTables();
-    decl.missingNotice = {kNotesVendorName,
-                          "\nThis document uses the Annotations plug-in. The Annotations plug-in must be installed "
-                          "to work with its annotations; it can be downloaded from https://www.morvane.example/"
-                          "annotations"};
+    decl.missingNotice = {
+        kNotesVendorName,
+        "\nThis document uses the Annotations plug-in. The Annotations plug-in must be installed "
+        "to work with its annotations; it can be downloaded from https://www.morvane.example/"
+        "annotations"};
     return decl;
 }

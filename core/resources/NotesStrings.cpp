@@ -14,7 +14,8 @@ std::vector<StringDeclaration> NotesEnglishStrings() {
         {NOTES_KEY(kNotesUnderlineSwatchNameKey), "Underline Annotation Color"},
         {NOTES_KEY(kNotesRedactionSwatchNameKey), "Redaction Annotation Color"},
         {NOTES_KEY(kNotesAnnotationSwatchNameKey), "Annotation Color"},
-        {NOTES_KEY(kNotesErrorStickyNoteSwatchNameKey), "Not Imported Text Edit Sticky Note Annotation Color"},
+        {NOTES_KEY(kNotesErrorStickyNoteSwatchNameKey),
+         "Not Imported Text Edit Sticky Note Annotation Color"},
         {NOTES_KEY(kNotesCreateHighlightCmdNameKey), "Create Text markup"},
         {NOTES_KEY(kNotesCreateStickyNoteCmdNameKey), "Create Sticky Note"},
         {NOTES_KEY(kNotesNewStickyNoteCmdNameKey), "New Sticky Note"},
@@ -40,7 +41,8 @@ std::vector<StringDeclaration> NotesEnglishStrings() {
         {NOTES_KEY(kNotesMenuNameKey), "Annotations"},
         {NOTES_KEY(kNotesClearAllMenuItemKey), "Clear All Annotations"},
         {NOTES_KEY(kNotesLayerNameKey), "Annotations"},
-        {NOTES_KEY(kNotesDeleteSwatchesMessageKey), "Some annotation swatches are used. Do you want to keep annotation swatches?"},
+        {NOTES_KEY(kNotesDeleteSwatchesMessageKey),
+         "Some annotation swatches are used. Do you want to keep annotation swatches?"},
         {NOTES_KEY(kNotesTextHighlightAttributeDescriptionKey), "Text Highlight"},
         {NOTES_KEY(kNotesTextStrikethroughAttributeDescriptionKey), "Strikethrought"},
         {NOTES_KEY(kNotesTextSquigglyAttributeDescriptionKey), "Squiggly Underline"},
@@ -58,6 +60,7 @@ std::vector<StringDeclaration> NotesEnglishStrings() {
         {NOTES_KEY(kNotesSquigglyTextKey), "Squiggly Text"},
         {NOTES_KEY(kNotesReplacedTextKey), "Replaced Text"},
         {NOTES_KEY(kNotesInsertedTextKey), "Inserted Text"},
-        {NOTES_KEY(kNotesRedactionsForSameTextAlertKey), "It can't accept redactions, that are anchored to the same text. Please accept their separately."},
+        {NOTES_KEY(kNotesRedactionsForSameTextAlertKey),
+         "It can't accept redactions, that are anchored to the same text. Please accept their separately."},
     };
 }

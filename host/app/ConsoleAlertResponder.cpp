@@ -21,8 +21,9 @@ int16 ConsoleAlertResponder::Answer(const AlertRequest& request) {
     std::fprintf(stderr, "pagehost: %s: %s\n", label, request.message.GetUTF8String().c_str());
     if (request.kind != AlertRequest::kQuestion)
         return 1;
-    const int16 answer =
-        fAnswer > 0 && fAnswer <= static_cast<int16>(request.buttons.size()) ? fAnswer : request.defaultButton;
+    const int16 answer = fAnswer > 0 && fAnswer <= static_cast<int16>(request.buttons.size())
+                             ? fAnswer
+                             : request.defaultButton;
     if (answer >= 1 && answer <= static_cast<int16>(request.buttons.size()))
         std::fprintf(stderr, "pagehost: answered \"%s\"\n",
                      request.buttons[static_cast<size_t>(answer - 1)].GetUTF8String().c_str());

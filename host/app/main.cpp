@@ -29,8 +29,8 @@ int ListPlugIns() {
         const PlugInDeclaration& decl = plugIn->GetDeclaration();
         if (decl.id == kHostPluginID)
             continue;
-        std::printf("%s %s (0x%X): %d classes, %d implementations\n", decl.name, decl.version.ToString().c_str(),
-                    decl.id, ClassRegistry::Instance().CountClasses(decl.id),
+        std::printf("%s %s (0x%X): %d classes, %d implementations\n", decl.name,
+                    decl.version.ToString().c_str(), decl.id, ClassRegistry::Instance().CountClasses(decl.id),
                     ClassRegistry::Instance().CountImplementations(decl.id));
     }
     return 0;
@@ -42,8 +42,10 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("pagehost ") + kVersion);
     std::string plugInFolder;
     int answer = 0;
-    app.add_option("--plugins", plugInFolder, "Folder of plug-in libraries (default: plugins beside pagehost)");
-    app.add_option("--answer", answer, "Button number that answers every question (default: its default button)");
+    app.add_option("--plugins", plugInFolder,
+                   "Folder of plug-in libraries (default: plugins beside pagehost)");
+    app.add_option("--answer", answer,
+                   "Button number that answers every question (default: its default button)");
     app.require_subcommand(1);
     CLI::App* plugins = app.add_subcommand("plugins", "List the loaded plug-ins");
     CLI11_PARSE(app, argc, argv);

@@ -13,8 +13,8 @@
 namespace {
 std::filesystem::path RunFolder() {
     static const std::filesystem::path folder = [] {
-        std::filesystem::path base = std::filesystem::temp_directory_path() /
-                                     ("pagehost-test-" + std::to_string(::getpid()));
+        std::filesystem::path base =
+            std::filesystem::temp_directory_path() / ("pagehost-test-" + std::to_string(::getpid()));
         std::filesystem::create_directories(base);
         return base;
     }();
@@ -41,8 +41,12 @@ const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new TestEnv
 } // namespace
 
 namespace TestSupport {
-std::filesystem::path SourceDir() { return PAGEHOST_SOURCE_DIR; }
-std::filesystem::path BinaryDir() { return PAGEHOST_BINARY_DIR; }
+std::filesystem::path SourceDir() {
+    return PAGEHOST_SOURCE_DIR;
+}
+std::filesystem::path BinaryDir() {
+    return PAGEHOST_BINARY_DIR;
+}
 
 std::filesystem::path MakeTempDir(const std::string& name) {
     static std::atomic<int> counter{0};

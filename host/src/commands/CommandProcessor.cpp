@@ -113,14 +113,30 @@ ErrorCode CommandProcessor::EndSequence(ICommandSequence* sequence) {
 }
 
 namespace CmdUtils {
-ICommand* CreateCommand(ClassID commandClass) { return CreateObject2<ICommand>(commandClass); }
-ErrorCode ProcessCommand(ICommand* cmd) { return CommandProcessor::Instance().Process(cmd); }
-ErrorCode ScheduleCommand(ICommand* cmd) { return CommandProcessor::Instance().Schedule(cmd); }
-void ProcessScheduledCmds() { CommandProcessor::Instance().RunScheduled(); }
-ICommandSequence* BeginCommandSequence() { return CommandProcessor::Instance().BeginSequence(); }
-ErrorCode EndCommandSequence(ICommandSequence* sequence) { return CommandProcessor::Instance().EndSequence(sequence); }
-bool16 IsInCommand() { return CommandProcessor::Instance().IsBusy() ? kTrue : kFalse; }
+ICommand* CreateCommand(ClassID commandClass) {
+    return CreateObject2<ICommand>(commandClass);
+}
+ErrorCode ProcessCommand(ICommand* cmd) {
+    return CommandProcessor::Instance().Process(cmd);
+}
+ErrorCode ScheduleCommand(ICommand* cmd) {
+    return CommandProcessor::Instance().Schedule(cmd);
+}
+void ProcessScheduledCmds() {
+    CommandProcessor::Instance().RunScheduled();
+}
+ICommandSequence* BeginCommandSequence() {
+    return CommandProcessor::Instance().BeginSequence();
+}
+ErrorCode EndCommandSequence(ICommandSequence* sequence) {
+    return CommandProcessor::Instance().EndSequence(sequence);
+}
+bool16 IsInCommand() {
+    return CommandProcessor::Instance().IsBusy() ? kTrue : kFalse;
+}
 
 SequenceContext::SequenceContext() : fSequence(BeginCommandSequence()) {}
-SequenceContext::~SequenceContext() { EndCommandSequence(fSequence); }
+SequenceContext::~SequenceContext() {
+    EndCommandSequence(fSequence);
+}
 } // namespace CmdUtils

@@ -1,9 +1,9 @@
 // DeleteUIDCmd: deletes the objects of its item list.
+#include "../objectmodel/HostImplementations.h"
 #include "host/commands/Command.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/ClassRegistry.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 class DeleteUIDCmd final : public Command {

@@ -5,6 +5,10 @@ ErrorCode gGlobalErrorCode = kSuccess;
 }
 
 namespace ErrorUtils {
-void PMSetGlobalErrorCode(ErrorCode code) { gGlobalErrorCode = code; }
-ErrorCode PMGetGlobalErrorCode() { return gGlobalErrorCode; }
+void PMSetGlobalErrorCode(ErrorCode code) {
+    gGlobalErrorCode = code;
+}
+ErrorCode PMGetGlobalErrorCode() {
+    return gGlobalErrorCode;
+}
 } // namespace ErrorUtils

@@ -1,9 +1,9 @@
 // BoolData: holds one truth value (16 bits in the stream when persistent).
+#include "../objectmodel/HostImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IBoolData.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 template <bool Persistent> class BoolData final : public CPMUnknown<IBoolData> {

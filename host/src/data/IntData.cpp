@@ -1,9 +1,9 @@
 // IntData: holds one 32-bit integer.
+#include "../objectmodel/HostImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IIntData.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 template <bool Persistent> class IntData final : public CPMUnknown<IIntData> {

@@ -1,8 +1,8 @@
 // PMPersist: the persistence interface of every persistent object.
+#include "../objectmodel/HostImplementations.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IPMPersist.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 class PMPersist final : public CPMUnknown<IPMPersist> {

@@ -1,8 +1,8 @@
 // StringData: holds one string (command data).
+#include "../objectmodel/HostImplementations.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IStringData.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 class StringData final : public CPMUnknown<IStringData> {

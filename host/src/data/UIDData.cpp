@@ -1,10 +1,10 @@
 // UIDData: holds one object reference; the persistent form stores the UID with its object.
+#include "../objectmodel/HostImplementations.h"
 #include "host/database/IDataBase.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IUIDData.h"
-#include "../objectmodel/HostImplementations.h"
 
 namespace {
 template <bool Persistent> class UIDData final : public CPMUnknown<IUIDData> {

@@ -48,12 +48,24 @@ void ByteStream::Write(const void* data, size_t length) {
             Write(&(value), sizeof(value));                                                                  \
     } while (false)
 
-void ByteStream::XferInt32(int32& value) { XFER_SCALAR(value); }
-void ByteStream::XferInt64(int64& value) { XFER_SCALAR(value); }
-void ByteStream::XferBool(bool16& value) { XFER_SCALAR(value); }
-void ByteStream::XferReal(PMReal& value) { XFER_SCALAR(value); }
-void ByteStream::XferReference(UID& uid) { XFER_SCALAR(uid); }
-void ByteStream::XferID(ClassID& id) { XFER_SCALAR(id); }
+void ByteStream::XferInt32(int32& value) {
+    XFER_SCALAR(value);
+}
+void ByteStream::XferInt64(int64& value) {
+    XFER_SCALAR(value);
+}
+void ByteStream::XferBool(bool16& value) {
+    XFER_SCALAR(value);
+}
+void ByteStream::XferReal(PMReal& value) {
+    XFER_SCALAR(value);
+}
+void ByteStream::XferReference(UID& uid) {
+    XFER_SCALAR(uid);
+}
+void ByteStream::XferID(ClassID& id) {
+    XFER_SCALAR(id);
+}
 
 void ByteStream::XferBytes(void* data, int32 length) {
     if (length <= 0)

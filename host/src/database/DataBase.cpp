@@ -64,7 +64,9 @@ std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::
     return db;
 }
 
-bool16 DataBase::IsValidUID(UID uid) const { return fRecords.count(uid) ? kTrue : kFalse; }
+bool16 DataBase::IsValidUID(UID uid) const {
+    return fRecords.count(uid) ? kTrue : kFalse;
+}
 
 ClassID DataBase::GetClass(UID uid) const {
     const auto found = fRecords.find(uid);
@@ -289,4 +291,6 @@ void DataBase::EndRecording(bool commit, const PMString& name) {
     }
 }
 
-bool DataBase::IsRecording() { return Recording().active; }
+bool DataBase::IsRecording() {
+    return Recording().active;
+}

@@ -26,17 +26,23 @@ StmtHandle Prepare(sqlite3* db, const char* sql) {
     return StmtHandle(stmt);
 }
 
-std::string Name(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+std::string Name(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
 
-DocumentFile::Result Failure(DocumentFile::Status status, std::string message) { return {status, std::move(message)}; }
+DocumentFile::Result Failure(DocumentFile::Status status, std::string message) {
+    return {status, std::move(message)};
+}
 
 // Classifies an SQLite error met while reading: a foreign file or a damaged document.
 DocumentFile::Result ReadError(sqlite3* db, const std::string& path) {
     const int code = sqlite3_errcode(db) & 0xFF;
     if (code == SQLITE_NOTADB)
-        return Failure(DocumentFile::kNotADocument, "The file " + Name(path) + " is not a pagehost document.");
-    return Failure(DocumentFile::kDamaged, "The document " + Name(path) + " is damaged and cannot be opened (" +
-                                               sqlite3_errmsg(db) + ").");
+        return Failure(DocumentFile::kNotADocument,
+                       "The file " + Name(path) + " is not a pagehost document.");
+    return Failure(DocumentFile::kDamaged, "The document " + Name(path) +
+                                               " is damaged and cannot be opened (" + sqlite3_errmsg(db) +
+                                               ").");
 }
 
 std::string Text(sqlite3_stmt* stmt, int column) {
@@ -80,17 +86,21 @@ bool ReadPlugIns(sqlite3* db, DocumentFileContents* contents) {
         return false;
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
-        contents->plugIns.push_back(PlugInDependency{static_cast<PluginID>(sqlite3_column_int64(stmt.get(), 0)),
-                                                     Text(stmt.get(), 1), Text(stmt.get(), 2), Text(stmt.get(), 3)});
+        contents->plugIns.push_back(
+            PlugInDependency{static_cast<PluginID>(sqlite3_column_int64(stmt.get(), 0)), Text(stmt.get(), 1),
+                             Text(stmt.get(), 2), Text(stmt.get(), 3)});
     return rc == SQLITE_DONE;
 }
 
-bool Exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool Exec(sqlite3* db, const char* sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
 
 bool WriteContents(sqlite3* db, const DocumentFileContents& contents) {
-    if (!Exec(db, "CREATE TABLE document (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
-                  "CREATE TABLE objects (uid INTEGER PRIMARY KEY, class INTEGER NOT NULL, data BLOB NOT NULL);"
-                  "CREATE TABLE plugins (id INTEGER PRIMARY KEY, name TEXT, vendor TEXT, notice TEXT);"))
+    if (!Exec(db,
+              "CREATE TABLE document (key TEXT PRIMARY KEY, value TEXT NOT NULL);"
+              "CREATE TABLE objects (uid INTEGER PRIMARY KEY, class INTEGER NOT NULL, data BLOB NOT NULL);"
+              "CREATE TABLE plugins (id INTEGER PRIMARY KEY, name TEXT, vendor TEXT, notice TEXT);"))
         return false;
     StmtHandle meta = Prepare(db, "INSERT INTO document (key, value) VALUES (?, ?)");
     const std::pair<std::string, std::string> entries[] = {{"format", kFormatName},
@@ -146,7 +156,8 @@ DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileCon
     if (meta["format"] != kFormatName)
         return Failure(kNotADocument, "The file " + Name(path) + " is not a pagehost document.");
     if (std::atoi(meta["version"].c_str()) > kFormatVersion)
-        return Failure(kNewerVersion, "The document " + Name(path) + " was written by a newer version of pagehost.");
+        return Failure(kNewerVersion,
+                       "The document " + Name(path) + " was written by a newer version of pagehost.");
     contents->rootUID = static_cast<UID>(std::strtoul(meta["root"].c_str(), nullptr, 10));
     contents->nextUID = static_cast<UID>(std::strtoul(meta["next-uid"].c_str(), nullptr, 10));
     if (!ReadObjects(db.get(), contents) || !ReadPlugIns(db.get(), contents))
@@ -154,7 +165,8 @@ DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileCon
     const bool rootPresent = contents->objects.count(contents->rootUID) > 0;
     const bool uidsSane = contents->objects.empty() || contents->objects.rbegin()->first < contents->nextUID;
     if (!rootPresent || !uidsSane)
-        return Failure(kDamaged, "The document " + Name(path) + " is damaged: its object table is inconsistent.");
+        return Failure(kDamaged,
+                       "The document " + Name(path) + " is damaged: its object table is inconsistent.");
     return {};
 }
 
@@ -169,12 +181,14 @@ DocumentFile::Result DocumentFile::Write(const std::string& path, const Document
         return Failure(kWriteFailed, "The document " + Name(path) + " could not be saved: " + why + ".");
     };
     sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(raw);
         return fail("its folder cannot be written");
     }
     DbHandle db(raw);
-    if (!Exec(db.get(), "BEGIN IMMEDIATE") || !WriteContents(db.get(), contents) || !Exec(db.get(), "COMMIT")) {
+    if (!Exec(db.get(), "BEGIN IMMEDIATE") || !WriteContents(db.get(), contents) ||
+        !Exec(db.get(), "COMMIT")) {
         const std::string why = sqlite3_errmsg(db.get());
         db.reset();
         return fail(why);

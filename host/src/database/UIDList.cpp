@@ -8,9 +8,13 @@
 
 const UIDRef UIDRef::gNull;
 
-bool UIDRef::ExistsInDB() const { return fDataBase && fUID != kInvalidUID && fDataBase->IsValidUID(fUID); }
+bool UIDRef::ExistsInDB() const {
+    return fDataBase && fUID != kInvalidUID && fDataBase->IsValidUID(fUID);
+}
 
-void UIDList::Append(const UIDList& other) { fUIDs.insert(fUIDs.end(), other.fUIDs.begin(), other.fUIDs.end()); }
+void UIDList::Append(const UIDList& other) {
+    fUIDs.insert(fUIDs.end(), other.fUIDs.begin(), other.fUIDs.end());
+}
 
 void UIDList::Insert(UID uid, int32 index) {
     index = std::clamp(index, 0, Length());

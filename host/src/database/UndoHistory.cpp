@@ -27,9 +27,13 @@ void AnnounceUndoRedo(DataBase* db) {
 }
 } // namespace
 
-PMString UndoHistory::GetUndoName() const { return fUndo.empty() ? PMString() : fUndo.back().name; }
+PMString UndoHistory::GetUndoName() const {
+    return fUndo.empty() ? PMString() : fUndo.back().name;
+}
 
-PMString UndoHistory::GetRedoName() const { return fRedo.empty() ? PMString() : fRedo.back().name; }
+PMString UndoHistory::GetRedoName() const {
+    return fRedo.empty() ? PMString() : fRedo.back().name;
+}
 
 ErrorCode UndoHistory::Undo() {
     if (fUndo.empty() || CmdUtils::IsInCommand())

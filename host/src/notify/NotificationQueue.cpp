@@ -7,7 +7,8 @@ NotificationQueue& NotificationQueue::Instance() {
     return queue;
 }
 
-void NotificationQueue::Add(ISubject* subject, IObserver* observer, PMIID protocol, const UIDList* changedItems) {
+void NotificationQueue::Add(ISubject* subject, IObserver* observer, PMIID protocol,
+                            const UIDList* changedItems) {
     auto pending = std::find_if(fPending.begin(), fPending.end(), [&](const Pending& p) {
         return p.subject == subject && p.observer == observer && p.protocol == protocol;
     });

@@ -21,19 +21,23 @@ public:
 
     void DetachObserver(IObserver* observer, PMIID protocol, PMIID observerIID,
                         IObserver::AttachmentType type) override {
-        std::erase_if(fAttachments, [&](const Attachment& a) { return a.Matches(observer, protocol, observerIID, type); });
+        std::erase_if(fAttachments,
+                      [&](const Attachment& a) { return a.Matches(observer, protocol, observerIID, type); });
     }
 
-    bool16 IsAttached(IObserver* observer, PMIID protocol, PMIID observerIID, IObserver::AttachmentType type) override {
-        return std::any_of(fAttachments.begin(), fAttachments.end(),
-                           [&](const Attachment& a) { return a.Matches(observer, protocol, observerIID, type); });
+    bool16 IsAttached(IObserver* observer, PMIID protocol, PMIID observerIID,
+                      IObserver::AttachmentType type) override {
+        return std::any_of(fAttachments.begin(), fAttachments.end(), [&](const Attachment& a) {
+            return a.Matches(observer, protocol, observerIID, type);
+        });
     }
 
     void Change(ClassID theChange, PMIID protocol, void* changedBy) override {
         ModelChange(theChange, protocol, nullptr, changedBy);
     }
 
-    void ModelChange(ClassID theChange, PMIID protocol, const UIDList* changedItems, void* changedBy) override {
+    void ModelChange(ClassID theChange, PMIID protocol, const UIDList* changedItems,
+                     void* changedBy) override {
         // Observers may attach or detach while they are told; work on a copy and re-check each one.
         const std::vector<Attachment> snapshot = fAttachments;
         for (const Attachment& a : snapshot) {
@@ -62,4 +66,6 @@ private:
 };
 } // namespace
 
-ImplementationDeclaration MakeSubjectImplementation(ImplementationID id) { return IMPLEMENTATION(Subject, id, false); }
+ImplementationDeclaration MakeSubjectImplementation(ImplementationID id) {
+    return IMPLEMENTATION(Subject, id, false);
+}

@@ -94,7 +94,9 @@ void Boss::Release() const {
         delete this;
 }
 
-bool Boss::IsPersistent() const { return fDataBase != nullptr && fUID != 0; }
+bool Boss::IsPersistent() const {
+    return fDataBase != nullptr && fUID != 0;
+}
 
 void Boss::AdoptByDataBase() {
     fOwnedByDataBase = true;
@@ -111,7 +113,8 @@ void Boss::PreDirty(ImplementationID changing) {
     if (!IsPersistent() || fDeleted)
         return;
     fDataBase->PreDirty(fUID);
-    if (auto owner = ClassRegistry::Instance().FindImplementation(changing); owner && owner->owner != kHostPluginID)
+    if (auto owner = ClassRegistry::Instance().FindImplementation(changing);
+        owner && owner->owner != kHostPluginID)
         fDataBase->AddPlugInDependency(owner->owner);
 }
 

@@ -30,7 +30,8 @@ std::string ClassRegistry::CheckDeclaration(const PlugInDeclaration& decl) const
             return "implementation ID " + Hex(impl.id) + " is already registered";
     }
     for (const auto& alias : decl.aliases) {
-        if (fImplementations.count(alias.alias) || fAliases.count(alias.alias) || !newImpls.insert(alias.alias).second)
+        if (fImplementations.count(alias.alias) || fAliases.count(alias.alias) ||
+            !newImpls.insert(alias.alias).second)
             return "implementation ID " + Hex(alias.alias) + " is already registered";
     }
     const auto implKnown = [&](ImplementationID id) {
@@ -38,7 +39,8 @@ std::string ClassRegistry::CheckDeclaration(const PlugInDeclaration& decl) const
     };
     for (const auto& alias : decl.aliases)
         if (!implKnown(alias.target) || alias.target == alias.alias)
-            return "implementation alias " + Hex(alias.alias) + " names unknown implementation " + Hex(alias.target);
+            return "implementation alias " + Hex(alias.alias) + " names unknown implementation " +
+                   Hex(alias.target);
 
     std::set<ClassID> newClasses;
     for (const auto& cls : decl.classes)
@@ -62,7 +64,8 @@ std::string ClassRegistry::CheckDeclaration(const PlugInDeclaration& decl) const
         const auto existing = fAddIns.find(addIn.target);
         for (const auto& iface : addIn.interfaces) {
             if (!implKnown(iface.impl))
-                return "add-in to class " + Hex(addIn.target) + " uses unknown implementation " + Hex(iface.impl);
+                return "add-in to class " + Hex(addIn.target) + " uses unknown implementation " +
+                       Hex(iface.impl);
             if (existing != fAddIns.end())
                 for (const auto& [owner, other] : existing->second)
                     if (other.iid == iface.iid)
@@ -75,7 +78,8 @@ std::string ClassRegistry::CheckDeclaration(const PlugInDeclaration& decl) const
 
 void ClassRegistry::Register(const PlugInDeclaration& decl) {
     for (const auto& impl : decl.implementations)
-        fImplementations[impl.id] = ImplementationDefinition{impl.id, impl.create, impl.persistent, impl.name, decl.id};
+        fImplementations[impl.id] =
+            ImplementationDefinition{impl.id, impl.create, impl.persistent, impl.name, decl.id};
     for (const auto& alias : decl.aliases)
         fAliases[alias.alias] = {alias.target, decl.id};
     for (const auto& cls : decl.classes) {
@@ -112,7 +116,8 @@ std::vector<InterfaceDeclaration> ClassRegistry::ResolveClass(ClassID id, int de
     if (declared->second.parent != kInvalidClass)
         result = ResolveClass(declared->second.parent, depth + 1);
     const auto put = [&](const InterfaceDeclaration& iface) {
-        auto same = std::find_if(result.begin(), result.end(), [&](const auto& e) { return e.iid == iface.iid; });
+        auto same =
+            std::find_if(result.begin(), result.end(), [&](const auto& e) { return e.iid == iface.iid; });
         if (same != result.end())
             *same = iface; // a class overrides what it inherits
         else
@@ -175,8 +180,8 @@ bool ClassRegistry::IsDerivedFrom(ClassID classID, ClassID ancestor) const {
 }
 
 int32 ClassRegistry::CountClasses(PluginID plugin) const {
-    return static_cast<int32>(
-        std::count_if(fClassOwners.begin(), fClassOwners.end(), [&](const auto& e) { return e.second == plugin; }));
+    return static_cast<int32>(std::count_if(fClassOwners.begin(), fClassOwners.end(),
+                                            [&](const auto& e) { return e.second == plugin; }));
 }
 
 int32 ClassRegistry::CountImplementations(PluginID plugin) const {

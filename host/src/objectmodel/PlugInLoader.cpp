@@ -22,7 +22,8 @@ std::string NoTranslateLanguage(const StringTableDeclaration& table) {
     return table.noTranslate ? std::string("(no translation)") : std::string(table.language);
 }
 
-PlugInLoadResult Refuse(const std::string& file, PlugInLoadResult::Reason reason, const std::string& message) {
+PlugInLoadResult Refuse(const std::string& file, PlugInLoadResult::Reason reason,
+                        const std::string& message) {
     PlugInLoadResult result;
     result.file = file;
     result.reason = reason;
@@ -59,7 +60,8 @@ PlugInLoadResult PlugInLoader::LoadLibrary(const std::string& file) {
     if (!handle) {
         const char* reason = dlerror();
         return Refuse(file, PlugInLoadResult::kNotALibrary,
-                      "The plug-in " + name + " cannot be loaded: " + (reason ? reason : "unknown reason") + ".");
+                      "The plug-in " + name + " cannot be loaded: " + (reason ? reason : "unknown reason") +
+                          ".");
     }
     auto entry = reinterpret_cast<GetPlugInFunction>(dlsym(handle, "GetPlugIn"));
     if (!entry) {

@@ -40,9 +40,8 @@ void ActionManager::SetChecked(ActionID id, bool checked) {
 
 std::vector<ActionManager::MenuItem> ActionManager::GetMenuItems() const {
     std::vector<MenuItem> items = fMenus;
-    std::stable_sort(items.begin(), items.end(), [](const MenuItem& a, const MenuItem& b) {
-        return a.position < b.position;
-    });
+    std::stable_sort(items.begin(), items.end(),
+                     [](const MenuItem& a, const MenuItem& b) { return a.position < b.position; });
     return items;
 }
 

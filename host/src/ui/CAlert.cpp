@@ -27,12 +27,18 @@ const char* const kCancelString = "Cancel";
 const char* const kYesString = "Yes";
 const char* const kNoString = "No";
 
-void WarningAlert(const PMString& message) { Tell(AlertRequest::kWarning, message); }
-void ErrorAlert(const PMString& message) { Tell(AlertRequest::kError, message); }
-void InformationAlert(const PMString& message) { Tell(AlertRequest::kInformation, message); }
+void WarningAlert(const PMString& message) {
+    Tell(AlertRequest::kWarning, message);
+}
+void ErrorAlert(const PMString& message) {
+    Tell(AlertRequest::kError, message);
+}
+void InformationAlert(const PMString& message) {
+    Tell(AlertRequest::kInformation, message);
+}
 
-int16 ModalAlert(const PMString& message, const PMString& button1, const PMString& button2, const PMString& button3,
-                 int16 defaultButton, int16 cancelButton) {
+int16 ModalAlert(const PMString& message, const PMString& button1, const PMString& button2,
+                 const PMString& button3, int16 defaultButton, int16 cancelButton) {
     AlertRequest request;
     request.kind = AlertRequest::kQuestion;
     request.message = message;
@@ -44,6 +50,10 @@ int16 ModalAlert(const PMString& message, const PMString& button1, const PMStrin
     return Ask(request);
 }
 
-void SetResponder(AlertResponder* responder) { gResponder = responder; }
-AlertResponder* GetResponder() { return gResponder; }
+void SetResponder(AlertResponder* responder) {
+    gResponder = responder;
+}
+AlertResponder* GetResponder() {
+    return gResponder;
+}
 } // namespace CAlert

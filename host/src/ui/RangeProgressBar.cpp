@@ -9,8 +9,12 @@ ProgressReporter* gReporter = nullptr;
 }
 
 namespace ProgressBarManager {
-void SetReporter(ProgressReporter* reporter) { gReporter = reporter; }
-ProgressReporter* GetReporter() { return gReporter; }
+void SetReporter(ProgressReporter* reporter) {
+    gReporter = reporter;
+}
+ProgressReporter* GetReporter() {
+    return gReporter;
+}
 } // namespace ProgressBarManager
 
 RangeProgressBar::RangeProgressBar(const PMString& title, int32 minimum, int32 maximum)

@@ -22,4 +22,6 @@ ScopedAlertResponder::ScopedAlertResponder(AlertResponder* responder) : fPreviou
     CAlert::SetResponder(responder);
 }
 
-ScopedAlertResponder::~ScopedAlertResponder() { CAlert::SetResponder(fPrevious); }
+ScopedAlertResponder::~ScopedAlertResponder() {
+    CAlert::SetResponder(fPrevious);
+}

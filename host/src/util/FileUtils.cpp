@@ -43,7 +43,9 @@ void AppendPath(IDFile* file, const PMString& name) {
         *file = IDFile(file->GetPath() / name.GetUTF8String());
 }
 
-std::FILE* OpenFile(const IDFile& file, const char* mode) { return std::fopen(file.GetPathString().c_str(), mode); }
+std::FILE* OpenFile(const IDFile& file, const char* mode) {
+    return std::fopen(file.GetPathString().c_str(), mode);
+}
 
 bool16 DoesFileExist(const IDFile& file) {
     std::error_code error;

@@ -41,14 +41,18 @@ bool PMRect::Equals(const PMRect& o, PMReal tolerance) const {
            PMRealEquals(fRight, o.fRight, tolerance) && PMRealEquals(fBottom, o.fBottom, tolerance);
 }
 
-bool PMRect::operator==(const PMRect& o) const { return Equals(o); }
+bool PMRect::operator==(const PMRect& o) const {
+    return Equals(o);
+}
 
 void PMMatrix::SetTranslation(const PMPoint& t) {
     fTx = t.X();
     fTy = t.Y();
 }
 
-void PMMatrix::Transform(PMPoint* point) const { *point = TransformPoint(*point); }
+void PMMatrix::Transform(PMPoint* point) const {
+    *point = TransformPoint(*point);
+}
 
 PMPoint PMMatrix::TransformPoint(const PMPoint& p) const {
     return {fA * p.X() + fC * p.Y() + fTx, fB * p.X() + fD * p.Y() + fTy};
@@ -77,9 +81,13 @@ void PMMatrix::Concat(const PMMatrix& m) {
     fTy = t.fTx * m.fB + t.fTy * m.fD + m.fTy;
 }
 
-void PMMatrix::Translate(PMReal dx, PMReal dy) { Concat(PMMatrix(1, 0, 0, 1, dx, dy)); }
+void PMMatrix::Translate(PMReal dx, PMReal dy) {
+    Concat(PMMatrix(1, 0, 0, 1, dx, dy));
+}
 
-void PMMatrix::Scale(PMReal sx, PMReal sy) { Concat(PMMatrix(sx, 0, 0, sy, 0, 0)); }
+void PMMatrix::Scale(PMReal sx, PMReal sy) {
+    Concat(PMMatrix(sx, 0, 0, sy, 0, 0));
+}
 
 void PMMatrix::Rotate(PMReal degrees) {
     const PMReal r = degrees * std::numbers::pi / 180.0;
@@ -104,11 +112,15 @@ PMReal PMMatrix::GetRotationAngle() const {
     return degrees;
 }
 
-bool PMMatrix::IsIdentity(PMReal tolerance) const { return Equals(kIdentityMatrix, tolerance); }
+bool PMMatrix::IsIdentity(PMReal tolerance) const {
+    return Equals(kIdentityMatrix, tolerance);
+}
 
 bool PMMatrix::Equals(const PMMatrix& o, PMReal tol) const {
     return PMRealEquals(fA, o.fA, tol) && PMRealEquals(fB, o.fB, tol) && PMRealEquals(fC, o.fC, tol) &&
            PMRealEquals(fD, o.fD, tol) && PMRealEquals(fTx, o.fTx, tol) && PMRealEquals(fTy, o.fTy, tol);
 }
 
-bool PMMatrix::operator==(const PMMatrix& o) const { return Equals(o); }
+bool PMMatrix::operator==(const PMMatrix& o) const {
+    return Equals(o);
+}

@@ -36,7 +36,8 @@ void CivilFromDays(int64 z, int64& y, int64& m, int64& d) {
 IDTime IDTime::CurrentTime() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const int64 ticks100ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() / 100;
-    return IDTime(static_cast<uint64>(ticks100ns + kEpochOffsetSeconds * static_cast<int64>(kTicksPerSecond)));
+    return IDTime(
+        static_cast<uint64>(ticks100ns + kEpochOffsetSeconds * static_cast<int64>(kTicksPerSecond)));
 }
 
 IDTime IDTime::FromCalendar(int32 year, int32 month, int32 day, int32 hour, int32 minute, int32 second) {

@@ -21,11 +21,17 @@ void PMString::Translate() {
         fText = Unicode::UTF8ToUTF16(*text);
 }
 
-void PMString::Append(const char* utf8) { fText += Unicode::UTF8ToUTF16(utf8 ? utf8 : ""); }
+void PMString::Append(const char* utf8) {
+    fText += Unicode::UTF8ToUTF16(utf8 ? utf8 : "");
+}
 
-void PMString::AppendNumber(int32 number) { Append(std::to_string(number).c_str()); }
+void PMString::AppendNumber(int32 number) {
+    Append(std::to_string(number).c_str());
+}
 
-std::string PMString::GetUTF8String() const { return Unicode::UTF16ToUTF8(fText); }
+std::string PMString::GetUTF8String() const {
+    return Unicode::UTF16ToUTF8(fText);
+}
 
 PMString operator+(const PMString& a, const PMString& b) {
     PMString result(a);

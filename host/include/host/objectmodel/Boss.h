@@ -70,4 +70,3 @@ private:
     mutable std::vector<Entry> fEntries;
     std::vector<Section> fForeignSections;
 };
-

@@ -62,5 +62,7 @@ private:
 template <class T> ImplementationBase* MakeImplementation(IPMUnknown* boss) {
     return new T(boss);
 }
-#define IMPLEMENTATION(Type, ImplID, Persistent)                                                           \
-    ImplementationDeclaration { ImplID, &MakeImplementation<Type>, Persistent, #Type }
+#define IMPLEMENTATION(Type, ImplID, Persistent)                                                             \
+    ImplementationDeclaration {                                                                              \
+        ImplID, &MakeImplementation<Type>, Persistent, #Type                                                 \
+    }

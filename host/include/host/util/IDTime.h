@@ -23,6 +23,7 @@ public:
     bool operator==(const IDTime& o) const { return fTicks == o.fTicks; }
     bool operator!=(const IDTime& o) const { return fTicks != o.fTicks; }
     bool operator<(const IDTime& o) const { return fTicks < o.fTicks; }
+    bool operator>(const IDTime& o) const { return fTicks > o.fTicks; }
 
 private:
     uint64 fTicks = 0;

@@ -1,0 +1,34 @@
+// PDF documents.
+//
+// PDDocOpen reads a file through the default file system. It raises
+// fileErrFNF for a missing file, pdErrNeedPassword for a file encrypted with
+// a user password (files whose user password is empty open), and
+// pdErrBadFile for anything that is not a readable PDF. A damaged
+// cross-reference table is reconstructed in memory as readers do, whatever
+// doRepair says (the file is never written). Warnings about damage are kept
+// quiet. No authentication procedure is supported (pass null).
+//
+// Pages are acquired by 0-based index and belong to the document: they are
+// freed by PDDocClose (PDPageRelease exists for symmetry and does nothing).
+#pragma once
+
+#include "host/pdf/ASFileSys.h"
+#include "host/pdf/CosObj.h"
+
+struct PDDocRec;
+using PDDoc = PDDocRec*;
+struct PDPageRec;
+using PDPage = PDPageRec*;
+// An annotation: a view on its dictionary (see PDAnnot.h).
+struct PDAnnot {
+    CosObj cos;
+};
+using PDAuthProc = ASBool (*)(PDDoc doc);
+
+PDDoc PDDocOpen(ASPathName fileName, ASFileSys fileSys, PDAuthProc authProc, ASBool doRepair);
+void PDDocClose(PDDoc doc);
+ASInt32 PDDocGetNumPages(PDDoc doc);
+// genErrBadParm for an index outside 0 .. page count - 1.
+PDPage PDDocAcquirePage(PDDoc doc, ASInt32 pageNum);
+// The trailer's Root dictionary.
+CosObj PDDocGetCosRoot(PDDoc doc);

@@ -1,0 +1,190 @@
+#include "PDDocRec.h"
+
+#include "ASStmRec.h"
+#include "DocumentRegistry.h"
+#include "PDPageRec.h"
+#include "host/pdf/ACExceptionFrame.h"
+#include "host/pdf/PdfLibraryError.h"
+
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFLogger.hh>
+
+#include <filesystem>
+
+namespace {
+
+void checkReadableFile(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) {
+        ASRaise(fileErrFNF);
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        ASRaise(fileErrIO);
+    }
+}
+
+// Damaged files produce many warnings; they go nowhere instead of to the
+// host's standard error.
+std::shared_ptr<QPDFLogger> silentLogger() {
+    auto logger = QPDFLogger::create();
+    logger->setInfo(logger->discard());
+    logger->setWarn(logger->discard());
+    logger->setError(logger->discard());
+    return logger;
+}
+
+ASErrorCode openErrorCode(const QPDFExc& error) {
+    switch (error.getErrorCode()) {
+    case qpdf_e_password:
+        return pdErrNeedPassword;
+    case qpdf_e_system:
+        return fileErrIO;
+    default:
+        return pdErrBadFile;
+    }
+}
+
+qpdf_stream_decode_level_e decodeLevelFor(CosStreamOpenMode mode) {
+    return mode == cosOpenFiltered ? qpdf_dl_specialized : qpdf_dl_none;
+}
+
+} // namespace
+
+PDDocRec::PDDocRec() {
+    id_ = DocumentRegistry::instance().add(this);
+}
+
+PDDocRec::~PDDocRec() {
+    DocumentRegistry::instance().remove(id_);
+}
+
+std::unique_ptr<PDDocRec> PDDocRec::open(const std::string& path) {
+    checkReadableFile(path);
+    std::unique_ptr<PDDocRec> doc(new PDDocRec());
+    doc->qpdf_.setLogger(silentLogger());
+    doc->qpdf_.setSuppressWarnings(true);
+    try {
+        doc->qpdf_.processFile(path.c_str());
+        // A file whose trailer has no usable catalog is not a document.
+        if (!doc->qpdf_.getRoot().isDictionary()) {
+            ASRaise(pdErrBadFile);
+        }
+    } catch (const PdfLibraryError&) {
+        throw;
+    } catch (const QPDFExc& error) {
+        throw PdfLibraryError(openErrorCode(error), error.what());
+    } catch (const std::bad_alloc&) {
+        throw PdfLibraryError(genErrNoMemory, "out of memory");
+    } catch (const std::exception& error) {
+        throw PdfLibraryError(pdErrBadFile, error.what());
+    }
+    return doc;
+}
+
+PDDocRec& PDDocRec::owner(CosObj obj) {
+    PDDocRec* doc = DocumentRegistry::instance().find(obj.docId);
+    if (doc == nullptr) {
+        ASRaise(pdErrDocClosed);
+    }
+    return *doc;
+}
+
+void PDDocRec::loadPages() {
+    if (pagesLoaded_) {
+        return;
+    }
+    try {
+        pageObjects_ = qpdf_.getAllPages();
+    } catch (const std::exception& error) {
+        throw PdfLibraryError(pdErrBadPageTree, error.what());
+    }
+    pages_.resize(pageObjects_.size());
+    pagesLoaded_ = true;
+}
+
+int PDDocRec::pageCount() {
+    loadPages();
+    return static_cast<int>(pageObjects_.size());
+}
+
+PDPageRec& PDDocRec::page(int index) {
+    loadPages();
+    if (index < 0 || static_cast<std::size_t>(index) >= pageObjects_.size()) {
+        ASRaise(genErrBadParm);
+    }
+    auto& page = pages_[static_cast<std::size_t>(index)];
+    if (!page) {
+        page = std::make_unique<PDPageRec>(*this, index, pageObjects_[static_cast<std::size_t>(index)]);
+    }
+    return *page;
+}
+
+QPDFObjectHandle PDDocRec::root() {
+    return qpdf_.getRoot();
+}
+
+CosObj PDDocRec::intern(QPDFObjectHandle object) {
+    if (object.isNull()) {
+        return CosNewNull();
+    }
+    if (object.isIndirect()) {
+        if (auto found = indirectSlots_.find(object.getObjGen()); found != indirectSlots_.end()) {
+            return CosObj{id_, found->second};
+        }
+    }
+    if (objects_.size() >= kMaxObjects) {
+        ASRaise(cosErrTooManyObjects);
+    }
+    const auto slot = static_cast<std::uint32_t>(objects_.size());
+    if (object.isIndirect()) {
+        indirectSlots_.emplace(object.getObjGen(), slot);
+    }
+    objects_.push_back(std::move(object));
+    return CosObj{id_, slot};
+}
+
+CosObj PDDocRec::member(CosObj container, const std::string& key, QPDFObjectHandle object) {
+    // Indirect objects already have one slot each.
+    if (object.isIndirect() || object.isNull()) {
+        return intern(std::move(object));
+    }
+    std::string path = std::to_string(container.slot) + key;
+    if (auto found = memberSlots_.find(path); found != memberSlots_.end()) {
+        return found->second;
+    }
+    const CosObj obj = intern(std::move(object));
+    memberSlots_.emplace(std::move(path), obj);
+    return obj;
+}
+
+QPDFObjectHandle PDDocRec::object(CosObj obj) const {
+    // A slot this document never handed out is a forged or corrupted value.
+    if (obj.docId != id_ || obj.slot >= objects_.size()) {
+        ASRaise(genErrBadParm);
+    }
+    return objects_[obj.slot];
+}
+
+const std::string& PDDocRec::stringBytes(CosObj obj) {
+    auto found = strings_.find(obj.slot);
+    if (found == strings_.end()) {
+        found = strings_.emplace(obj.slot, object(obj).getStringValue()).first;
+    }
+    return found->second;
+}
+
+ASStmRec* PDDocRec::openStream(QPDFObjectHandle stream, CosStreamOpenMode mode) {
+    auto reader = std::make_unique<ASStmRec>(std::move(stream), decodeLevelFor(mode));
+    ASStmRec* handle = reader.get();
+    streams_.emplace(handle, std::move(reader));
+    return handle;
+}
+
+void PDDocRec::closeStream(ASStmRec* stream) {
+    streams_.erase(stream);
+}
+
+bool PDDocRec::ownsStream(const ASStmRec* stream) const {
+    return streams_.find(const_cast<ASStmRec*>(stream)) != streams_.end();
+}

@@ -1,0 +1,162 @@
+// The document file: what is saved opens again equal; data of plug-ins that are missing is kept
+// byte for byte; a file that is not a document, or is damaged, is refused with one sentence.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "../fixtures/TestClasses.h"
+#include "TestSupport.h"
+#include "host/database/DataBase.h"
+#include "host/document/DocumentManager.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/PlugInLoader.h"
+
+using namespace TestClasses;
+
+namespace {
+std::string Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+}
+
+class DocumentFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Register();
+        dir = TestSupport::MakeTempDir("docfile");
+    }
+    std::filesystem::path dir;
+};
+
+TEST_F(DocumentFileTest, SavedObjectsOpenAgainWithTheirDataAndReferences) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    IDataBase* db = doc->GetDocumentDataBase();
+    const UID first = NewItem(db, 17);
+    const UID second = NewItem(db, -4);
+    {
+        InterfacePtr<IUIDData> ref(
+            ObjectModel::CheckedCast<IUIDData>(db->Instantiate(first, IID_ITESTREFERENCE)));
+        ref->Set(UIDRef(db, second));
+    }
+    const std::string path = (dir / "doc.phd").string();
+    std::string message;
+    ASSERT_EQ(manager.SaveDocumentAs(doc, path, &message), kSuccess) << message;
+    manager.CloseDocument(doc);
+
+    DocumentManager::Result opened = manager.OpenDocument(path);
+    ASSERT_EQ(opened.error, kSuccess) << opened.message;
+    IDataBase* again = opened.document->GetDocumentDataBase();
+    EXPECT_EQ(ValueOf(again, first), 17);
+    EXPECT_EQ(ValueOf(again, second), -4);
+    InterfacePtr<IUIDData> ref(
+        ObjectModel::CheckedCast<IUIDData>(again->Instantiate(first, IID_ITESTREFERENCE)));
+    EXPECT_EQ(ref->GetRef(), UIDRef(again, second));
+    EXPECT_FALSE(again->IsModified());
+    manager.CloseDocument(opened.document);
+}
+
+TEST_F(DocumentFileTest, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    const std::string path = (dir / "twice.phd").string();
+    ASSERT_EQ(manager.SaveDocumentAs(doc, path), kSuccess);
+    const UID item = NewItem(doc->GetDocumentDataBase(), 5);
+    ASSERT_EQ(manager.SaveDocument(doc), kSuccess);
+    manager.CloseDocument(doc);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+              1);
+    DocumentManager::Result opened = manager.OpenDocument(path);
+    ASSERT_EQ(opened.error, kSuccess);
+    EXPECT_EQ(ValueOf(opened.document->GetDocumentDataBase(), item), 5);
+    manager.CloseDocument(opened.document);
+}
+
+TEST_F(DocumentFileTest, DataOfAMissingPlugInIsKeptByteForByte) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    IDataBase* db = doc->GetDocumentDataBase();
+    const UID item = NewItem(db, 1234);
+    const std::string first = (dir / "with-plugin.phd").string();
+    ASSERT_EQ(manager.SaveDocumentAs(doc, first), kSuccess);
+    manager.CloseDocument(doc);
+    DocumentFileContents original;
+    ASSERT_EQ(DocumentFile::Read(first, &original).status, DocumentFile::kOk);
+
+    // The test plug-in goes away: its item class is unknown to the host now.
+    ClassRegistry::Instance().Unregister(kTestPluginID);
+    DocumentManager::Result opened = manager.OpenDocument(first);
+    ASSERT_EQ(opened.error, kSuccess) << opened.message;
+    IDataBase* without = opened.document->GetDocumentDataBase();
+    EXPECT_EQ(without->Instantiate(item, IID_ITESTVALUE), nullptr);
+    const std::string second = (dir / "without-plugin.phd").string();
+    ASSERT_EQ(manager.SaveDocumentAs(opened.document, second), kSuccess);
+    manager.CloseDocument(opened.document);
+
+    DocumentFileContents resaved;
+    ASSERT_EQ(DocumentFile::Read(second, &resaved).status, DocumentFile::kOk);
+    ASSERT_TRUE(resaved.objects.count(item));
+    EXPECT_EQ(resaved.objects[item].classID, original.objects[item].classID);
+    EXPECT_EQ(resaved.objects[item].data, original.objects[item].data);
+    ASSERT_EQ(resaved.plugIns.size(), 1u);
+    EXPECT_EQ(resaved.plugIns[0].id, kTestPluginID);
+
+    // Back again: the kept data reads as it was written.
+    ClassRegistry::Instance().Register(PlugInLoader::Instance().FindPlugIn(kTestPluginID)->GetDeclaration());
+    DocumentManager::Result back = manager.OpenDocument(second);
+    ASSERT_EQ(back.error, kSuccess);
+    EXPECT_EQ(ValueOf(back.document->GetDocumentDataBase(), item), 1234);
+    manager.CloseDocument(back.document);
+}
+
+TEST_F(DocumentFileTest, FilesThatAreNotDocumentsAreRefusedWithOneSentence) {
+    auto& manager = DocumentManager::Instance();
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty.phd", ""},
+        {"text.phd", "just some words, not a document\n"},
+        {"garbage.phd", std::string(5000, '\x9c')},
+    };
+    for (const auto& c : cases) {
+        DocumentManager::Result result = manager.OpenDocument(Write(dir / c.name, c.bytes));
+        EXPECT_NE(result.error, kSuccess) << c.name;
+        EXPECT_EQ(result.document, nullptr);
+        EXPECT_NE(result.message.find(c.name), std::string::npos) << result.message;
+        EXPECT_EQ(result.message.back(), '.') << result.message;
+    }
+    DocumentManager::Result missing = manager.OpenDocument((dir / "nowhere.phd").string());
+    EXPECT_NE(missing.error, kSuccess);
+    EXPECT_NE(missing.message.find("does not exist"), std::string::npos);
+}
+
+TEST_F(DocumentFileTest, ADamagedDocumentIsRefusedNotCrashedOn) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    for (int i = 0; i < 50; ++i)
+        NewItem(doc->GetDocumentDataBase(), i);
+    const std::string path = (dir / "whole.phd").string();
+    ASSERT_EQ(manager.SaveDocumentAs(doc, path), kSuccess);
+    manager.CloseDocument(doc);
+    const std::string bytes = TestSupport::ReadFile(path);
+
+    // Cut at several places, and with bytes overwritten in the middle.
+    for (size_t cut : {bytes.size() / 2, bytes.size() - 100, size_t(200)}) {
+        DocumentManager::Result result = manager.OpenDocument(Write(dir / "cut.phd", bytes.substr(0, cut)));
+        if (result.document) // SQLite may still read a file cut inside unused pages; then it must be whole
+            manager.CloseDocument(result.document);
+        else
+            EXPECT_FALSE(result.message.empty());
+    }
+    std::string scribbled = bytes;
+    for (size_t i = 1024; i < scribbled.size(); i += 7)
+        scribbled[i] = static_cast<char>(scribbled[i] ^ 0x5A);
+    DocumentManager::Result result = manager.OpenDocument(Write(dir / "scribbled.phd", scribbled));
+    if (result.document)
+        manager.CloseDocument(result.document);
+    else
+        EXPECT_FALSE(result.message.empty());
+}
+} // namespace
