@@ -1,15 +1,10 @@
 #include "NotesUIPlugIn.h"
 
-#include <dlfcn.h>
-
 #include "QuillpaneID.h"
 
 namespace {
 std::string ModuleFile() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&GetPlugIn), &info) && info.dli_fname)
-        return info.dli_fname;
-    return {};
+    return ModuleFileOf(reinterpret_cast<const void*>(&GetPlugIn));
 }
 
 PlugInDeclaration MakeDeclaration() {

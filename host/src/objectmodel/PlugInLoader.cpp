@@ -123,3 +123,10 @@ const IPlugIn* PlugInLoader::FindPlugIn(PluginID id) const {
             return plugIn;
     return nullptr;
 }
+
+std::string ModuleFileOf(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) && info.dli_fname)
+        return info.dli_fname;
+    return {};
+}

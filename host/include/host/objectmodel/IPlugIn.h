@@ -13,6 +13,9 @@ public:
     virtual std::string GetResourceFile() const = 0;
 };
 
+// The file of the loaded library (or program) that holds the code at address.
+std::string ModuleFileOf(const void* address);
+
 // Signature of the one entry point every plug-in library exports.
 extern "C" {
 using GetPlugInFunction = IPlugIn* (*)();
