@@ -14,11 +14,7 @@ void NotesSaveAnnotationCmd::Do() {
         InterfacePtr<INotesAnnotation> cmdData(this, IID_INOTESANNOTATION);
         if (!NOTES_CHECK_NIL(cmdData))
             break;
-        IDataBase* db = GetItemList()->GetDataBase();
-        InterfacePtr<INotesAnnotation> annotationData(
-            db ? ObjectModel::CheckedCast<INotesAnnotation>(
-                     db->Instantiate(GetItemList()->At(0), IID_INOTESANNOTATION))
-               : nullptr);
+        InterfacePtr<INotesAnnotation> annotationData(GetItemList()->GetRef(0), IID_INOTESANNOTATION);
         if (!NOTES_CHECK_NIL(annotationData))
             break;
         annotationData->Set(cmdData->GetType(), cmdData->GetPoints(), cmdData->GetColor(),

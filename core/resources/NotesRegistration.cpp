@@ -8,6 +8,8 @@
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
 #include "model/NotesSaveAnnotationCmd.h"
+#include "model/NotesSaveNoteContentCmd.h"
+#include "model/NotesSaveOtherItemDataCmd.h"
 
 namespace {
 std::vector<ImplementationDeclaration> Implementations() {
@@ -16,6 +18,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesAnnotationBase, kNotesAnnotationBaseImpl, false),
         IMPLEMENTATION(NotesAnnotationCmdData, kNotesAnnotationCmdDataImpl, false),
         IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesSaveNoteContentCmd, kNotesSaveNoteContentCmdImpl, false),
+        IMPLEMENTATION(NotesSaveOtherItemDataCmd, kNotesSaveOtherItemDataCmdImpl, false),
     };
 }
 
@@ -35,6 +39,14 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesSaveAnnotationCmdBoss",
          {{IID_ICOMMAND, kNotesSaveAnnotationCmdImpl}, {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl}}},
+        {kNotesSaveNoteContentCmdBoss,
+         kInvalidClass,
+         "kNotesSaveNoteContentCmdBoss",
+         {{IID_ICOMMAND, kNotesSaveNoteContentCmdImpl}, {IID_ISTRINGDATA, kStringDataImpl}}},
+        {kNotesSaveOtherItemDataCmdBoss,
+         kInvalidClass,
+         "kNotesSaveOtherItemDataCmdBoss",
+         {{IID_ICOMMAND, kNotesSaveOtherItemDataCmdImpl}, {IID_INOTESOTHERITEMREFERENCE, kUIDDataImpl}}},
     };
 }
 

@@ -5,6 +5,7 @@
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/IPMPersist.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 const UIDRef UIDRef::gNull;
 
@@ -44,4 +45,9 @@ UID GetUID(const IPMUnknown* unknown) {
 ClassID GetClass(const IPMUnknown* unknown) {
     const Boss* boss = Boss::FromUnknown(unknown);
     return boss ? boss->GetClass() : kInvalidClass;
+}
+
+IPMUnknown* ObjectModel::Instantiate(const UIDRef& ref, PMIID iid) {
+    IDataBase* db = ref.GetDataBase();
+    return db && ref.GetUID() != kInvalidUID ? db->Instantiate(ref.GetUID(), iid) : nullptr;
 }

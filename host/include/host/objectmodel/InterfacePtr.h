@@ -5,7 +5,12 @@
 
 #include "host/objectmodel/IPMUnknown.h"
 
+class UIDRef;
+
 namespace ObjectModel {
+// An interface of a persistent object, made on demand from its database; nullptr when missing.
+IPMUnknown* Instantiate(const UIDRef& ref, PMIID iid);
+
 // Checks that an interface found by ID really is of the expected C++ type (nullptr if not).
 template <class T> T* CheckedCast(IPMUnknown* unknown) {
     if (!unknown)
@@ -29,6 +34,10 @@ public:
     explicit InterfacePtr(const InterfacePtr<U>& from, PMIID iid = T::kDefaultIID)
         : InterfacePtr(static_cast<const IPMUnknown*>(from.get()), iid) {}
     explicit InterfacePtr(const IPMUnknown* from) : InterfacePtr(from, T::kDefaultIID) {}
+    // Queries the interface of the persistent object ref names (nullptr for a missing object).
+    InterfacePtr(const UIDRef& ref, PMIID iid)
+        : fPtr(ObjectModel::CheckedCast<T>(ObjectModel::Instantiate(ref, iid))) {}
+    explicit InterfacePtr(const UIDRef& ref) : InterfacePtr(ref, T::kDefaultIID) {}
 
     InterfacePtr(const InterfacePtr& other) : fPtr(other.fPtr) {
         if (fPtr)
