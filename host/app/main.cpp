@@ -7,6 +7,9 @@
 
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
+#include "InfoCommand.h"
+#include "NewCommand.h"
+#include "RenderCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -48,6 +51,21 @@ int main(int argc, char** argv) {
                    "Button number that answers every question (default: its default button)");
     app.require_subcommand(1);
     CLI::App* plugins = app.add_subcommand("plugins", "List the loaded plug-ins");
+
+    std::string layoutPath, documentPath, outPath;
+    int pageNumber = 1;
+    double scale = 1.0;
+    CLI::App* newDoc = app.add_subcommand("new", "Make a document from a layout description");
+    newDoc->add_option("LAYOUT", layoutPath, "Layout description (JSON)")->required();
+    newDoc->add_option("DOC", documentPath, "Document file to write")->required();
+    CLI::App* render = app.add_subcommand("render", "Draw a page of a document into a PNG image");
+    render->add_option("DOC", documentPath, "Document file")->required();
+    render->add_option("--page", pageNumber, "Page number, from 1")->required();
+    render->add_option("--out", outPath, "PNG file to write")->required();
+    render->add_option("--scale", scale, "Pixels per point (default 1)");
+    CLI::App* info =
+        app.add_subcommand("info", "Describe the pages, layers, swatches and items of a document");
+    info->add_option("DOC", documentPath, "Document file")->required();
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -60,6 +78,12 @@ int main(int argc, char** argv) {
     int status = 0;
     if (plugins->parsed())
         status = ListPlugIns();
+    else if (newDoc->parsed())
+        status = NewCommand(layoutPath, documentPath).Run();
+    else if (render->parsed())
+        status = RenderCommand(documentPath, pageNumber, outPath, scale).Run();
+    else if (info->parsed())
+        status = InfoCommand(documentPath).Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

@@ -21,9 +21,10 @@ void WarnAboutMissingPlugIns(DataBase* db, const std::string& path) {
     for (const auto& [id, dependency] : db->GetPlugInRecords()) {
         if (PlugInLoader::Instance().FindPlugIn(id))
             continue;
-        std::string message = "The document " + IDFile(path).GetFileName() + " holds data of the plug-in " +
-                              (dependency.name.empty() ? std::string("with ID ") + std::to_string(id) : dependency.name) +
-                              ", which is not loaded; its data is kept unchanged.";
+        std::string message =
+            "The document " + IDFile(path).GetFileName() + " holds data of the plug-in " +
+            (dependency.name.empty() ? std::string("with ID ") + std::to_string(id) : dependency.name) +
+            ", which is not loaded; its data is kept unchanged.";
         if (!dependency.notice.empty())
             message += " " + dependency.notice;
         CAlert::WarningAlert(PMString(message.c_str()));
@@ -38,7 +39,8 @@ DocumentManager& DocumentManager::Instance() {
 
 DocumentManager::Result DocumentManager::Adopt(std::unique_ptr<DataBase> db, ServiceID signal) {
     Result result;
-    InterfacePtr<IDocument> document(ObjectModel::CheckedCast<IDocument>(db->Instantiate(db->GetRootUID(), IID_IDOCUMENT)));
+    InterfacePtr<IDocument> document(
+        ObjectModel::CheckedCast<IDocument>(db->Instantiate(db->GetRootUID(), IID_IDOCUMENT)));
     if (!document) {
         result.error = kFailure;
         result.message = "The document has no document object.";
@@ -52,9 +54,13 @@ DocumentManager::Result DocumentManager::Adopt(std::unique_ptr<DataBase> db, Ser
 }
 
 DocumentManager::Result DocumentManager::NewDocument() {
+    return NewDocument(DocumentSetup());
+}
+
+DocumentManager::Result DocumentManager::NewDocument(const DocumentSetup& setup) {
     Host::Initialize();
     std::unique_ptr<DataBase> db = DataBase::CreateNew(kDocBoss);
-    if (!db)
+    if (!db || setup.Apply(db.get()) != kSuccess)
         return Result{kFailure, "A new document cannot be made.", nullptr};
     return Adopt(std::move(db), kAfterNewDocSignalResponderService);
 }
@@ -66,7 +72,8 @@ DocumentManager::Result DocumentManager::OpenDocument(const std::string& path) {
     if (!db)
         return Result{kFailure, fileResult.message, nullptr};
     if (db->GetClass(db->GetRootUID()) != kDocBoss)
-        return Result{kFailure, "The file " + IDFile(path).GetFileName() + " does not hold a document.", nullptr};
+        return Result{kFailure, "The file " + IDFile(path).GetFileName() + " does not hold a document.",
+                      nullptr};
     WarnAboutMissingPlugIns(db.get(), path);
     return Adopt(std::move(db), kAfterOpenDocSignalResponderService);
 }
@@ -77,12 +84,13 @@ DocumentManager::Open* DocumentManager::Find(IDocument* document) {
     return found == fDocuments.end() ? nullptr : &*found;
 }
 
-ErrorCode DocumentManager::Write(IDocument* document, const std::string& path, ServiceID signal, bool adoptPath,
-                                 std::string* message) {
+ErrorCode DocumentManager::Write(IDocument* document, const std::string& path, ServiceID signal,
+                                 bool adoptPath, std::string* message) {
     Open* open = Find(document);
     if (!open || path.empty() || CmdUtils::IsInCommand()) {
         if (message)
-            *message = path.empty() ? "The document has no file to save to; use save as." : "The document cannot be saved now.";
+            *message = path.empty() ? "The document has no file to save to; use save as."
+                                    : "The document cannot be saved now.";
         return kFailure;
     }
     ServiceRegistry::Instance().SendSignal(signal, RootRef(document));
@@ -101,7 +109,8 @@ ErrorCode DocumentManager::SaveDocument(IDocument* document, std::string* messag
     return Write(document, path, kBeforeSaveDocSignalResponderService, true, message);
 }
 
-ErrorCode DocumentManager::SaveDocumentAs(IDocument* document, const std::string& path, std::string* message) {
+ErrorCode DocumentManager::SaveDocumentAs(IDocument* document, const std::string& path,
+                                          std::string* message) {
     return Write(document, path, kBeforeSaveAsDocSignalResponderService, true, message);
 }
 
@@ -125,11 +134,15 @@ void DocumentManager::CloseAll() {
         CloseDocument(fDocuments.back().document.get());
 }
 
-IDocument* DocumentManager::GetFrontDocument() const { return fFront; }
+IDocument* DocumentManager::GetFrontDocument() const {
+    return fFront;
+}
 
 void DocumentManager::SetFrontDocument(IDocument* document) {
     if (Find(document))
         fFront = document;
 }
 
-IDocument* GetFrontDocument() { return DocumentManager::Instance().GetFrontDocument(); }
+IDocument* GetFrontDocument() {
+    return DocumentManager::Instance().GetFrontDocument();
+}

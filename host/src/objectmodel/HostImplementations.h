@@ -12,3 +12,69 @@ ImplementationDeclaration MakeIntDataImplementation(ImplementationID id, bool pe
 ImplementationDeclaration MakeStringDataImplementation(ImplementationID id);
 ImplementationDeclaration MakeDocumentImplementation(ImplementationID id);
 ImplementationDeclaration MakeDeleteUIDCmdImplementation(ImplementationID id);
+
+// Layout document: structure, layers, attributes and swatches.
+ImplementationDeclaration MakeHierarchyImplementation(ImplementationID id);
+ImplementationDeclaration MakeItemTransformImplementation(ImplementationID id);
+ImplementationDeclaration MakePathGeometryImplementation(ImplementationID id);
+ImplementationDeclaration MakePathBoundsGeometryImplementation(ImplementationID id);
+ImplementationDeclaration MakeGroupGeometryImplementation(ImplementationID id);
+ImplementationDeclaration MakePageGeometryImplementation(ImplementationID id);
+ImplementationDeclaration MakeSpreadGeometryImplementation(ImplementationID id);
+ImplementationDeclaration MakeSpreadImplementation(ImplementationID id);
+ImplementationDeclaration MakeSpreadListImplementation(ImplementationID id);
+ImplementationDeclaration MakeMasterSpreadListImplementation(ImplementationID id);
+ImplementationDeclaration MakePageListImplementation(ImplementationID id);
+ImplementationDeclaration MakeMasterPageImplementation(ImplementationID id);
+ImplementationDeclaration MakeMasterSpreadImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayerListImplementation(ImplementationID id);
+ImplementationDeclaration MakeDocumentLayerImplementation(ImplementationID id);
+ImplementationDeclaration MakeSpreadLayerImplementation(ImplementationID id);
+ImplementationDeclaration MakeActiveLayerImplementation(ImplementationID id);
+ImplementationDeclaration MakeGraphicStyleAttributeBossListImplementation(ImplementationID id,
+                                                                          bool persistent);
+ImplementationDeclaration MakeGraphicAttrClassIDImplementation(ImplementationID id);
+ImplementationDeclaration MakeGraphicAttributeUtilsImplementation(ImplementationID id);
+ImplementationDeclaration MakeStandOffDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeItemLockDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeSwatchListImplementation(ImplementationID id);
+ImplementationDeclaration MakeColorDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeRenderingObjectImplementation(ImplementationID id);
+ImplementationDeclaration MakeSwatchUtilsImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayerUtilsImplementation(ImplementationID id);
+ImplementationDeclaration MakePathUtilsImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayoutUtilsImplementation(ImplementationID id);
+ImplementationDeclaration MakeGraphicFrameShapeImplementation(ImplementationID id);
+ImplementationDeclaration MakeGroupShapeImplementation(ImplementationID id);
+ImplementationDeclaration MakePageItemAdornmentListImplementation(ImplementationID id);
+
+// Command data of the layout commands.
+ImplementationDeclaration MakeNewPageItemCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeTransformCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeGroupCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeConvertShapeCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeApplyMultAttributesCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakePMUnknownDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeStandOffModeCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeSwatchListCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayerPropertiesCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeRealListDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeNewSpreadCmdDataImplementation(ImplementationID id);
+
+// Layout commands.
+ImplementationDeclaration MakeNewPageItemCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeDeleteCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeGroupCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeTransformPageItemsCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeConvertShapeCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeApplyMultAttributesCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeApplyAttrOverridesCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeStandOffModeCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeBringToFrontCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeNewLayerCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeDeleteLayerCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeSetLayerPropertiesCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeNewColorCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeAddSwatchesCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeDeleteSwatchesCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeNewSpreadCmdImplementation(ImplementationID id, bool master);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/database/UIDRef.h"
+#include "host/document/DocumentSetup.h"
 #include "host/document/IDocument.h"
 #include "host/objectmodel/InterfacePtr.h"
 
@@ -21,8 +22,10 @@ public:
 
     static DocumentManager& Instance();
 
-    // A new empty document; it becomes the front document.
+    // A new document (one letter-size page and one layer unless set up otherwise); it becomes the
+    // front document.
     Result NewDocument();
+    Result NewDocument(const DocumentSetup& setup);
     // Opens a document file; a file that is not a document or is damaged fails with a message.
     Result OpenDocument(const std::string& path);
     ErrorCode SaveDocument(IDocument* document, std::string* message = nullptr);

@@ -1,0 +1,15 @@
+// IPageList: the document pages in order, spread by spread (derived from the spread list).
+#pragma once
+
+#include "host/database/UID.h"
+#include "host/objectmodel/HostIDs.h"
+#include "host/objectmodel/IPMUnknown.h"
+
+class IPageList : public IPMUnknown {
+public:
+    enum { kDefaultIID = IID_IPAGELIST };
+    virtual int32 GetPageCount() const = 0;
+    virtual UID GetNthPageUID(int32 index) const = 0;
+    // 0-based index of a document page, or -1 (master pages are not in the list).
+    virtual int32 GetPageIndex(UID page) const = 0;
+};

@@ -1,0 +1,73 @@
+// LayoutDescription: a document as a layout description file describes it, checked and ready to
+// build. Coordinates of items are in points from the left top corner of their page.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/database/UID.h"
+#include "host/objectmodel/ObjectIDs.h"
+#include "host/util/Geometry.h"
+
+struct LayoutDescription {
+    struct Swatch {
+        std::string name;
+        int32 colorSpace = 0; // IColorData::ColorSpace
+        std::vector<PMReal> components;
+    };
+    struct Layer {
+        std::string name;
+        bool visible = true;
+        bool locked = false;
+        bool printable = true;
+    };
+    struct Stroke {
+        std::string color = "Black";
+        PMReal weight = 1.0;
+        bool dashed = false;
+        ClassID lineStart = kInvalidClass;
+        ClassID lineEnd = kInvalidClass;
+    };
+    struct Item {
+        enum Kind { kRectangle, kEllipse, kPath, kGroup };
+        Kind kind = kRectangle;
+        int32 page = 0;              // 0-based: a document page, or a page of the master for master items
+        std::string layer;           // empty: the first layer
+        PMRect bounds;               // rectangles and ellipses
+        std::vector<PMPoint> points; // paths
+        bool closed = false;
+        bool hasStroke = false;
+        Stroke stroke;
+        std::string fill; // swatch name; empty for none
+        PMReal cornerRadius = 0.0;
+        std::vector<Item> children; // groups
+    };
+    struct Master {
+        std::string name;
+        int32 pages = 1;
+        std::vector<Item> items;
+    };
+    struct Page {
+        std::string master; // empty: none
+    };
+    struct Spread {
+        std::vector<Page> pages;
+    };
+    // Text frames and stories are kept as their JSON text until the document can hold text.
+    struct PendingText {
+        std::string path; // where it stood in the description
+        std::string json;
+    };
+
+    PMReal pageWidth = 612.0;
+    PMReal pageHeight = 792.0;
+    std::vector<Swatch> swatches;
+    std::vector<Layer> layers;
+    std::vector<Master> masters;
+    std::vector<Spread> spreads;
+    std::vector<Item> items;
+    std::vector<PendingText> textFrames;
+    std::vector<PendingText> stories;
+
+    int32 CountPages() const;
+};

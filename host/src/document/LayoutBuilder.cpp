@@ -1,0 +1,260 @@
+#include "host/document/LayoutBuilder.h"
+
+#include <map>
+
+#include "Query.h"
+#include "host/commands/CmdUtils.h"
+#include "host/commands/ErrorUtils.h"
+#include "host/database/UndoHistory.h"
+#include "host/document/DocumentManager.h"
+#include "host/document/IApplyMultAttributesCmdData.h"
+#include "host/document/IConvertShapeCmdData.h"
+#include "host/document/IDocumentLayer.h"
+#include "host/document/IHierarchy.h"
+#include "host/document/ILayerList.h"
+#include "host/document/ILayerPropertiesCmdData.h"
+#include "host/document/ILayoutUtils.h"
+#include "host/document/IMasterPage.h"
+#include "host/document/IMasterSpreadList.h"
+#include "host/document/INewSpreadCmdData.h"
+#include "host/document/IPageList.h"
+#include "host/document/IPathGeometry.h"
+#include "host/document/IPathUtils.h"
+#include "host/document/IRealListData.h"
+#include "host/document/ISpread.h"
+#include "host/document/ISwatchList.h"
+#include "host/document/ISwatchListCmdData.h"
+#include "host/document/ITransform.h"
+#include "host/objectmodel/IIntData.h"
+#include "host/objectmodel/IStringData.h"
+#include "host/objectmodel/ObjectModel.h"
+
+namespace {
+// Builds one description into one open document; every step is a command of one sequence.
+class Building {
+public:
+    Building(const LayoutDescription& description, IDocument* document)
+        : fDescription(description), fDB(document->GetDocumentDataBase()), fRoot(fDB, fDB->GetRootUID()) {}
+
+    bool Run() {
+        CmdUtils::SequenceContext sequence;
+        const bool ok = Layers() && Swatches() && Masters() && Spreads() && DocumentItems();
+        if (!ok)
+            ErrorUtils::PMSetGlobalErrorCode(kFailure);
+        return ok;
+    }
+
+private:
+    ICommand* NewCommand(ClassID commandClass, const UIDList& items) {
+        ICommand* cmd = CmdUtils::CreateCommand(commandClass);
+        if (cmd)
+            cmd->SetItemList(items);
+        return cmd;
+    }
+
+    bool Layers() {
+        InterfacePtr<ILayerList> layers = Query::Get<ILayerList>(fRoot);
+        for (size_t i = 0; i < fDescription.layers.size(); ++i) {
+            const LayoutDescription::Layer& layer = fDescription.layers[i];
+            LayerProperties properties;
+            properties.name = PMString(layer.name.c_str());
+            properties.visible = layer.visible;
+            properties.locked = layer.locked;
+            properties.printable = layer.printable;
+            // The document starts with one layer, which becomes the first described one.
+            const bool first = i == 0;
+            InterfacePtr<ICommand> cmd(
+                NewCommand(first ? kSetLayerPropertiesCmdBoss : kNewLayerCmdBoss,
+                           first ? UIDList(UIDRef(fDB, layers->GetNthLayerUID(0))) : UIDList(fRoot)));
+            InterfacePtr<ILayerPropertiesCmdData> data(cmd, IID_ILAYERPROPERTIESCMDDATA);
+            if (!data)
+                return false;
+            properties.color =
+                first ? LayerProperties::Of(InterfacePtr<IDocumentLayer>(layers->QueryLayer(0))).color
+                      : properties.color;
+            data->Set(properties);
+            if (CmdUtils::ProcessCommand(cmd) != kSuccess)
+                return false;
+            fLayers[layer.name] = first ? layers->GetNthLayerUID(0) : cmd->GetItemList()->At(0);
+        }
+        return true;
+    }
+
+    bool Swatches() {
+        InterfacePtr<ISwatchList> list = Query::Get<ISwatchList>(fRoot);
+        fSwatches = {{"None", list->GetNoneSwatchUID()},
+                     {"Paper", list->GetPaperSwatchUID()},
+                     {"Black", list->GetBlackSwatchUID()},
+                     {"Registration", list->GetRegistrationSwatchUID()}};
+        for (const LayoutDescription::Swatch& swatch : fDescription.swatches) {
+            InterfacePtr<ICommand> newColor(NewCommand(kNewColorCmdBoss, UIDList(fRoot)));
+            InterfacePtr<IRealListData> components(newColor, IID_IREALLISTDATA);
+            InterfacePtr<IStringData> name(newColor, IID_ISTRINGDATA);
+            InterfacePtr<IIntData> space(newColor, IID_IINTDATA);
+            components->Set(swatch.components);
+            name->Set(PMString(swatch.name.c_str()));
+            space->Set(swatch.colorSpace);
+            if (CmdUtils::ProcessCommand(newColor) != kSuccess)
+                return false;
+            InterfacePtr<ICommand> add(NewCommand(kAddSwatchesCmdBoss, *newColor->GetItemList()));
+            InterfacePtr<ISwatchListCmdData> target(add, IID_ISWATCHLISTCMDDATA);
+            target->SetSwatchList(fRoot);
+            if (CmdUtils::ProcessCommand(add) != kSuccess)
+                return false;
+            fSwatches[swatch.name] = newColor->GetItemList()->At(0);
+        }
+        return true;
+    }
+
+    UID NewSpread(ClassID commandClass, int32 pages, const std::string& name) {
+        InterfacePtr<ICommand> cmd(NewCommand(commandClass, UIDList(fRoot)));
+        InterfacePtr<INewSpreadCmdData> data(cmd, IID_INEWSPREADCMDDATA);
+        data->Set(pages, fDescription.pageWidth, fDescription.pageHeight, -1);
+        data->SetName(PMString(name.c_str()));
+        return CmdUtils::ProcessCommand(cmd) == kSuccess ? cmd->GetItemList()->At(0) : kInvalidUID;
+    }
+
+    bool Masters() {
+        for (const LayoutDescription::Master& master : fDescription.masters) {
+            const UID spread = NewSpread(kNewMasterSpreadCmdBoss, master.pages, master.name);
+            if (spread == kInvalidUID)
+                return false;
+            fMasters[master.name] = spread;
+            InterfacePtr<ISpread> masterSpread = Query::Get<ISpread>(fDB, spread);
+            for (const LayoutDescription::Item& item : master.items)
+                if (!Item(item, masterSpread->GetNthPageUID(item.page)))
+                    return false;
+        }
+        return true;
+    }
+
+    bool Spreads() {
+        for (const LayoutDescription::Spread& description : fDescription.spreads) {
+            const UID spreadUID =
+                NewSpread(kNewSpreadCmdBoss, static_cast<int32>(description.pages.size()), "");
+            InterfacePtr<ISpread> spread = Query::Get<ISpread>(fDB, spreadUID);
+            if (!spread)
+                return false;
+            // No command sets a page's master; inside the sequence the change is recorded all the same.
+            for (size_t i = 0; i < description.pages.size(); ++i)
+                if (!description.pages[i].master.empty())
+                    Query::Get<IMasterPage>(fDB, spread->GetNthPageUID(static_cast<int32>(i)))
+                        ->SetMasterSpreadUID(fMasters[description.pages[i].master]);
+        }
+        return true;
+    }
+
+    bool DocumentItems() {
+        InterfacePtr<IPageList> pages = Query::Get<IPageList>(fRoot);
+        for (const LayoutDescription::Item& item : fDescription.items)
+            if (!Item(item, pages->GetNthPageUID(item.page)))
+                return false;
+        return true;
+    }
+
+    // Makes an item on a page (its coordinates are relative to the page's left top corner).
+    UID MakeItem(const LayoutDescription::Item& item, UID page, UID parent) {
+        const PMRect pageBounds = Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(fDB, page));
+        const PMMatrix toPasteboard(1, 0, 0, 1, pageBounds.Left(), pageBounds.Top());
+        if (item.kind == LayoutDescription::Item::kGroup) {
+            UIDList children(fDB);
+            for (const LayoutDescription::Item& child : item.children)
+                children.Append(MakeItem(child, page, parent));
+            if (children.Contains(kInvalidUID))
+                return kInvalidUID;
+            InterfacePtr<ICommand> group(NewCommand(kGroupCmdBoss, children));
+            return CmdUtils::ProcessCommand(group) == kSuccess ? group->GetItemList()->At(0) : kInvalidUID;
+        }
+        PMRect bounds = item.bounds;
+        if (item.kind == LayoutDescription::Item::kPath) {
+            bounds = PMRect(item.points[0], item.points[0]);
+            for (const PMPoint& p : item.points)
+                bounds = bounds.Union(PMRect(p, p));
+        }
+        const UIDRef made = Utils<IPathUtils>()->CreateRectangleSpline(UIDRef(fDB, parent),
+                                                                       toPasteboard.TransformRect(bounds));
+        if (made.GetUID() == kInvalidUID || !Shape(item, made, toPasteboard) || !Paint(item, made))
+            return kInvalidUID;
+        return made.GetUID();
+    }
+
+    bool Item(const LayoutDescription::Item& item, UID page) {
+        InterfacePtr<IHierarchy> pageHierarchy = Query::Get<IHierarchy>(fDB, page);
+        InterfacePtr<ISpread> spread =
+            Query::Get<ISpread>(fDB, pageHierarchy ? pageHierarchy->GetSpreadUID() : kInvalidUID);
+        const UID layer =
+            item.layer.empty() ? fLayers[fDescription.layers.front().name] : fLayers[item.layer];
+        const UID parent = spread ? spread->GetSpreadLayerUID(layer, ISpread::kContentLayer) : kInvalidUID;
+        return parent != kInvalidUID && MakeItem(item, page, parent) != kInvalidUID;
+    }
+
+    bool Shape(const LayoutDescription::Item& item, const UIDRef& made, const PMMatrix& toPasteboard) {
+        if (item.kind == LayoutDescription::Item::kEllipse) {
+            InterfacePtr<ICommand> convert(NewCommand(kConvertShapeCmdBoss, UIDList(made)));
+            InterfacePtr<IConvertShapeCmdData> data(convert, IID_ICONVERTSHAPECMDDATA);
+            data->Set(IConvertShapeCmdData::kEllipse, kInvalidClass, 0, 0, 0);
+            return CmdUtils::ProcessCommand(convert) == kSuccess;
+        }
+        if (item.kind != LayoutDescription::Item::kPath)
+            return true;
+        InterfacePtr<IPathGeometry> path = Query::Get<IPathGeometry>(made);
+        InterfacePtr<ITransform> transform = Query::Get<ITransform>(made);
+        PMPathPointList points;
+        for (const PMPoint& p : item.points)
+            points.emplace_back(toPasteboard.TransformPoint(p));
+        transform->TransformPasteboardPathToInner(&points);
+        path->RemoveAllPaths();
+        path->AddPath(points, item.closed ? kFalse : kTrue);
+        return true;
+    }
+
+    bool Paint(const LayoutDescription::Item& item, const UIDRef& made) {
+        InterfacePtr<ICommand> apply(NewCommand(kGfxApplyMultAttributesCmdBoss, UIDList(made)));
+        InterfacePtr<IApplyMultAttributesCmdData> data(apply, IID_IAPPLYMULTATTRIBUTESCMDDATA);
+        if (!item.fill.empty())
+            data->AddAnAttribute(
+                GraphicAttribute::Swatch(kGraphicStyleFillRenderingAttrBoss, fSwatches[item.fill]));
+        if (item.hasStroke) {
+            data->AddAnAttribute(
+                GraphicAttribute::Swatch(kGraphicStyleStrokeRenderingAttrBoss, fSwatches[item.stroke.color]));
+            data->AddAnAttribute(
+                GraphicAttribute::Real(kGraphicStyleStrokeWeightAttrBoss, item.stroke.weight));
+            data->AddAnAttribute(
+                GraphicAttribute::Class(kGraphicStyleStrokeTypeAttrBoss,
+                                        item.stroke.dashed ? kDashedPathStrokerBoss : kSolidPathStrokerBoss));
+            data->AddAnAttribute(
+                GraphicAttribute::Class(kGraphicStyleLineStartAttrBoss, item.stroke.lineStart));
+            data->AddAnAttribute(GraphicAttribute::Class(kGraphicStyleLineEndAttrBoss, item.stroke.lineEnd));
+        }
+        if (item.cornerRadius > 0) {
+            data->AddAnAttribute(
+                GraphicAttribute::Class(kGraphicStyleCornerEffectAttrBoss, kRoundedCornerBoss));
+            data->AddAnAttribute(GraphicAttribute::Real(kGraphicStyleCornerSizeAttrBoss, item.cornerRadius));
+        }
+        return data->GetAttributes().empty() || CmdUtils::ProcessCommand(apply) == kSuccess;
+    }
+
+    const LayoutDescription& fDescription;
+    IDataBase* fDB;
+    UIDRef fRoot;
+    std::map<std::string, UID> fLayers;
+    std::map<std::string, UID> fSwatches;
+    std::map<std::string, UID> fMasters;
+};
+} // namespace
+
+LayoutBuilder::Result LayoutBuilder::Build(const LayoutDescription& description) {
+    DocumentSetup setup;
+    setup.pageWidth = description.pageWidth;
+    setup.pageHeight = description.pageHeight;
+    setup.spreadPages.clear();
+    DocumentManager::Result made = DocumentManager::Instance().NewDocument(setup);
+    if (made.error != kSuccess)
+        return Result{kFailure, made.message, nullptr};
+    if (!Building(description, made.document).Run()) {
+        DocumentManager::Instance().CloseDocument(made.document);
+        return Result{kFailure, "The document cannot be built from the layout description.", nullptr};
+    }
+    made.document->GetDocumentDataBase()->GetUndoHistory().Clear();
+    return Result{kSuccess, "", made.document};
+}

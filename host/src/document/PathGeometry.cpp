@@ -1,0 +1,116 @@
+// PathGeometry: the stored paths of a spline item.
+#include "../objectmodel/HostImplementations.h"
+#include "BezierBounds.h"
+#include "host/database/IPMStream.h"
+#include "host/document/IPathGeometry.h"
+#include "host/objectmodel/CPMUnknown.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
+
+namespace {
+struct Path {
+    PMPathPointList points;
+    bool16 open = kFalse;
+};
+
+class PathGeometry final : public CPMUnknown<IPathGeometry> {
+public:
+    explicit PathGeometry(IPMUnknown* boss) : CPMUnknown<IPathGeometry>(boss) {}
+
+    int32 GetNumPaths() const override { return static_cast<int32>(fPaths.size()); }
+    int32 GetNumPoints(int32 pathIndex) const override {
+        return Valid(pathIndex) ? static_cast<int32>(At(pathIndex).points.size()) : 0;
+    }
+    const PMPathPointList& GetPath(int32 pathIndex) const override {
+        static const PMPathPointList kNoPath;
+        return Valid(pathIndex) ? At(pathIndex).points : kNoPath;
+    }
+    PMPathPoint GetPathPoint(int32 pathIndex, int32 pointIndex) const override {
+        if (pointIndex < 0 || pointIndex >= GetNumPoints(pathIndex))
+            return PMPathPoint();
+        return At(pathIndex).points[static_cast<size_t>(pointIndex)];
+    }
+    bool16 IsPathOpen(int32 pathIndex) const override {
+        return Valid(pathIndex) ? At(pathIndex).open : kTrue;
+    }
+
+    void RemoveAllPaths() override {
+        PreDirty();
+        fPaths.clear();
+    }
+    int32 AddPath(const PMPathPointList& points, bool16 open) override {
+        PreDirty();
+        fPaths.push_back(Path{points, open});
+        return GetNumPaths() - 1;
+    }
+    void AddPathPoint(int32 pathIndex, const PMPathPoint& point) override {
+        if (!Valid(pathIndex))
+            return;
+        PreDirty();
+        Mutable(pathIndex).points.push_back(point);
+    }
+    void SetPathPoint(int32 pathIndex, int32 pointIndex, const PMPathPoint& point) override {
+        if (pointIndex < 0 || pointIndex >= GetNumPoints(pathIndex))
+            return;
+        PreDirty();
+        Mutable(pathIndex).points[static_cast<size_t>(pointIndex)] = point;
+    }
+    void OpenPath(int32 pathIndex) override { SetOpen(pathIndex, kTrue); }
+    void ClosePath(int32 pathIndex) override { SetOpen(pathIndex, kFalse); }
+    void TransformPaths(const PMMatrix& matrix) override {
+        PreDirty();
+        for (Path& path : fPaths)
+            for (PMPathPoint& point : path.points)
+                point.Transform(matrix);
+    }
+
+    PMRect GetPathBoundingBox() const override {
+        PMRect box;
+        bool empty = true;
+        for (const Path& path : fPaths)
+            BezierBounds::AddPath(path.points, !path.open, &box, &empty);
+        return box;
+    }
+
+    void ReadWrite(IPMStream* stream, ImplementationID) override {
+        int32 count = GetNumPaths();
+        stream->XferInt32(count);
+        if (stream->IsReading())
+            fPaths.assign(static_cast<size_t>(std::max(count, 0)), Path());
+        for (Path& path : fPaths)
+            XferPath(stream, path);
+    }
+
+private:
+    static void XferPath(IPMStream* stream, Path& path) {
+        stream->XferBool(path.open);
+        int32 count = static_cast<int32>(path.points.size());
+        stream->XferInt32(count);
+        if (stream->IsReading())
+            path.points.assign(static_cast<size_t>(std::max(count, 0)), PMPathPoint());
+        for (PMPathPoint& point : path.points) {
+            PMPoint left = point.GetLeftDirPoint(), anchor = point.GetAnchor(),
+                    right = point.GetRightDirPoint();
+            stream->XferPoint(left);
+            stream->XferPoint(anchor);
+            stream->XferPoint(right);
+            point = PMPathPoint(left, anchor, right);
+        }
+    }
+    bool Valid(int32 index) const { return index >= 0 && index < GetNumPaths(); }
+    const Path& At(int32 index) const { return fPaths[static_cast<size_t>(index)]; }
+    Path& Mutable(int32 index) { return fPaths[static_cast<size_t>(index)]; }
+    void SetOpen(int32 pathIndex, bool16 open) {
+        if (!Valid(pathIndex) || At(pathIndex).open == open)
+            return;
+        PreDirty();
+        Mutable(pathIndex).open = open;
+    }
+
+    std::vector<Path> fPaths;
+};
+} // namespace
+
+ImplementationDeclaration MakePathGeometryImplementation(ImplementationID id) {
+    return IMPLEMENTATION(PathGeometry, id, true);
+}
