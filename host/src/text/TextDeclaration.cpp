@@ -13,6 +13,7 @@ std::vector<ImplementationDeclaration> TextImplementations() {
             MakeStoryListImplementation(kStoryListImpl),
             MakeTextAttrUIDImplementation(kTextAttrUIDImpl),
             MakeTextCmdDataImplementation(kTextCmdDataImpl),
+            MakeWaxStrandImplementation(kWaxStrandImpl),
             MakeNewStoryCmdImplementation(kNewStoryCmdImpl),
             MakeEditTextCmdImplementation(kEditTextCmdImpl),
             MakeApplyTextAttrCmdImplementation(kApplyTextAttrCmdImpl),
@@ -48,7 +49,8 @@ std::vector<AddInDeclaration> TextAddIns() {
                               {IID_ITEXTSTRAND, kTextStrandImpl},
                               {IID_IATTRIBUTESTRAND, kAttributeStrandImpl},
                               {IID_IITEMSTRAND, kItemStrandImpl},
-                              {IID_ITEXTMODELCMDS, kTextModelCmdsImpl}}},
+                              {IID_ITEXTMODELCMDS, kTextModelCmdsImpl},
+                              {IID_IWAXSTRAND, kWaxStrandImpl}}},
             AddInDeclaration{kDocBoss, {{IID_ISTORYLIST, kStoryListImpl}}},
             AddInDeclaration{kTextAttrBoss, {{IID_ITEXTATTRUID, kTextAttrUIDImpl}}}};
 }
