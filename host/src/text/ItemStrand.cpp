@@ -3,6 +3,7 @@
 
 #include "StreamLimits.h"
 #include "TextImplementations.h"
+#include "host/database/IDataBase.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -19,14 +20,14 @@ public:
 
     UID GetOwnedUID(TextIndex index, ClassID itemClass) const override {
         for (auto it = FirstAt(index); it != fItems.end() && it->fAt == index; ++it)
-            if (itemClass == kInvalidClass || it->fClassID == itemClass)
+            if ((itemClass == kInvalidClass || it->fClassID == itemClass) && Exists(it->fUID))
                 return it->fUID;
         return kInvalidUID;
     }
     int32 CollectOwnedItems(RangeData range, ClassID itemClass, OwnedItemDataList* items) const override {
         int32 added = 0;
         for (auto it = FirstAt(range.Start()); it != fItems.end() && it->fAt < range.End(); ++it) {
-            if (itemClass != kInvalidClass && it->fClassID != itemClass)
+            if ((itemClass != kInvalidClass && it->fClassID != itemClass) || !Exists(it->fUID))
                 continue;
             items->push_back(*it);
             ++added;
@@ -35,9 +36,12 @@ public:
     }
     TextIndex GetOwnedItemIndex(UID item) const override {
         const auto found = Find(item);
-        return found == fItems.end() ? -1 : found->fAt;
+        return found == fItems.end() || !Exists(item) ? -1 : found->fAt;
     }
-    int32 CountOwnedItems() const override { return static_cast<int32>(fItems.size()); }
+    int32 CountOwnedItems() const override {
+        return static_cast<int32>(
+            std::count_if(fItems.begin(), fItems.end(), [&](const auto& d) { return Exists(d.fUID); }));
+    }
 
     void SetOwnedItem(TextIndex at, UID item, ClassID itemClass) override {
         PreDirty();
@@ -73,8 +77,15 @@ public:
         fItems.erase(first, end);
     }
 
+    void RemoveDeletedItems() override {
+        if (std::all_of(fItems.begin(), fItems.end(), [&](const auto& d) { return Exists(d.fUID); }))
+            return;
+        PreDirty();
+        std::erase_if(fItems, [&](const auto& d) { return !Exists(d.fUID); });
+    }
+
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = CountOwnedItems();
+        int32 count = static_cast<int32>(fItems.size());
         stream->XferInt32(count);
         count = StreamLimits::CheckedCount(stream, count);
         if (stream->IsReading())
@@ -89,6 +100,12 @@ public:
     }
 
 private:
+    // An item deleted by other means than its text stays listed until the next edit of its
+    // text; until then the strand does not answer it.
+    bool Exists(UID item) const {
+        IDataBase* db = ::GetDataBase(this);
+        return !db || db->IsValidUID(item);
+    }
     std::vector<OwnedItemData>::const_iterator FirstAt(TextIndex index) const {
         return std::lower_bound(fItems.begin(), fItems.end(), index,
                                 [](const OwnedItemData& d, TextIndex i) { return d.fAt < i; });

@@ -44,6 +44,8 @@ void OwnedItemCarrier::BeforeRemoval(RangeData range) const {
         if (deleteCmd)
             CmdUtils::ProcessCommand(deleteCmd);
     }
+    // Hooks may have deleted items outside the range too (a partner, say).
+    strand->RemoveDeletedItems();
 }
 
 std::vector<TextScrap::CarriedItem> OwnedItemCarrier::Snapshot(RangeData range) const {

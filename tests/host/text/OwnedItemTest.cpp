@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TextTestClasses.h"
+#include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
 #include "host/text/IAttributeStrand.h"
@@ -93,6 +94,31 @@ TEST_F(OwnedItems, DeletingTheItemsCharacterRunsItsMementoAndDeletesItAndUndoBri
 
     ASSERT_EQ(History().Redo(), kSuccess);
     EXPECT_FALSE(doc.DataBase()->IsValidUID(item));
+}
+
+TEST_F(OwnedItems, AnItemItsMementoDeletesOutsideTheRemovedTextLeavesTheStrandToo) {
+    const UID start = Anchor(kTestMarkerBoss, 4, 1);
+    const UID end = Anchor(kTestMarkerBoss, 8, 2);
+    doc.SetPartner(start, end);
+    ASSERT_EQ(Process(cmds->DeleteCmd(3, 2)), kSuccess); // " q": only the start marker's character
+    EXPECT_FALSE(doc.DataBase()->IsValidUID(end));
+    EXPECT_EQ(items->GetOwnedUID(6, kInvalidClass), kInvalidUID);
+    EXPECT_EQ(items->GetOwnedItemIndex(end), -1);
+    EXPECT_EQ(items->CountOwnedItems(), 0);
+
+    ASSERT_EQ(History().Undo(), kSuccess);
+    EXPECT_EQ(items->GetOwnedItemIndex(start), 4);
+    EXPECT_EQ(items->GetOwnedItemIndex(end), 8);
+}
+
+TEST_F(OwnedItems, AnItemDeletedWithoutItsTextIsNoLongerAnswered) {
+    const UID item = Anchor(kPlainItemBoss, 4, 1);
+    InterfacePtr<ICommand> deleteItem(CmdUtils::CreateCommand(kDeleteUIDCmdBoss));
+    deleteItem->SetItemList(UIDList(UIDRef(doc.DataBase(), item)));
+    ASSERT_EQ(CmdUtils::ProcessCommand(deleteItem), kSuccess);
+    EXPECT_EQ(items->GetOwnedUID(4, kPlainItemBoss), kInvalidUID);
+    OwnedItemDataList found;
+    EXPECT_EQ(items->CollectOwnedItems(RangeData(0, 20), kInvalidClass, &found), 0);
 }
 
 TEST_F(OwnedItems, ItemsWithDefaultBehaviourOutliveTheirTextAndAreNotCopied) {

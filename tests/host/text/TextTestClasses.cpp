@@ -30,13 +30,21 @@ template <class T> InterfacePtr<T> Query(IDataBase* db, UID uid, PMIID iid = T::
     return InterfacePtr<T>(ObjectModel::CheckedCast<T>(db->Instantiate(uid, iid)));
 }
 
-// Records each call; on re-insertion it points the copy's partner at the partner's copy, as a
-// marker pair must after a paste.
+// Records each call. Like a marker pair, removal deletes the partner (wherever it is anchored)
+// and re-insertion points the copy's partner at the partner's copy.
 class TestMemento final : public CPMUnknown<ITextModelMemento> {
 public:
     explicit TestMemento(IPMUnknown* boss) : CPMUnknown<ITextModelMemento>(boss) {}
     void Removing(const UIDRef&, TextIndex index) override {
-        gLog.push_back("removing " + std::to_string(Item().GetUID()) + "@" + std::to_string(index));
+        const UIDRef item = Item();
+        gLog.push_back("removing " + std::to_string(item.GetUID()) + "@" + std::to_string(index));
+        IDataBase* db = item.GetDataBase();
+        const UID partner = Query<IUIDData>(db, item.GetUID(), IID_ITESTPARTNER)->GetUID();
+        if (partner == kInvalidUID || !db->IsValidUID(partner))
+            return;
+        InterfacePtr<ICommand> deletePartner(CmdUtils::CreateCommand(kDeleteUIDCmdBoss));
+        deletePartner->SetItemList(UIDList(UIDRef(db, partner)));
+        CmdUtils::ProcessCommand(deletePartner);
     }
     void Reinserted(const UIDRef&, TextIndex index, const UIDList& sources, const UIDList& copies) override {
         const UIDRef item = Item();

@@ -1,5 +1,5 @@
 // IItemStrand: objects anchored at characters of a story (owned items). An item travels with its
-// character through every edit and leaves the strand when the character is deleted.
+// character through every edit and leaves the strand when the character or the object is deleted.
 #pragma once
 
 #include "host/objectmodel/HostIDs.h"
@@ -24,4 +24,6 @@ public:
     virtual bool RemoveOwnedItem(UID item) = 0;
     virtual void InsertSpace(TextIndex at, int32 length) = 0;
     virtual void Remove(TextIndex at, int32 length) = 0;
+    // Drops items whose objects were deleted (the queries above already pass over them).
+    virtual void RemoveDeletedItems() = 0;
 };
