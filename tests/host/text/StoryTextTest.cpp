@@ -7,6 +7,7 @@
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
 #include "host/document/DocumentManager.h"
+#include "host/objectmodel/Boss.h"
 #include "host/text/IAttributeStrand.h"
 #include "host/text/IItemStrand.h"
 #include "host/text/IStoryList.h"
@@ -127,6 +128,25 @@ TEST(StoryText, CopyOfARangeIsClippedToTheText) {
     it.AppendToStringAndIncrement(&collected, 3);
     EXPECT_EQ(collected.GetUTF16(), u"ell");
     EXPECT_EQ(it.Position(), 4);
+}
+
+TEST(StoryText, DamagedStoredStrandsReadAsSomethingUsableInsteadOfCrashing) {
+    TextDocument doc;
+    const UID story = doc.NewStory(u"Some text");
+    InterfacePtr<ITextModel> model = doc.Model(story);
+    Boss* boss = Boss::FromUnknown(model.get());
+    const std::vector<uint8> hugeCount = {0xFF, 0xFF, 0xFF, 0x7F, 1, 2};
+    const std::vector<uint8> negative = {0xF0, 0xFF, 0xFF, 0xFF};
+    boss->ReadSections({{IID_ITEXTSTRAND, kTextStrandImpl, hugeCount},
+                        {IID_IATTRIBUTESTRAND, kAttributeStrandImpl, negative},
+                        {IID_IITEMSTRAND, kItemStrandImpl, hugeCount}});
+    EXPECT_EQ(model->TotalLength(), 0);
+    InterfacePtr<IItemStrand> items(model, IID_IITEMSTRAND);
+    EXPECT_EQ(items->CountOwnedItems(), 0);
+    InterfacePtr<IAttributeStrand> attributes(model, IID_IATTRIBUTESTRAND);
+    EXPECT_EQ(attributes->CountRuns(), 0);
+    EXPECT_TRUE(model->Copy(0, 5).GetText().IsEmpty());
+    EXPECT_EQ(*TextIterator(model, 0), 0u);
 }
 
 TEST(StoryText, TextAttributesAndOwnedItemsSurviveSaveAndReopen) {
