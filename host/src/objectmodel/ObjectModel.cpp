@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "HostDeclaration.h"
+#include "../text/TextDeclaration.h"
 #include "host/Host.h"
 #include "host/document/DocumentManager.h"
 #include "host/objectmodel/Boss.h"
@@ -69,6 +70,7 @@ void Initialize() {
     objects.initialized = true;
     static HostPlugIn host;
     PlugInLoader::Instance().RegisterPlugIn(&host, "pagehost");
+    PlugInLoader::Instance().RegisterPlugIn(GetTextPlugIn(), "pagehost");
 }
 
 void Shutdown() {

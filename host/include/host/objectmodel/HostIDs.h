@@ -225,3 +225,49 @@ constexpr ServiceID kBeforeCloseDocSignalResponderService = 0xE19;
 
 // The host's own plug-in ID, the owner of its classes and implementations.
 constexpr PluginID kHostPluginID = 0x1;
+
+// ---------------------------------------------------------------------------------------------
+// Text: stories, strands, owned items, text commands and composition (registered by the text
+// module's own declaration, plug-in ID kHostTextPluginID).
+// ---------------------------------------------------------------------------------------------
+constexpr PluginID kHostTextPluginID = 0x2;
+
+// A story is an object of the host class 0x201; the text module adds its interfaces to it.
+constexpr ClassID kTextStoryBoss = kHostServiceBoss;
+constexpr ClassID kNewStoryCmdBoss = 0x1800;
+constexpr ClassID kInsertTextCmdBoss = 0x1801;
+constexpr ClassID kDeleteTextCmdBoss = 0x1802;
+constexpr ClassID kReplaceTextCmdBoss = 0x1803;
+constexpr ClassID kPasteTextCmdBoss = 0x1804;
+constexpr ClassID kApplyTextAttrCmdBoss = 0x1805;
+constexpr ClassID kClearTextAttrCmdBoss = 0x1806;
+constexpr ClassID kSetOwnedItemCmdBoss = 0x1807;
+constexpr ClassID kRemoveOwnedItemCmdBoss = 0x1808;
+
+constexpr PMIID IID_ITEXTMODEL = 0x1800;
+constexpr PMIID IID_ITEXTSTRAND = 0x1801;
+constexpr PMIID IID_IATTRIBUTESTRAND = 0x1802;
+constexpr PMIID IID_IITEMSTRAND = 0x1803;
+constexpr PMIID IID_ITEXTMODELCMDS = 0x1804;
+constexpr PMIID IID_ISTORYLIST = 0x1805;
+constexpr PMIID IID_IOWNEDITEM = 0x1806;
+constexpr PMIID IID_ITEXTMODELMEMENTO = 0x1807;
+constexpr PMIID IID_ITEXTATTRUID = 0x1808;
+constexpr PMIID IID_ITEXTCMDDATA = 0x1809;
+constexpr PMIID IID_IWAXSTRAND = 0x180A;
+
+constexpr ImplementationID kTextModelImpl = 0x1800;
+constexpr ImplementationID kTextStrandImpl = 0x1801;
+constexpr ImplementationID kAttributeStrandImpl = 0x1802;
+constexpr ImplementationID kItemStrandImpl = 0x1803;
+constexpr ImplementationID kTextModelCmdsImpl = 0x1804;
+constexpr ImplementationID kStoryListImpl = 0x1805;
+constexpr ImplementationID kTextAttrUIDImpl = 0x1806; // persistent UID value of an attribute
+constexpr ImplementationID kTextCmdDataImpl = 0x1807;
+constexpr ImplementationID kWaxStrandImpl = 0x1808;
+constexpr ImplementationID kNewStoryCmdImpl = 0x1810;
+constexpr ImplementationID kEditTextCmdImpl = 0x1811;
+constexpr ImplementationID kApplyTextAttrCmdImpl = 0x1812;
+constexpr ImplementationID kClearTextAttrCmdImpl = 0x1813;
+constexpr ImplementationID kSetOwnedItemCmdImpl = 0x1814;
+constexpr ImplementationID kRemoveOwnedItemCmdImpl = 0x1815;

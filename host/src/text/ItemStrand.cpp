@@ -1,0 +1,132 @@
+// ItemStrand: owned items ordered by the index they are anchored at.
+#include <algorithm>
+
+#include "StreamLimits.h"
+#include "TextImplementations.h"
+#include "host/database/IDataBase.h"
+#include "host/database/IPMStream.h"
+#include "host/objectmodel/CPMUnknown.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/text/IItemStrand.h"
+
+namespace {
+bool Before(const OwnedItemData& a, const OwnedItemData& b) {
+    return a.fAt != b.fAt ? a.fAt < b.fAt : a.fUID < b.fUID;
+}
+
+class ItemStrand final : public CPMUnknown<IItemStrand> {
+public:
+    explicit ItemStrand(IPMUnknown* boss) : CPMUnknown<IItemStrand>(boss) {}
+
+    UID GetOwnedUID(TextIndex index, ClassID itemClass) const override {
+        for (auto it = FirstAt(index); it != fItems.end() && it->fAt == index; ++it)
+            if ((itemClass == kInvalidClass || it->fClassID == itemClass) && Exists(it->fUID))
+                return it->fUID;
+        return kInvalidUID;
+    }
+    int32 CollectOwnedItems(RangeData range, ClassID itemClass, OwnedItemDataList* items) const override {
+        int32 added = 0;
+        for (auto it = FirstAt(range.Start()); it != fItems.end() && it->fAt < range.End(); ++it) {
+            if ((itemClass != kInvalidClass && it->fClassID != itemClass) || !Exists(it->fUID))
+                continue;
+            items->push_back(*it);
+            ++added;
+        }
+        return added;
+    }
+    TextIndex GetOwnedItemIndex(UID item) const override {
+        const auto found = Find(item);
+        return found == fItems.end() || !Exists(item) ? -1 : found->fAt;
+    }
+    int32 CountOwnedItems() const override {
+        return static_cast<int32>(
+            std::count_if(fItems.begin(), fItems.end(), [&](const auto& d) { return Exists(d.fUID); }));
+    }
+
+    void SetOwnedItem(TextIndex at, UID item, ClassID itemClass) override {
+        PreDirty();
+        if (const auto found = Find(item); found != fItems.end())
+            fItems.erase(found);
+        const OwnedItemData data{item, at, itemClass};
+        fItems.insert(std::upper_bound(fItems.begin(), fItems.end(), data, Before), data);
+    }
+    bool RemoveOwnedItem(UID item) override {
+        const auto found = Find(item);
+        if (found == fItems.end())
+            return false;
+        PreDirty();
+        fItems.erase(found);
+        return true;
+    }
+    void InsertSpace(TextIndex at, int32 length) override {
+        auto it = FirstAt(at);
+        if (it == fItems.end() || length <= 0)
+            return;
+        PreDirty();
+        for (; it != fItems.end(); ++it)
+            it->fAt += length;
+    }
+    void Remove(TextIndex at, int32 length) override {
+        if (length <= 0 || FirstAt(at) == fItems.end())
+            return;
+        PreDirty();
+        const auto first = FirstAt(at);
+        const auto end = FirstAt(at + length);
+        for (auto it = end; it != fItems.end(); ++it)
+            it->fAt -= length;
+        fItems.erase(first, end);
+    }
+
+    void RemoveDeletedItems() override {
+        if (std::all_of(fItems.begin(), fItems.end(), [&](const auto& d) { return Exists(d.fUID); }))
+            return;
+        PreDirty();
+        std::erase_if(fItems, [&](const auto& d) { return !Exists(d.fUID); });
+    }
+
+    void ReadWrite(IPMStream* stream, ImplementationID) override {
+        int32 count = static_cast<int32>(fItems.size());
+        stream->XferInt32(count);
+        count = StreamLimits::CheckedCount(stream, count);
+        if (stream->IsReading())
+            fItems.assign(static_cast<size_t>(count), OwnedItemData{});
+        for (OwnedItemData& item : fItems) {
+            stream->XferInt32(item.fAt);
+            stream->XferReference(item.fUID);
+            stream->XferID(item.fClassID);
+        }
+        if (stream->IsReading())
+            std::sort(fItems.begin(), fItems.end(), Before);
+    }
+
+private:
+    // An item deleted by other means than its text stays listed until the next edit of its
+    // text; until then the strand does not answer it.
+    bool Exists(UID item) const {
+        IDataBase* db = ::GetDataBase(this);
+        return !db || db->IsValidUID(item);
+    }
+    std::vector<OwnedItemData>::const_iterator FirstAt(TextIndex index) const {
+        return std::lower_bound(fItems.begin(), fItems.end(), index,
+                                [](const OwnedItemData& d, TextIndex i) { return d.fAt < i; });
+    }
+    std::vector<OwnedItemData>::iterator FirstAt(TextIndex index) {
+        return std::lower_bound(fItems.begin(), fItems.end(), index,
+                                [](const OwnedItemData& d, TextIndex i) { return d.fAt < i; });
+    }
+    std::vector<OwnedItemData>::const_iterator Find(UID item) const {
+        return std::find_if(fItems.begin(), fItems.end(),
+                            [&](const OwnedItemData& d) { return d.fUID == item; });
+    }
+    std::vector<OwnedItemData>::iterator Find(UID item) {
+        return std::find_if(fItems.begin(), fItems.end(),
+                            [&](const OwnedItemData& d) { return d.fUID == item; });
+    }
+
+    std::vector<OwnedItemData> fItems;
+};
+} // namespace
+
+ImplementationDeclaration MakeItemStrandImplementation(ImplementationID id) {
+    return IMPLEMENTATION(ItemStrand, id, true);
+}

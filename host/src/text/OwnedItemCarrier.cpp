@@ -1,0 +1,131 @@
+#include "OwnedItemCarrier.h"
+
+#include "../database/SectionCodec.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/objectmodel/Boss.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/IOwnedItem.h"
+#include "host/text/ITextAttrUID.h"
+
+namespace {
+template <class T> InterfacePtr<T> Query(IDataBase* db, UID uid, PMIID iid = T::kDefaultIID) {
+    return InterfacePtr<T>(ObjectModel::CheckedCast<T>(db->Instantiate(uid, iid)));
+}
+
+InterfacePtr<ITextModelMemento> MementoOf(IDataBase* db, UID item) {
+    InterfacePtr<IOwnedItem> owned = Query<IOwnedItem>(db, item);
+    return InterfacePtr<ITextModelMemento>(owned ? owned->CreateMemento() : nullptr);
+}
+} // namespace
+
+OwnedItemCarrier::OwnedItemCarrier(const IPMUnknown* story)
+    : fDataBase(GetDataBase(story)), fStory(GetUID(story)) {}
+
+void OwnedItemCarrier::BeforeRemoval(RangeData range) const {
+    InterfacePtr<IItemStrand> strand = Query<IItemStrand>(fDataBase, fStory);
+    OwnedItemDataList items;
+    if (!strand || strand->CollectOwnedItems(range, kInvalidClass, &items) == 0)
+        return;
+    const UIDRef story(fDataBase, fStory);
+    for (const OwnedItemData& item : items)
+        if (InterfacePtr<ITextModelMemento> memento = MementoOf(fDataBase, item.fUID))
+            memento->Removing(story, item.fAt);
+    // A memento may already have deleted its item (or another one of the range).
+    for (const OwnedItemData& item : items) {
+        if (!fDataBase->IsValidUID(item.fUID))
+            continue;
+        InterfacePtr<IOwnedItem> owned = Query<IOwnedItem>(fDataBase, item.fUID);
+        if (!owned || !owned->DeletesWithText())
+            continue;
+        InterfacePtr<ICommand> deleteCmd(owned->CreateDeleteCmd());
+        owned.reset();
+        if (deleteCmd)
+            CmdUtils::ProcessCommand(deleteCmd);
+    }
+    // Hooks may have deleted items outside the range too (a partner, say).
+    strand->RemoveDeletedItems();
+}
+
+std::vector<TextScrap::CarriedItem> OwnedItemCarrier::Snapshot(RangeData range) const {
+    std::vector<TextScrap::CarriedItem> carried;
+    InterfacePtr<IItemStrand> strand = Query<IItemStrand>(fDataBase, fStory);
+    OwnedItemDataList items;
+    if (!strand || strand->CollectOwnedItems(range, kInvalidClass, &items) == 0)
+        return carried;
+    for (const OwnedItemData& item : items) {
+        InterfacePtr<IOwnedItem> owned = Query<IOwnedItem>(fDataBase, item.fUID);
+        if (!owned || !owned->CopiesWithText())
+            continue;
+        Boss* boss = Boss::FromUnknown(owned.get());
+        carried.push_back(TextScrap::CarriedItem{item.fAt - range.Start(), boss->GetClass(),
+                                                 UIDRef(fDataBase, item.fUID),
+                                                 SectionCodec::Encode(boss->WriteSections())});
+    }
+    return carried;
+}
+
+OwnedItemCarrier::Copies OwnedItemCarrier::MakeCopies(const TextScrap& scrap) const {
+    Copies copies;
+    copies.copies = UIDList(fDataBase);
+    for (const TextScrap::CarriedItem& item : scrap.GetCarriedItems()) {
+        const UID copy = fDataBase->NewUID(item.classID);
+        InterfacePtr<IPMUnknown> object(copy != kInvalidUID ? fDataBase->Instantiate(copy, IID_IPMPERSIST)
+                                                            : nullptr);
+        if (!object)
+            continue;
+        std::vector<Boss::Section> sections;
+        SectionCodec::Decode(item.data, &sections);
+        Boss::FromUnknown(object.get())->ReadSections(sections);
+        if (!copies.sources.GetDataBase())
+            copies.sources = UIDList(item.source.GetDataBase());
+        copies.sources.Append(item.source.GetUID());
+        copies.copies.Append(copy);
+        copies.offsets.push_back(item.offset);
+        copies.classes.push_back(item.classID);
+    }
+    return copies;
+}
+
+void OwnedItemCarrier::Reinsert(TextIndex position, const Copies& copies) const {
+    InterfacePtr<IItemStrand> strand = Query<IItemStrand>(fDataBase, fStory);
+    if (!strand || copies.copies.IsEmpty())
+        return;
+    for (int32 n = 0; n < copies.copies.Length(); ++n)
+        strand->SetOwnedItem(position + copies.offsets[static_cast<size_t>(n)], copies.copies[n],
+                             copies.classes[static_cast<size_t>(n)]);
+    const UIDRef story(fDataBase, fStory);
+    std::vector<InterfacePtr<ITextModelMemento>> mementos;
+    for (int32 n = 0; n < copies.copies.Length(); ++n) {
+        InterfacePtr<ITextModelMemento> memento = MementoOf(fDataBase, copies.copies[n]);
+        if (!memento)
+            continue;
+        memento->Reinserted(story, position + copies.offsets[static_cast<size_t>(n)], copies.sources,
+                            copies.copies);
+        mementos.push_back(memento);
+    }
+    for (const auto& memento : mementos)
+        memento->ReinsertionDone(story);
+}
+
+std::vector<AttributeRun> OwnedItemCarrier::RemapRuns(const std::vector<AttributeRun>& runs,
+                                                      const Copies& copies) {
+    if (copies.copies.IsEmpty())
+        return runs;
+    std::vector<AttributeRun> remapped = runs;
+    for (AttributeRun& run : remapped) {
+        AttributeBossList changed;
+        for (int32 n = 0; n < run.attributes.CountBosses(); ++n) {
+            InterfacePtr<ITextAttrUID> value(
+                ObjectModel::CheckedCast<ITextAttrUID>(run.attributes.QueryBossN(n, IID_ITEXTATTRUID)));
+            const int32 carried = value ? copies.sources.Location(value->Get()) : -1;
+            if (carried < 0)
+                continue;
+            value->Set(copies.copies[carried]);
+            changed.ApplyAttribute(value.get());
+        }
+        run.attributes.ApplyAttributes(changed);
+    }
+    return remapped;
+}

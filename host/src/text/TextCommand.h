@@ -1,0 +1,26 @@
+// TextCommand: base of the commands that work on one story, named by the first item of the item
+// list; gives the command its parameters and the story's interfaces.
+#pragma once
+
+#include "ITextCmdData.h"
+#include "host/commands/Command.h"
+#include "host/database/IDataBase.h"
+#include "host/objectmodel/InterfacePtr.h"
+
+class TextCommand : public Command {
+public:
+    explicit TextCommand(IPMUnknown* boss) : Command(boss) {}
+
+protected:
+    const TextCmdParameters& Parameters() const {
+        InterfacePtr<ITextCmdData> data(this, IID_ITEXTCMDDATA);
+        return data->Parameters();
+    }
+    // An interface of the story, or nullptr when the item list names no story.
+    template <class T> InterfacePtr<T> QueryStory() const {
+        IDataBase* db = fItemList.GetDataBase();
+        if (!db || fItemList.Length() != 1)
+            return InterfacePtr<T>();
+        return InterfacePtr<T>(ObjectModel::CheckedCast<T>(db->Instantiate(fItemList.At(0), T::kDefaultIID)));
+    }
+};

@@ -1,0 +1,20 @@
+// Declarations of the text module's implementations, gathered by its declaration.
+#pragma once
+
+#include "host/objectmodel/PlugInDeclaration.h"
+
+ImplementationDeclaration MakeTextModelImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextStrandImplementation(ImplementationID id);
+ImplementationDeclaration MakeAttributeStrandImplementation(ImplementationID id);
+ImplementationDeclaration MakeItemStrandImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextModelCmdsImplementation(ImplementationID id);
+ImplementationDeclaration MakeStoryListImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextAttrUIDImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextCmdDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeWaxStrandImplementation(ImplementationID id);
+ImplementationDeclaration MakeNewStoryCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeEditTextCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeApplyTextAttrCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeClearTextAttrCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeSetOwnedItemCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeRemoveOwnedItemCmdImplementation(ImplementationID id);

@@ -1,0 +1,193 @@
+// WaxStrand: the composer's memory of a story. Per flow it keeps each paragraph's shaping and
+// lines keyed by a hash of its text and attribute boundaries; a new composition re-shapes only
+// paragraphs whose key is new and lays out lines only where a paragraph would start elsewhere.
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "DefaultFont.h"
+#include "ParagraphLayout.h"
+#include "TextImplementations.h"
+#include "host/objectmodel/CPMUnknown.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IAttributeStrand.h"
+#include "host/text/ITextStrand.h"
+#include "host/text/IWaxStrand.h"
+
+namespace {
+struct ParagraphEntry {
+    uint64 key = 0;
+    TextIndex start = 0;
+    int32 length = 0;
+    std::vector<int32> changes; // attribute boundaries, from the paragraph's start
+    std::shared_ptr<const ShapedParagraph> shaped;
+    bool laidOut = false; // lines complete for the flow position begin
+    FlowPosition begin;
+    FlowPosition end;
+    TextIndex linesStart = 0; // the paragraph's start when its lines were made
+    std::vector<WaxLine> lines;
+};
+
+struct Flow {
+    std::vector<Parcel> parcels;
+    std::vector<ParagraphEntry> paragraphs;
+    TextComposition composition;
+};
+
+uint64 Key(const std::u16string& text, TextIndex start, TextIndex end, const std::vector<int32>& changes) {
+    uint64 hash = 1469598103934665603ull; // FNV-1a
+    const auto mix = [&](uint64 value) {
+        hash ^= value;
+        hash *= 1099511628211ull;
+    };
+    for (TextIndex i = start; i < end; ++i)
+        mix(text[static_cast<size_t>(i)]);
+    for (int32 change : changes)
+        mix(0x100000000ull + static_cast<uint64>(change));
+    return hash;
+}
+
+// The paragraphs of range: each ends after a paragraph return, the last one at the range's end.
+std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeData range,
+                                            const std::vector<TextIndex>& changes) {
+    std::vector<ParagraphEntry> paragraphs;
+    auto change = changes.begin();
+    for (TextIndex start = range.Start(); start < range.End();) {
+        const auto cr = std::find(text.begin() + start, text.begin() + range.End(), kTextChar_CR);
+        const TextIndex end =
+            cr == text.begin() + range.End() ? range.End() : static_cast<TextIndex>(cr - text.begin()) + 1;
+        ParagraphEntry entry;
+        entry.start = start;
+        entry.length = end - start;
+        for (; change != changes.end() && *change < end; ++change)
+            if (*change > start)
+                entry.changes.push_back(*change - start);
+        entry.key = Key(text, start, end, entry.changes);
+        paragraphs.push_back(std::move(entry));
+        start = end;
+    }
+    return paragraphs;
+}
+
+bool SameParagraph(const ParagraphEntry& a, const ParagraphEntry& b) {
+    return a.key == b.key && a.length == b.length;
+}
+
+// Takes over shaping (and, when the parcels are the same, lines) from unchanged paragraphs at
+// the start and at the end of the old list.
+void Reuse(std::vector<ParagraphEntry>& old, std::vector<ParagraphEntry>& fresh, bool keepLines) {
+    const auto take = [&](ParagraphEntry& from, ParagraphEntry& to) {
+        to.shaped = std::move(from.shaped);
+        if (!keepLines)
+            return;
+        to.laidOut = from.laidOut;
+        to.begin = from.begin;
+        to.end = from.end;
+        to.linesStart = from.linesStart;
+        to.lines = std::move(from.lines);
+    };
+    size_t head = 0;
+    for (; head < old.size() && head < fresh.size() && SameParagraph(old[head], fresh[head]); ++head)
+        take(old[head], fresh[head]);
+    for (size_t tail = 1; tail <= old.size() - head && tail <= fresh.size() - head; ++tail) {
+        ParagraphEntry& from = old[old.size() - tail];
+        ParagraphEntry& to = fresh[fresh.size() - tail];
+        if (!SameParagraph(from, to))
+            break;
+        take(from, to);
+    }
+}
+
+class WaxStrand final : public CPMUnknown<IWaxStrand> {
+public:
+    explicit WaxStrand(IPMUnknown* boss) : CPMUnknown<IWaxStrand>(boss) {}
+
+    const TextComposition& Compose(int32 threadKey, RangeData range,
+                                   const std::vector<Parcel>& parcels) override;
+    void Invalidate(int32 threadKey) override { fFlows.erase(threadKey); }
+
+private:
+    void Shape(const std::u16string& text, std::vector<ParagraphEntry>& paragraphs,
+               TextComposition::Stats* stats);
+    void LayOut(const std::vector<Parcel>& parcels, std::vector<ParagraphEntry>& paragraphs,
+                TextIndex* overset, TextComposition::Stats* stats);
+
+    std::map<int32, Flow> fFlows;
+};
+
+void WaxStrand::Shape(const std::u16string& text, std::vector<ParagraphEntry>& paragraphs,
+                      TextComposition::Stats* stats) {
+    for (ParagraphEntry& entry : paragraphs) {
+        if (entry.shaped)
+            continue;
+        auto shaped = std::make_shared<ShapedParagraph>();
+        DefaultFont::Instance().Shape(text, entry.start, entry.length, shaped.get());
+        entry.shaped = std::move(shaped);
+        ++stats->paragraphsShaped;
+    }
+}
+
+void WaxStrand::LayOut(const std::vector<Parcel>& parcels, std::vector<ParagraphEntry>& paragraphs,
+                       TextIndex* overset, TextComposition::Stats* stats) {
+    const DefaultFont& font = DefaultFont::Instance();
+    const ParagraphLayout layout(parcels, font.GetAscent(), DefaultFont::kLeading);
+    FlowPosition flow;
+    for (ParagraphEntry& entry : paragraphs) {
+        if (*overset >= 0) {
+            entry.laidOut = false;
+            entry.lines.clear();
+            continue;
+        }
+        if (entry.laidOut && entry.begin == flow) {
+            for (WaxLine& line : entry.lines)
+                line.ShiftText(entry.start - entry.linesStart);
+            entry.linesStart = entry.start;
+            flow = entry.end;
+            continue;
+        }
+        entry.lines.clear();
+        entry.begin = flow;
+        entry.linesStart = entry.start;
+        entry.laidOut =
+            layout.Layout(*entry.shaped, entry.start, entry.changes, &flow, &entry.lines, overset);
+        entry.end = flow;
+        ++stats->paragraphsLaidOut;
+        stats->linesLaidOut += static_cast<int32>(entry.lines.size());
+    }
+}
+
+const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
+                                          const std::vector<Parcel>& parcels) {
+    InterfacePtr<ITextStrand> text(this, IID_ITEXTSTRAND);
+    InterfacePtr<IAttributeStrand> attributes(this, IID_IATTRIBUTESTRAND);
+    const std::u16string& units = text->GetUTF16();
+    const RangeData clipped(std::clamp<TextIndex>(range.Start(), 0, text->GetLength()),
+                            std::clamp<TextIndex>(range.End(), 0, text->GetLength()));
+    Flow& flow = fFlows[threadKey];
+    std::vector<ParagraphEntry> paragraphs =
+        SplitParagraphs(units, clipped, attributes->GetChangePositions(clipped));
+    Reuse(flow.paragraphs, paragraphs, flow.parcels == parcels);
+
+    TextComposition::Stats stats;
+    stats.paragraphs = static_cast<int32>(paragraphs.size());
+    Shape(units, paragraphs, &stats);
+    TextIndex overset = -1;
+    LayOut(parcels, paragraphs, &overset, &stats);
+
+    flow.parcels = parcels;
+    flow.paragraphs = std::move(paragraphs);
+    flow.composition.Reset(parcels, clipped.Start());
+    for (const ParagraphEntry& entry : flow.paragraphs)
+        for (const WaxLine& line : entry.lines)
+            flow.composition.AddLine(&line);
+    flow.composition.Finish();
+    flow.composition.SetOversetStart(overset);
+    flow.composition.SetStats(stats);
+    return flow.composition;
+}
+} // namespace
+
+ImplementationDeclaration MakeWaxStrandImplementation(ImplementationID id) {
+    return IMPLEMENTATION(WaxStrand, id, false);
+}
