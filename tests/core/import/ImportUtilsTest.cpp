@@ -10,19 +10,23 @@
 #include "host/pdf/PdfLibrary.h"
 
 namespace {
+// The utility object gets the plug-in's interfaces only when the plug-in is registered before its
+// first use, as the host does at start-up.
+Utils<INotesImportUtils> ImportUtils() {
+    CoreFixture::RegisterPlugIns();
+    return Utils<INotesImportUtils>();
+}
+
 class ImportUtilsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        CoreFixture::RegisterPlugIns();
-        ASSERT_TRUE(utils);
-    }
+    void SetUp() override { ASSERT_TRUE(utils); }
     void TearDown() override {
         EXPECT_EQ(PDFLibraryRef::OutstandingReferences(), 0);
         EXPECT_EQ(ACExceptionFrameDepth(), 0);
     }
     static PMString Path(const std::filesystem::path& path) { return PMString(path.string()); }
 
-    Utils<INotesImportUtils> utils;
+    Utils<INotesImportUtils> utils = ImportUtils();
 };
 
 TEST_F(ImportUtilsTest, IsOnTheUtilityObject) {
