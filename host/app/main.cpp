@@ -7,6 +7,7 @@
 
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
+#include "PdfInfoCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
                    "Button number that answers every question (default: its default button)");
     app.require_subcommand(1);
     CLI::App* plugins = app.add_subcommand("plugins", "List the loaded plug-ins");
+    const PdfInfoCommand pdfInfo(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
     int status = 0;
     if (plugins->parsed())
         status = ListPlugIns();
+    else if (pdfInfo.Parsed())
+        status = pdfInfo.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);
