@@ -4,6 +4,9 @@
 #include "NotesStrings.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
+#include "import/NotesImportSettings.h"
+#include "import/NotesImportUtils.h"
+#include "import/NotesRecentImports.h"
 #include "model/NotesAnnotation.h"
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
@@ -17,6 +20,9 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesAnnotation, kNotesAnnotationImpl, true),
         IMPLEMENTATION(NotesAnnotationBase, kNotesAnnotationBaseImpl, false),
         IMPLEMENTATION(NotesAnnotationCmdData, kNotesAnnotationCmdDataImpl, false),
+        IMPLEMENTATION(NotesImportSettings, kNotesImportSettingsImpl, false),
+        IMPLEMENTATION(NotesRecentImports, kNotesRecentImportsImpl, false),
+        IMPLEMENTATION(NotesImportUtils, kNotesImportUtilsImpl, false),
         IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesSaveNoteContentCmd, kNotesSaveNoteContentCmdImpl, false),
         IMPLEMENTATION(NotesSaveOtherItemDataCmd, kNotesSaveOtherItemDataCmdImpl, false),
@@ -54,8 +60,11 @@ std::vector<AddInDeclaration> AddIns() {
     return {
         {kDocBoss, {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl}}},
         {kApplicationBoss,
-         {{IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl},
+         {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
+          {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},
+          {IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl},
           {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
+        {kUtilsBoss, {{IID_INOTESIMPORTUTILS, kNotesImportUtilsImpl}}},
         {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
         {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
     };

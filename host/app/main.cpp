@@ -10,6 +10,7 @@
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "RenderCommand.h"
+#include "PdfInfoCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     CLI::App* info =
         app.add_subcommand("info", "Describe the pages, layers, swatches and items of a document");
     info->add_option("DOC", documentPath, "Document file")->required();
+    const PdfInfoCommand pdfInfo(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -84,6 +86,8 @@ int main(int argc, char** argv) {
         status = RenderCommand(documentPath, pageNumber, outPath, scale).Run();
     else if (info->parsed())
         status = InfoCommand(documentPath).Run();
+    else if (pdfInfo.Parsed())
+        status = pdfInfo.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

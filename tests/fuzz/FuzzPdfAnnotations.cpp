@@ -1,39 +1,42 @@
-// libFuzzer target: arbitrary bytes opened as a PDF, every page box and
-// annotation read as the import reads them. Library errors are the expected
-// answer to junk; a crash, hang or leak is a finding.
-#include "host/pdf/PdfLibrary.h"
-
-#include <cstdio>
+// libFuzzer target: arbitrary bytes opened as a PDF through the import utility, and every page box and
+// annotation read by the import's reading routines. Library errors are the expected answer to junk; a
+// crash, hang, leak or sanitizer report is a finding.
 #include <unistd.h>
 
+#include <cstdio>
+#include <string>
+
+#include "../core/fixtures/ImportStyleReader.h"
+#include "INotesImportUtils.h"
+#include "host/Host.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/objectmodel/PlugInLoader.h"
+#include "lifecycle/NotesPlugIn.h"
+
+// The failure log of malformed arrays goes to a folder of the run, not the user's.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    ::setenv("PAGEHOST_HOME", "/dev/shm/fuzz-pdf-home", 1);
+    Host::Initialize();
+    PlugInLoader::Instance().RegisterPlugIn(GetPlugIn(), "libAnnotations.so");
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    char path[] = "/tmp/fuzz-pdf-XXXXXX";
-    const int fd = mkstemp(path);
-    const bool written = fd >= 0 && write(fd, data, size) == static_cast<ssize_t>(size);
-    if (fd >= 0) {
-        close(fd);
-    }
-    ASPathName name = ASFileSysCreatePathName(nullptr, ASAtomFromString("Cstring"), path, nullptr);
+    std::string path = "/dev/shm/fuzz-pdf-XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0)
+        return 0;
+    const bool written = write(fd, data, size) == static_cast<ssize_t>(size);
+    close(fd);
     PDDoc doc = nullptr;
     DURING
-    doc = written ? PDDocOpen(name, nullptr, nullptr, ASFalse) : nullptr;
-    for (ASInt32 p = 0; doc != nullptr && p < PDDocGetNumPages(doc) && p < 64; ++p) {
-        PDPage page = PDDocAcquirePage(doc, p);
-        ASFixedRect rect;
-        ASTimeRec date;
-        PDPageGetMediaBox(page, &rect);
-        for (ASInt32 i = 0; i < PDPageGetNumAnnots(page) && i < 256; ++i) {
-            PDAnnot annot = PDPageGetAnnot(page, i);
-            if (PDAnnotIsValid(annot) && PDAnnotGetSubtype(annot) != ASAtomNull) {
-                PDAnnotGetDate(annot, &date);
-                PDAnnotGetRect(annot, &rect);
-            }
-        }
-    }
+    if (written)
+        doc = Utils<INotesImportUtils>()->OpenPDF(PMString(path));
+    if (doc != nullptr)
+        ImportStyleReader::ReadDocument(doc);
     HANDLER
     END_HANDLER
     PDDocClose(doc);
-    ASFileSysReleasePathName(nullptr, name);
-    std::remove(path);
+    std::remove(path.c_str());
     return 0;
 }

@@ -27,8 +27,8 @@ fs::path PdfFixtureFiles::repoRoot() {
 #ifdef PAGEHOST_SOURCE_DIR
     return PAGEHOST_SOURCE_DIR;
 #endif
-    // This file lives in <root>/tests/host/pdf/.
-    return fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
+    // This file lives in <root>/tests/support/.
+    return fs::path(__FILE__).parent_path().parent_path().parent_path();
 }
 
 fs::path PdfFixtureFiles::tempDir() {

@@ -1,0 +1,123 @@
+// Reading every annotation of a 1,000-page PDF with 10,000 annotations the way the import reads it
+// (the host PDF library and the import's reading routines), against a bare qpdf walk that reads the
+// same keys of the same annotations. Both open the file in every iteration. The PDF is made by the
+// fixture tools at start-up (several minutes); PAGEHOST_BENCH_PDF names an existing one to reuse.
+#include <benchmark/benchmark.h>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "../tests/core/fixtures/ImportStyleReader.h"
+#include "host/Host.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+fs::path MakeBenchPdf() {
+    if (const char* given = std::getenv("PAGEHOST_BENCH_PDF"))
+        return given;
+    const fs::path out = fs::temp_directory_path() / "pagehost-bench-1000-pages.pdf";
+    const std::string command = std::string("/usr/bin/python3 '") + PAGEHOST_SOURCE_DIR +
+                                "/bench/make_bench_pdf.py' '" + out.string() + "' 1000 10000";
+    if (!fs::exists(out) && std::system(command.c_str()) != 0)
+        throw std::runtime_error("cannot make the benchmark PDF: " + command);
+    return out;
+}
+
+const fs::path& BenchPdf() {
+    static const fs::path path = MakeBenchPdf();
+    return path;
+}
+
+void ImportRead(benchmark::State& state) {
+    Host::Initialize();
+    const std::string path = BenchPdf().string();
+    ImportStyleReader::Counts counts;
+    for (auto _ : state) {
+        ASPathName name =
+            ASFileSysCreatePathName(nullptr, ASAtomFromString("Cstring"), path.c_str(), nullptr);
+        PDDoc doc = nullptr;
+        DURING
+        doc = PDDocOpen(name, nullptr, nullptr, ASFalse);
+        counts = ImportStyleReader::ReadDocument(doc);
+        HANDLER
+        state.SkipWithError(ASGetErrorString(ERRORCODE));
+        END_HANDLER
+        PDDocClose(doc);
+        ASFileSysReleasePathName(nullptr, name);
+        benchmark::DoNotOptimize(counts.checksum);
+    }
+    state.counters["annotations"] = counts.annotations;
+    state.counters["failed"] = counts.failed;
+}
+
+double Numbers(QPDFObjectHandle array) {
+    double sum = 0;
+    if (array.isArray())
+        for (QPDFObjectHandle item : array.getArrayAsVector())
+            sum += item.isNumber() ? item.getNumericValue() : 0;
+    return sum;
+}
+
+double Text(QPDFObjectHandle string) {
+    return string.isString() ? static_cast<double>(string.getUTF8Value().size()) : 0;
+}
+
+// The same keys the import reads, with qpdf's own accessors.
+double ReadAnnotation(QPDFObjectHandle annot) {
+    double sum = Numbers(annot.getKey("/Rect")) + Numbers(annot.getKey("/C")) + Numbers(annot.getKey("/IC"));
+    sum += Text(annot.getKey("/Contents")) + Text(annot.getKey("/T")) + Text(annot.getKey("/M"));
+    for (const char* key : {"/QuadPoints", "/L", "/Vertices", "/CL", "/RD"})
+        sum += Numbers(annot.getKey(key));
+    QPDFObjectHandle bs = annot.getKey("/BS");
+    if (bs.isDictionary()) {
+        sum += bs.getKey("/W").isNumber() ? bs.getKey("/W").getNumericValue() : 0;
+        sum += bs.getKey("/S").isName() ? 1 : 0;
+        sum += Numbers(bs.getKey("/D"));
+    }
+    QPDFObjectHandle be = annot.getKey("/BE");
+    if (be.isDictionary() && be.getKey("/I").isNumber())
+        sum += be.getKey("/I").getNumericValue();
+    QPDFObjectHandle le = annot.getKey("/LE");
+    if (le.isArray())
+        sum += le.getArrayNItems();
+    if (annot.getKey("/F").isInteger())
+        sum += static_cast<double>(annot.getKey("/F").getIntValue());
+    return sum + (annot.getKey("/Subtype").isName() ? annot.getKey("/Subtype").getName().size() : 0);
+}
+
+void BareQpdfWalk(benchmark::State& state) {
+    const std::string path = BenchPdf().string();
+    int annotations = 0;
+    for (auto _ : state) {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(path.c_str());
+        double sum = 0;
+        annotations = 0;
+        for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            sum += Numbers(page.getObjectHandle().getKey("/MediaBox"));
+            QPDFObjectHandle annots = page.getObjectHandle().getKey("/Annots");
+            if (!annots.isArray())
+                continue;
+            for (QPDFObjectHandle annot : annots.getArrayAsVector())
+                if (annot.isDictionary()) {
+                    sum += ReadAnnotation(annot);
+                    ++annotations;
+                }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["annotations"] = annotations;
+}
+} // namespace
+
+BENCHMARK(ImportRead)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BareQpdfWalk)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

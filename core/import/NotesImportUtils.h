@@ -1,0 +1,23 @@
+// NotesImportUtils: INotesImportUtils on the host's PDF library. Each test holds a reference to the
+// library for its span, runs every library call inside an exception frame and answers the value that
+// stands when the library is missing or raises: 0 pages, cannot open, pages match.
+#pragma once
+
+#include "INotesImportUtils.h"
+#include "host/objectmodel/CPMUnknown.h"
+
+class NotesImportUtils final : public CPMUnknown<INotesImportUtils> {
+public:
+    explicit NotesImportUtils(IPMUnknown* boss) : CPMUnknown<INotesImportUtils>(boss) {}
+
+    int32 GetPageCount(const PMString& pdfPath) override;
+    bool16 DoPagesMatch(const PMString& pdfPath, const UIDRef& document, int32 pageOffset) override;
+    bool16 DoSpreadsMatch(const PMString& pdfPath, const UIDRef& document, int32 pageOffset) override;
+    bool16 CanOpenPDF(const PMString& pdfPath) override;
+    PDDoc OpenPDF(const PMString& pdfPath) override;
+
+private:
+    // Runs body (library calls on the opened document) inside an exception frame while the library is
+    // referenced; false when the library is unavailable, the file does not open or a call raised.
+    template <class Body> bool WithOpenPDF(const PMString& pdfPath, Body body);
+};
