@@ -10,9 +10,20 @@
 #include "model/NotesAnnotation.h"
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
+#include "model/NotesAnnotationList.h"
+#include "model/NotesAnnotsManager.h"
+#include "model/NotesClearAllCmd.h"
+#include "model/NotesDeleteAnnotationCmd.h"
+#include "model/NotesMasterPageList.h"
 #include "model/NotesSaveAnnotationCmd.h"
 #include "model/NotesSaveNoteContentCmd.h"
 #include "model/NotesSaveOtherItemDataCmd.h"
+#include "pageitems/NotesCreateLayerCmd.h"
+#include "pageitems/NotesCreateStickyNoteCmd.h"
+#include "pageitems/NotesLayerManager.h"
+#include "pageitems/NotesSaveLayerReferenceCmd.h"
+#include "pageitems/NotesSplineAnnotationLayout.h"
+#include "pageitems/NotesStickyNotesShape.h"
 
 namespace {
 std::vector<ImplementationDeclaration> Implementations() {
@@ -26,6 +37,17 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesSaveNoteContentCmd, kNotesSaveNoteContentCmdImpl, false),
         IMPLEMENTATION(NotesSaveOtherItemDataCmd, kNotesSaveOtherItemDataCmdImpl, false),
+        IMPLEMENTATION(NotesDeleteAnnotationCmd, kNotesDeleteAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesClearAllCmd, kNotesClearAllCmdImpl, false),
+        IMPLEMENTATION(NotesAnnotationList, kNotesAnnotationListImpl, false),
+        IMPLEMENTATION(NotesMasterPageList, kNotesMasterPageListImpl, false),
+        IMPLEMENTATION(NotesAnnotsManager, kNotesAnnotsManagerImpl, false),
+        IMPLEMENTATION(NotesLayerManager, kNotesLayerManagerImpl, false),
+        IMPLEMENTATION(NotesCreateLayerCmd, kNotesCreateLayerCmdImpl, false),
+        IMPLEMENTATION(NotesSaveLayerReferenceCmd, kNotesSaveLayerReferenceCmdImpl, false),
+        IMPLEMENTATION(NotesSplineAnnotationLayout, kNotesSplineAnnotationLayoutImpl, false),
+        IMPLEMENTATION(NotesCreateStickyNoteCmd, kNotesCreateStickyNoteCmdImpl, false),
+        IMPLEMENTATION(NotesStickyNotesShape, kNotesStickyNotesShapeImpl, false),
     };
 }
 
@@ -53,12 +75,46 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesSaveOtherItemDataCmdBoss",
          {{IID_ICOMMAND, kNotesSaveOtherItemDataCmdImpl}, {IID_INOTESOTHERITEMREFERENCE, kUIDDataImpl}}},
+        {kNotesDeleteAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesDeleteAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesDeleteAnnotationCmdImpl}}},
+        {kNotesClearAllCmdBoss,
+         kInvalidClass,
+         "kNotesClearAllCmdBoss",
+         {{IID_ICOMMAND, kNotesClearAllCmdImpl}}},
+        {kNotesCreateLayerCmdBoss,
+         kInvalidClass,
+         "kNotesCreateLayerCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateLayerCmdImpl}}},
+        {kNotesSaveLayerReferenceCmdBoss,
+         kInvalidClass,
+         "kNotesSaveLayerReferenceCmdBoss",
+         {{IID_ICOMMAND, kNotesSaveLayerReferenceCmdImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
+        {kNotesCreateStickyNoteCmdBoss,
+         kInvalidClass,
+         "kNotesCreateStickyNoteCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateStickyNoteCmdImpl},
+          {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesStickyNoteBoss,
+         kSplineItemBoss,
+         "kNotesStickyNoteBoss",
+         {{IID_INOTESANNOTATION, kNotesAnnotationImpl},
+          {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+          {IID_ISHAPE, kNotesStickyNotesShapeImpl}}},
     };
 }
 
 std::vector<AddInDeclaration> AddIns() {
     return {
-        {kDocBoss, {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl}}},
+        {kDocBoss,
+         {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl},
+          {IID_INOTESLAYERMANAGER, kNotesLayerManagerImpl},
+          {IID_INOTESANNOTSMANAGER, kNotesAnnotsManagerImpl},
+          {IID_INOTESMASTERPAGELIST, kNotesMasterPageListImpl}}},
+        {kPageBoss, {{IID_INOTESANNOTATIONLIST, kNotesAnnotationListImpl}}},
         {kApplicationBoss,
          {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
           {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},

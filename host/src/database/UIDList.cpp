@@ -22,6 +22,12 @@ void UIDList::Insert(UID uid, int32 index) {
     fUIDs.insert(fUIDs.begin() + index, uid);
 }
 
+void UIDList::Insert(UID uid) {
+    if (Contains(uid))
+        return;
+    fUIDs.insert(std::upper_bound(fUIDs.begin(), fUIDs.end(), uid), uid);
+}
+
 void UIDList::Remove(int32 index) {
     if (index >= 0 && index < Length())
         fUIDs.erase(fUIDs.begin() + index);

@@ -21,6 +21,8 @@ public:
     void Append(UID uid) { fUIDs.push_back(uid); }
     void Append(const UIDList& other);
     void Insert(UID uid, int32 index);
+    // Inserts in ascending UID order; a UID already listed is not added again.
+    void Insert(UID uid);
     void Remove(int32 index);
     void Clear() { fUIDs.clear(); }
     // Index of uid, or -1.

@@ -25,6 +25,8 @@ public:
     explicit Utils(PMIID iid) : fPtr(GetUtilsObject(), iid) {}
     T* operator->() const { return fPtr.get(); }
     explicit operator bool() const { return fPtr != nullptr; }
+    bool operator==(std::nullptr_t) const { return fPtr == nullptr; }
+    bool operator!=(std::nullptr_t) const { return fPtr != nullptr; }
     T* get() const { return fPtr.get(); }
 
 private:

@@ -1,0 +1,135 @@
+#include "NotesAnnotsManager.h"
+
+#include "INotesAnnotation.h"
+#include "INotesAnnotationList.h"
+#include "INotesMasterPageList.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/document/ILayerList.h"
+#include "host/document/IPageList.h"
+#include "host/document/ISpread.h"
+#include "host/document/ISpreadList.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "lifecycle/NotesFailureLog.h"
+
+UID NotesAnnotsManager::GetAnnotationSpreadLayer(int32 pageIndex) {
+    IDataBase* database = ::GetDataBase(this);
+    if (!NOTES_CHECK_NIL(database))
+        return kInvalidUID;
+    InterfacePtr<IUIDData> layerUIDData(this, IID_INOTESDOCLAYERREFERENCE);
+    if (!NOTES_CHECK_NIL(layerUIDData) || !NOTES_CHECK_TRUE(layerUIDData->GetUID() != kInvalidUID))
+        return kInvalidUID;
+    InterfacePtr<ILayerList> layerList(this, IID_ILAYERLIST);
+    if (!NOTES_CHECK_NIL(layerList))
+        return kInvalidUID;
+    const UID docLayer = layerUIDData->GetUID();
+    if (!NOTES_CHECK_TRUE(layerList->GetLayerIndex(docLayer) >= 0))
+        return kInvalidUID;
+    InterfacePtr<ISpreadList> spreadList(this, IID_ISPREADLIST);
+    if (!NOTES_CHECK_NIL(spreadList))
+        return kInvalidUID;
+    int32 pagesSoFar = 0;
+    for (int32 i = 0; i < spreadList->GetSpreadCount(); ++i) {
+        InterfacePtr<ISpread> spread(UIDRef(database, spreadList->GetNthSpreadUID(i)), IID_ISPREAD);
+        if (!NOTES_CHECK_NIL(spread))
+            return kInvalidUID;
+        pagesSoFar += spread->GetNumPages();
+        if (pagesSoFar > pageIndex)
+            return spread->GetSpreadLayerUID(docLayer, ISpread::kContentLayer);
+    }
+    return kInvalidUID;
+}
+
+ErrorCode NotesAnnotsManager::RemoveTextMarkups(const UIDList& annotations) {
+    InterfacePtr<ICommand> removeTextMarkupCmd(CmdUtils::CreateCommand(kNotesRemoveTextMarkupCmdBoss));
+    if (!NOTES_CHECK_NIL(removeTextMarkupCmd))
+        return kFailure;
+    removeTextMarkupCmd->SetItemList(annotations);
+    const ErrorCode result = CmdUtils::ProcessCommand(removeTextMarkupCmd);
+    if (result != kSuccess)
+        NOTES_LOG_FAILED("removeTextMarkupCmd");
+    return result;
+}
+
+ErrorCode NotesAnnotsManager::RemoveAllTextMarkups() {
+    // Text markups live in stories as end markers; gather them from every page's list.
+    IDataBase* database = ::GetDataBase(this);
+    if (!NOTES_CHECK_NIL(database))
+        return kFailure;
+    UIDList markups(database);
+    ForEachAnnotation([&](UID uid, INotesAnnotation* annotation) {
+        if (annotation->GetSubType() == INotesAnnotation::kTextMarkupType && !markups.Contains(uid))
+            markups.Append(uid);
+    });
+    if (markups.IsEmpty())
+        return kSuccess;
+    return RemoveTextMarkups(markups);
+}
+
+std::vector<UID> NotesAnnotsManager::AllPages() {
+    std::vector<UID> pages;
+    InterfacePtr<INotesMasterPageList> masterPageList(this, IID_INOTESMASTERPAGELIST);
+    if (NOTES_CHECK_NIL(masterPageList))
+        for (int32 i = 0; i < masterPageList->GetMasterPageCount(); ++i)
+            pages.push_back(masterPageList->GetNthMasterPage(i));
+    InterfacePtr<IPageList> pageList(this, IID_IPAGELIST);
+    if (NOTES_CHECK_NIL(pageList))
+        for (int32 i = 0; i < pageList->GetPageCount(); ++i)
+            pages.push_back(pageList->GetNthPageUID(i));
+    return pages;
+}
+
+void NotesAnnotsManager::ForEachAnnotation(const std::function<void(UID, INotesAnnotation*)>& visit) {
+    IDataBase* database = ::GetDataBase(this);
+    if (!NOTES_CHECK_NIL(database))
+        return;
+    for (UID page : AllPages()) {
+        InterfacePtr<INotesAnnotationList> annotationList(UIDRef(database, page), IID_INOTESANNOTATIONLIST);
+        if (!annotationList)
+            continue;
+        const UIDList annotations = annotationList->GetAnnotations();
+        for (UID uid : annotations.GetUIDs()) {
+            InterfacePtr<INotesAnnotation> annotation(UIDRef(database, uid), IID_INOTESANNOTATION);
+            if (annotation)
+                visit(uid, annotation);
+        }
+    }
+}
+
+void NotesAnnotsManager::SetPopupShown(INotesAnnotation* annotation, bool16 shown) {
+    const bool16 isShown = annotation->IsPopupShown();
+    if (shown && !isShown)
+        annotation->ShowPopup();
+    else if (!shown && isShown)
+        annotation->HidePopup();
+}
+
+void NotesAnnotsManager::ShowAllPopups(bool16 show) {
+    ForEachAnnotation([&](UID, INotesAnnotation* annotation) { SetPopupShown(annotation, show); });
+}
+
+void NotesAnnotsManager::ShowPopups(const UIDList& exceptions, bool16 show) {
+    ForEachAnnotation([&](UID uid, INotesAnnotation* annotation) {
+        SetPopupShown(annotation, exceptions.Contains(uid) ? !show : show);
+    });
+}
+
+void NotesAnnotsManager::ShowPopupOf(const UIDRef& annotationRef) {
+    if (!NOTES_CHECK_NIL(annotationRef.GetDataBase()))
+        return;
+    InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
+    if (NOTES_CHECK_NIL(annotation) && !annotation->IsPopupShown())
+        annotation->ShowPopup();
+}
+
+void NotesAnnotsManager::InvalidateAnnotationLists() {
+    IDataBase* database = ::GetDataBase(this);
+    if (!NOTES_CHECK_NIL(database))
+        return;
+    for (UID page : AllPages()) {
+        InterfacePtr<INotesAnnotationList> annotationList(UIDRef(database, page), IID_INOTESANNOTATIONLIST);
+        if (annotationList)
+            annotationList->Invalidate();
+    }
+}

@@ -1,0 +1,23 @@
+// NotesCreateStickyNoteCmd: makes a sticky-note page item under the given spread layer from the
+// command's annotation record: a rectangle spanned by the record's two points, filled with the
+// record's swatch, without text wrap, locked, carrying the record and the popup reference.
+#pragma once
+
+#include "host/commands/Command.h"
+
+class INotesAnnotation;
+
+class NotesCreateStickyNoteCmd final : public Command {
+public:
+    explicit NotesCreateStickyNoteCmd(IPMUnknown* boss) : Command(boss) {}
+
+protected:
+    void Do() override;
+    PMString* CreateName() override;
+
+private:
+    bool SetFillColor(const UIDRef& note, UID swatch);
+    bool SetNoTextWrap(const UIDRef& note);
+    bool SaveRecord(const UIDRef& note, const INotesAnnotation* record);
+    bool SetPopupReferenceAndLocks(const UIDRef& note);
+};

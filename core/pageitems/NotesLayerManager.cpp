@@ -1,0 +1,79 @@
+#include "NotesLayerManager.h"
+
+#include "INotesAnnotationList.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/document/IPageList.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "lifecycle/NotesFailureLog.h"
+
+UID NotesLayerManager::ReferencedLayer() {
+    InterfacePtr<IUIDData> layerUIDData(this, IID_INOTESDOCLAYERREFERENCE);
+    if (!NOTES_CHECK_NIL(layerUIDData))
+        return kInvalidUID;
+    return layerUIDData->GetUID();
+}
+
+UID NotesLayerManager::GetNotesLayerUID() {
+    InterfacePtr<IUIDData> layerUIDData(this, IID_INOTESDOCLAYERREFERENCE);
+    if (!NOTES_CHECK_NIL(layerUIDData))
+        return kInvalidUID;
+    if (layerUIDData->GetUID() != kInvalidUID)
+        return layerUIDData->GetUID();
+    InterfacePtr<ICommand> createLayerCommand(CmdUtils::CreateCommand(kNotesCreateLayerCmdBoss));
+    if (!NOTES_CHECK_NIL(createLayerCommand))
+        return kInvalidUID;
+    createLayerCommand->SetItemList(UIDList(UIDRef(::GetDataBase(this), ::GetUID(this))));
+    if (CmdUtils::ProcessCommand(createLayerCommand) != kSuccess) {
+        NOTES_LOG_FAILED("createLayerCommand");
+        return kInvalidUID;
+    }
+    if (!NOTES_CHECK_TRUE(createLayerCommand->GetItemList()->Length() == 1))
+        return kInvalidUID;
+    return createLayerCommand->GetItemList()->At(0);
+}
+
+bool16 NotesLayerManager::HasNotesLayer() {
+    return ReferencedLayer() != kInvalidUID ? kTrue : kFalse;
+}
+
+ErrorCode NotesLayerManager::DeleteNotesLayer() {
+    const UID layer = ReferencedLayer();
+    if (layer == kInvalidUID)
+        return kSuccess;
+    IDataBase* db = ::GetDataBase(this);
+    InterfacePtr<ICommand> deleteLayerCmd(CmdUtils::CreateCommand(kDeleteLayerCmdBoss));
+    if (!NOTES_CHECK_NIL(deleteLayerCmd))
+        return kFailure;
+    deleteLayerCmd->SetItemList(UIDList(UIDRef(db, layer)));
+    if (CmdUtils::ProcessCommand(deleteLayerCmd) != kSuccess) {
+        NOTES_LOG_FAILED("deleteLayerCmd");
+        return kFailure;
+    }
+    InterfacePtr<ICommand> saveLayerReferenceCmd(CmdUtils::CreateCommand(kNotesSaveLayerReferenceCmdBoss));
+    InterfacePtr<IUIDData> cmdUIDData(saveLayerReferenceCmd, IID_IUIDDATA);
+    if (!NOTES_CHECK_NIL(cmdUIDData))
+        return kFailure;
+    cmdUIDData->Set(UIDRef(db, kInvalidUID));
+    saveLayerReferenceCmd->SetItemList(UIDList(UIDRef(db, ::GetUID(this))));
+    if (CmdUtils::ProcessCommand(saveLayerReferenceCmd) != kSuccess) {
+        NOTES_LOG_FAILED("saveLayerReferenceCmd");
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+bool16 NotesLayerManager::IsFreeOfAnnotations() {
+    IDataBase* db = ::GetDataBase(this);
+    InterfacePtr<IPageList> pageList(this, IID_IPAGELIST);
+    if (!db || !pageList)
+        return kTrue;
+    for (int32 i = 0; i < pageList->GetPageCount(); ++i) {
+        InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, pageList->GetNthPageUID(i)),
+                                                          IID_INOTESANNOTATIONLIST);
+        if (annotationList && annotationList->GetAnnotationCount() > 0)
+            return kFalse;
+    }
+    return kTrue;
+}

@@ -1,0 +1,17 @@
+// NotesLayerManager: the document's INotesLayerManager; reads the layer reference every time.
+#pragma once
+
+#include "INotesLayerManager.h"
+#include "host/objectmodel/CPMUnknown.h"
+
+class NotesLayerManager final : public CPMUnknown<INotesLayerManager> {
+public:
+    explicit NotesLayerManager(IPMUnknown* boss) : CPMUnknown<INotesLayerManager>(boss) {}
+    UID GetNotesLayerUID() override;
+    bool16 HasNotesLayer() override;
+    ErrorCode DeleteNotesLayer() override;
+    bool16 IsFreeOfAnnotations() override;
+
+private:
+    UID ReferencedLayer();
+};
