@@ -1,5 +1,6 @@
 #include "NotesUIPlugIn.h"
 
+#include "NotesUIStrings.h"
 #include "QuillpaneID.h"
 
 namespace {
@@ -13,6 +14,7 @@ PlugInDeclaration MakeDeclaration() {
     decl.name = kNotesUIPluginName;
     decl.version = {kNotesUIMajorVersion, kNotesUIMinorVersion, kNotesUIBugfixVersion};
     decl.buildText = "1.1.5";
+    decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
     return decl;
 }
 } // namespace

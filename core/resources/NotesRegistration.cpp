@@ -7,6 +7,7 @@
 #include "import/NotesImportSettings.h"
 #include "import/NotesImportUtils.h"
 #include "import/NotesRecentImports.h"
+#include "import/NotesImportCmd.h"
 #include "model/NotesAnnotation.h"
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
@@ -48,6 +49,7 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesSplineAnnotationLayout, kNotesSplineAnnotationLayoutImpl, false),
         IMPLEMENTATION(NotesCreateStickyNoteCmd, kNotesCreateStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesStickyNotesShape, kNotesStickyNotesShapeImpl, false),
+        IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
     };
 }
 
@@ -97,6 +99,12 @@ std::vector<ClassDeclaration> Classes() {
          {{IID_ICOMMAND, kNotesCreateStickyNoteCmdImpl},
           {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
           {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesImportCmdBoss,
+         kInvalidClass,
+         "kNotesImportCmdBoss",
+         {{IID_ICOMMAND, kNotesImportCmdImpl},
+          {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},
+          {IID_IINTDATA, kIntDataImpl}}},
         {kNotesStickyNoteBoss,
          kSplineItemBoss,
          "kNotesStickyNoteBoss",

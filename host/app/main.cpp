@@ -10,6 +10,8 @@
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "RenderCommand.h"
+#include "ImportCommand.h"
+#include "NotesCommand.h"
 #include "PdfInfoCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -68,6 +70,8 @@ int main(int argc, char** argv) {
         app.add_subcommand("info", "Describe the pages, layers, swatches and items of a document");
     info->add_option("DOC", documentPath, "Document file")->required();
     const PdfInfoCommand pdfInfo(app);
+    const ImportCommand importVerb(app);
+    const NotesCommand notesVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -88,6 +92,10 @@ int main(int argc, char** argv) {
         status = InfoCommand(documentPath).Run();
     else if (pdfInfo.Parsed())
         status = pdfInfo.Run();
+    else if (importVerb.Parsed())
+        status = importVerb.Run();
+    else if (notesVerb.Parsed())
+        status = notesVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

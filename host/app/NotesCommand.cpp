@@ -1,0 +1,102 @@
+#include "NotesCommand.h"
+
+#include <cstdio>
+
+#include "INotesAnnotation.h"
+#include "INotesAnnotationList.h"
+#include "INotesMasterPageList.h"
+#include "host/database/IDataBase.h"
+#include "host/document/DocumentManager.h"
+#include "host/document/IHierarchy.h"
+#include "host/document/IMasterSpread.h"
+#include "host/document/IPageList.h"
+#include "host/document/ISpread.h"
+
+namespace {
+std::string MasterPageLabel(IDataBase* db, UID page) {
+    InterfacePtr<IHierarchy> hierarchy(UIDRef(db, page), IID_IHIERARCHY);
+    const UID spreadUID = hierarchy ? hierarchy->GetSpreadUID() : kInvalidUID;
+    InterfacePtr<IMasterSpread> master(UIDRef(db, spreadUID), IID_IMASTERSPREAD);
+    InterfacePtr<ISpread> spread(UIDRef(db, spreadUID), IID_ISPREAD);
+    const std::string name = master ? master->GetName().GetUTF8String() : std::string("Master");
+    return name + " " + std::to_string(spread ? spread->GetPageIndex(page) + 1 : 1);
+}
+} // namespace
+
+NotesCommand::NotesCommand(CLI::App& app) {
+    fCommand = app.add_subcommand("notes", "List the annotations of a document by page");
+    fCommand->add_option("DOC", fDocument, "Document file")->required();
+    fCommand->add_flag("--json", fJson, "Print JSON instead of text");
+}
+
+std::string NotesCommand::KindName(int32 type) {
+    static const char* const kNames[] = {"unknown",   "popup",   "sticky note", "highlight", "strike-through",
+                                         "underline", "squiggly underline",     "replacement", "insertion",
+                                         "line",      "polyline", "polygon",    "circle",    "square",
+                                         "free text"};
+    return type >= 0 && type <= 14 ? kNames[type] : "unknown";
+}
+
+nlohmann::ordered_json NotesCommand::Annotations(IDataBase* db, UID page) {
+    nlohmann::ordered_json notes = nlohmann::ordered_json::array();
+    InterfacePtr<INotesAnnotationList> list(UIDRef(db, page), IID_INOTESANNOTATIONLIST);
+    if (!list)
+        return notes;
+    const UIDList annotations = list->GetAnnotations();
+    for (UID uid : annotations.GetUIDs()) {
+        InterfacePtr<INotesAnnotation> annotation(UIDRef(db, uid), IID_INOTESANNOTATION);
+        if (!annotation)
+            continue;
+        nlohmann::ordered_json note;
+        note["kind"] = KindName(annotation->GetType());
+        note["author"] = annotation->GetAuthor().GetUTF8String();
+        note["date"] = annotation->GetDate().Format();
+        note["content"] = annotation->GetContent().GetUTF8String();
+        notes.push_back(note);
+    }
+    return notes;
+}
+
+nlohmann::ordered_json NotesCommand::Collect(IDataBase* db) {
+    nlohmann::ordered_json pages = nlohmann::ordered_json::array();
+    const UIDRef docRef(db, db->GetRootUID());
+    const auto add = [&](UID page, const std::string& label) {
+        nlohmann::ordered_json notes = Annotations(db, page);
+        if (!notes.empty())
+            pages.push_back({{"page", label}, {"notes", notes}});
+    };
+    InterfacePtr<INotesMasterPageList> masters(docRef, IID_INOTESMASTERPAGELIST);
+    for (int32 i = 0; masters && i < masters->GetMasterPageCount(); ++i)
+        add(masters->GetNthMasterPage(i), MasterPageLabel(db, masters->GetNthMasterPage(i)));
+    InterfacePtr<IPageList> pageList(docRef, IID_IPAGELIST);
+    for (int32 i = 0; pageList && i < pageList->GetPageCount(); ++i)
+        add(pageList->GetNthPageUID(i), "Page " + std::to_string(i + 1));
+    return pages;
+}
+
+std::string NotesCommand::ToText(const nlohmann::ordered_json& pages) {
+    std::string text;
+    for (const auto& page : pages) {
+        text += page["page"].get<std::string>() + "\n";
+        for (const auto& note : page["notes"]) {
+            text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() + ", " +
+                    note["date"].get<std::string>() + "\n";
+            if (!note["content"].get<std::string>().empty())
+                text += "    " + note["content"].get<std::string>() + "\n";
+        }
+    }
+    return text;
+}
+
+int NotesCommand::Run() const {
+    DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
+    if (!opened.document) {
+        std::fprintf(stderr, "pagehost: %s\n", opened.message.c_str());
+        return 1;
+    }
+    const nlohmann::ordered_json pages = Collect(opened.document->GetDocumentDataBase());
+    const std::string out = fJson ? pages.dump(2) + "\n" : ToText(pages);
+    std::fputs(out.c_str(), stdout);
+    DocumentManager::Instance().CloseDocument(opened.document);
+    return 0;
+}

@@ -1,0 +1,184 @@
+// The import command on PDFs made with the fixture tools: sticky notes land on the paired pages at
+// the places the PDF gives (beside the page for notes on the pasteboard), hidden ones stay out,
+// page offsets pair pages as asked, and the whole import is one undo step.
+#include <gtest/gtest.h>
+
+#include "../fixtures/CoreFixture.h"
+#include "INotesAnnotation.h"
+#include "INotesAnnotationLayout.h"
+#include "INotesAnnotationList.h"
+#include "INotesImportSettings.h"
+#include "INotesLayerManager.h"
+#include "PdfFixtureFiles.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/UndoHistory.h"
+#include "host/document/ILayoutUtils.h"
+#include "host/document/IPageList.h"
+#include "host/objectmodel/IIntData.h"
+#include "host/objectmodel/ObjectModel.h"
+
+using namespace CoreFixture;
+
+namespace {
+// A plain PDF of n US Letter pages, one line of text each.
+std::filesystem::path LetterPdf(const std::string& name, int pages) {
+    std::string spec = "[";
+    for (int i = 0; i < pages; ++i)
+        spec += std::string(i ? "," : "") + R"({"size": [612, 792], "lines": ["Page )" + std::to_string(i + 1) + R"("]})";
+    spec += "]";
+    const auto specFile = PdfFixtureFiles::writeFile(name + ".json", spec);
+    const auto pdf = PdfFixtureFiles::tempDir() / (name + ".pdf");
+    PdfFixtureFiles::run("/usr/bin/python3 " + PdfFixtureFiles::quoted(PdfFixtureFiles::repoRoot() / "tools/make_sample_pdf.py") +
+                         " " + PdfFixtureFiles::quoted(pdf) + " " + PdfFixtureFiles::quoted(specFile));
+    return pdf;
+}
+
+std::filesystem::path Annotate(const std::filesystem::path& pdf, const std::string& name, const std::string& comments) {
+    const auto commentsFile = PdfFixtureFiles::writeFile(name + "-comments.json", comments);
+    const auto out = PdfFixtureFiles::tempDir() / (name + "-reviewed.pdf");
+    PdfFixtureFiles::run("/usr/bin/python3 " + PdfFixtureFiles::quoted(PdfFixtureFiles::repoRoot() / "tools/annotate_pdf.py") +
+                         " " + PdfFixtureFiles::quoted(pdf) + " " + PdfFixtureFiles::quoted(commentsFile) + " " +
+                         PdfFixtureFiles::quoted(out));
+    return out;
+}
+
+class ImportCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        document = BuildThreeSpreadDocument();
+        ASSERT_NE(document, nullptr);
+        db = document->GetDocumentDataBase();
+        doc = DocumentRef(document);
+    }
+    void TearDown() override { Close(document); }
+
+    ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr) {
+        InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
+        InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
+        settings->Set(PMString(pdf.string().c_str()), offset, kTrue, kTrue, kTrue, kTrue);
+        cmd->SetItemList(UIDList(doc));
+        const ErrorCode result = CmdUtils::ProcessCommand(cmd);
+        InterfacePtr<IIntData> errorCodeData(cmd, IID_IINTDATA);
+        if (failed)
+            *failed = errorCodeData->GetInt();
+        return result;
+    }
+    UID Page(int32 index) {
+        InterfacePtr<IPageList> pages(doc, IID_IPAGELIST);
+        return pages->GetNthPageUID(index);
+    }
+    UIDList Notes(int32 pageIndex) {
+        InterfacePtr<INotesAnnotationList> list(UIDRef(db, Page(pageIndex)), IID_INOTESANNOTATIONLIST);
+        list->Invalidate();
+        return list->GetAnnotations();
+    }
+    std::string ContentOf(UID note) {
+        InterfacePtr<INotesAnnotation> record(UIDRef(db, note), IID_INOTESANNOTATION);
+        return record->GetContent().GetUTF8String();
+    }
+    // Where a point given in the PDF's top-left page coordinates lies on the pasteboard.
+    PMPoint OnPasteboard(int32 pageIndex, PMPoint topLeftPoint) {
+        return Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, Page(pageIndex))).LeftTop() + topLeftPoint;
+    }
+
+    IDocument* document = nullptr;
+    IDataBase* db = nullptr;
+    UIDRef doc;
+};
+
+TEST_F(ImportCommandTest, StickyNotesLandOnTheirPagesAtTheirPlacesAndHiddenOnesStayOut) {
+    const auto pdf = Annotate(LetterPdf("notes", 5), "notes", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "first page", "author": "Ann"},
+      {"page": 2, "kind": "Text", "point": [640, 300], "contents": "beside page three"},
+      {"page": 3, "kind": "Text", "point": [300, 500], "contents": "hidden", "flags": 2},
+      {"page": 4, "kind": "Text", "point": [50, 700], "contents": "Ελληνικά 日本語", "date": "D:20240102030405Z"}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(failed, 0);
+
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "first page");
+    InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, Notes(0).At(0)), IID_INOTESANNOTATIONLAYOUT);
+    const PMRect bounds = layout->GetBounds();
+    const PMPoint expectedCenter = OnPasteboard(0, PMPoint(100, 100));
+    EXPECT_NEAR(bounds.GetCenter().X(), expectedCenter.X(), 12) << "the note's rectangle starts at the point";
+    EXPECT_NEAR(bounds.GetCenter().Y(), expectedCenter.Y(), 12);
+
+    ASSERT_EQ(Notes(2).Length(), 1) << "a note right of page 3 belongs to page 3";
+    EXPECT_EQ(ContentOf(Notes(2).At(0)), "beside page three");
+    EXPECT_TRUE(Notes(3).IsEmpty()) << "hidden notes are not imported";
+    ASSERT_EQ(Notes(4).Length(), 1);
+    InterfacePtr<INotesAnnotation> last(UIDRef(db, Notes(4).At(0)), IID_INOTESANNOTATION);
+    EXPECT_EQ(last->GetContent().GetUTF8String(), "Ελληνικά 日本語");
+    EXPECT_EQ(last->GetDate().Format(), "2024-01-02 03:04:05");
+}
+
+TEST_F(ImportCommandTest, OneUndoTakesTheWholeImportAwayLayerIncluded) {
+    const auto pdf = Annotate(LetterPdf("undo", 2), "undo", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100]}, {"page": 1, "kind": "Text", "point": [200, 200]}
+    ])");
+    const int32 stepsBefore = db->GetUndoHistory().CountUndoSteps();
+    ASSERT_EQ(Import(pdf, 0), kSuccess);
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore + 1);
+    EXPECT_EQ(db->GetUndoHistory().GetUndoName().GetUTF8String(), "Import Annotations");
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
+    EXPECT_FALSE(layers->HasNotesLayer());
+    EXPECT_TRUE(Notes(0).IsEmpty());
+    EXPECT_TRUE(Notes(1).IsEmpty());
+}
+
+TEST_F(ImportCommandTest, PageOffsetsPairPagesAndExtraPdfPagesImportNothing) {
+    const auto pdf = Annotate(LetterPdf("offset", 3), "offset", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "pdf 1"},
+      {"page": 1, "kind": "Text", "point": [100, 100], "contents": "pdf 2"},
+      {"page": 2, "kind": "Text", "point": [100, 100], "contents": "pdf 3"}
+    ])");
+    ASSERT_EQ(Import(pdf, 2), kSuccess);
+    ASSERT_EQ(Notes(2).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(2).At(0)), "pdf 1") << "offset +2: PDF page 1 goes to page 3";
+    EXPECT_EQ(ContentOf(Notes(4).At(0)), "pdf 3");
+    EXPECT_TRUE(Notes(0).IsEmpty());
+    db->GetUndoHistory().Undo();
+
+    ASSERT_EQ(Import(pdf, -1), kSuccess);
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "pdf 2") << "offset -1: PDF page 1 is skipped";
+    EXPECT_EQ(ContentOf(Notes(1).At(0)), "pdf 3");
+    db->GetUndoHistory().Undo();
+
+    const auto longer = Annotate(LetterPdf("longer", 7), "longer", R"([
+      {"page": 6, "kind": "Text", "point": [100, 100], "contents": "no page for me"}
+    ])");
+    ASSERT_EQ(Import(longer, 0), kSuccess);
+    for (int32 i = 0; i < 5; ++i)
+        EXPECT_TRUE(Notes(i).IsEmpty()) << i;
+}
+
+TEST_F(ImportCommandTest, APdfThatCannotBeOpenedOrDoesNotFitLeavesTheDocumentUnchanged) {
+    const int32 stepsBefore = db->GetUndoHistory().CountUndoSteps();
+    EXPECT_NE(Import(PdfFixtureFiles::writeFile("broken.pdf", "%PDF-1.4 this is not really a PDF"), 0), kSuccess);
+    std::string a4 = R"([{"size": [595, 842], "lines": ["A4"]}])";
+    const auto a4File = PdfFixtureFiles::writeFile("a4.json", a4);
+    const auto a4Pdf = PdfFixtureFiles::tempDir() / "a4.pdf";
+    PdfFixtureFiles::run("/usr/bin/python3 " + PdfFixtureFiles::quoted(PdfFixtureFiles::repoRoot() / "tools/make_sample_pdf.py") +
+                         " " + PdfFixtureFiles::quoted(a4Pdf) + " " + PdfFixtureFiles::quoted(a4File));
+    EXPECT_NE(Import(a4Pdf, 0), kSuccess) << "A4 pages do not fit US Letter pages";
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore);
+    InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
+    EXPECT_FALSE(layers->HasNotesLayer()) << "rolled back, layer included";
+}
+
+TEST_F(ImportCommandTest, KindsWithoutTheirCreatingCommandCountAsFailed) {
+    const auto pdf = Annotate(LetterPdf("kinds", 1), "kinds", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100]},
+      {"page": 0, "kind": "Square", "rect": [200, 200, 260, 240]},
+      {"page": 0, "kind": "Line", "points": [[100, 400], [300, 420]]}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(Notes(0).Length(), 1);
+    EXPECT_GE(failed, 2);
+}
+} // namespace
