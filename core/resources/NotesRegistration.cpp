@@ -2,6 +2,10 @@
 
 #include "NotesID.h"
 #include "NotesStrings.h"
+#include "colors/NotesAddColorCmd.h"
+#include "colors/NotesAnnotationColorList.h"
+#include "colors/NotesClearAllColorsCmd.h"
+#include "colors/NotesColorManager.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "import/NotesImportSettings.h"
@@ -26,6 +30,11 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesSaveNoteContentCmd, kNotesSaveNoteContentCmdImpl, false),
         IMPLEMENTATION(NotesSaveOtherItemDataCmd, kNotesSaveOtherItemDataCmdImpl, false),
+        // Annotation colours
+        IMPLEMENTATION(NotesAnnotationColorList, kNotesAnnotationColorListImpl, true),
+        IMPLEMENTATION(NotesColorManager, kNotesColorManagerImpl, false),
+        IMPLEMENTATION(NotesAddColorCmd, kNotesAddColorCmdImpl, false),
+        IMPLEMENTATION(NotesClearAllColorsCmd, kNotesClearAllColorsCmdImpl, false),
     };
 }
 
@@ -53,6 +62,17 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesSaveOtherItemDataCmdBoss",
          {{IID_ICOMMAND, kNotesSaveOtherItemDataCmdImpl}, {IID_INOTESOTHERITEMREFERENCE, kUIDDataImpl}}},
+        // Annotation colours
+        {kNotesAddColorCmdBoss,
+         kInvalidClass,
+         "kNotesAddColorCmdBoss",
+         {{IID_ICOMMAND, kNotesAddColorCmdImpl},
+          {IID_IREALLISTDATA, kRealListDataImpl},
+          {IID_ISTRINGDATA, kStringDataImpl}}},
+        {kNotesClearAllColorsCmdBoss,
+         kInvalidClass,
+         "kNotesClearAllColorsCmdBoss",
+         {{IID_ICOMMAND, kNotesClearAllColorsCmdImpl}}},
     };
 }
 
@@ -67,6 +87,10 @@ std::vector<AddInDeclaration> AddIns() {
         {kUtilsBoss, {{IID_INOTESIMPORTUTILS, kNotesImportUtilsImpl}}},
         {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
         {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
+        // Annotation colours
+        {kDocBoss,
+         {{IID_INOTESCOLORMANAGER, kNotesColorManagerImpl},
+          {IID_INOTESANNOTATIONCOLORLIST, kNotesAnnotationColorListImpl}}},
     };
 }
 
