@@ -4,6 +4,10 @@
 #include <charconv>
 #include <memory>
 
+#include "INotesColorManager.h"
+#include "host/database/IDataBase.h"
+#include "host/database/UIDRef.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
@@ -201,6 +205,19 @@ std::vector<PMReal> NotesPDFAnnotationReader::GetColorComponents(CosObj dict, co
     for (ASTArraySize i = 0; i < cosArrayLen; ++i)
         components.push_back(RealOf(CosArrayGet(cosArray, i)));
     return components;
+}
+
+UID NotesPDFAnnotationReader::GetColor(CosObj dict, const char* key, IDataBase* database, int32 annotType) {
+    if (!NOTES_CHECK_NIL(database))
+        return kInvalidUID;
+    const std::vector<PMReal> components = GetColorComponents(dict, key);
+    if (components.empty())
+        return kInvalidUID;
+    InterfacePtr<INotesColorManager> colorManager(UIDRef(database, database->GetRootUID()),
+                                                  IID_INOTESCOLORMANAGER);
+    if (!NOTES_CHECK_NIL(colorManager))
+        return kInvalidUID;
+    return colorManager->GetColor(components, annotType);
 }
 
 std::optional<PMPoint> NotesPDFAnnotationReader::GetCaretPoint(CosObj dict, const PMRect& caretRect) {

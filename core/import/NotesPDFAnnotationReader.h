@@ -16,6 +16,8 @@
 #include "NotesPDFPageFrame.h"
 #include "host/pdf/PdfLibrary.h"
 
+class IDataBase;
+
 class NotesPDFAnnotationReader {
 public:
     // Border style codes handed on to the drawn-markup data.
@@ -45,6 +47,10 @@ public:
     static PMRect GetRect(PDAnnot annot, const NotesPDFPageFrame& frame);
     // The components of a colour array ("C", "IC"); empty when the key is missing or the array is.
     static std::vector<PMReal> GetColorComponents(CosObj dict, const char* key);
+    // The swatch of a colour array ("C", "IC") from the document's colour manager, for an annotation
+    // of the type; kInvalidUID when the key is missing, the array is empty or no swatch can be had.
+    // The array is read in full before the colour manager processes any command.
+    static UID GetColor(CosObj dict, const char* key, IDataBase* database, int32 annotType);
     // The first point of the path drawn by the annotation's normal appearance, transformed by the
     // appearance's Matrix and placed relative to the caret's rectangle (pasteboard coordinates).
     static std::optional<PMPoint> GetCaretPoint(CosObj dict, const PMRect& caretRect);

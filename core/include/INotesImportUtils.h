@@ -7,6 +7,7 @@
 #include "host/database/UIDRef.h"
 #include "host/objectmodel/IPMUnknown.h"
 #include "host/pdf/PDDoc.h"
+#include "host/util/Geometry.h"
 #include "host/util/PMString.h"
 
 class INotesImportUtils : public IPMUnknown {

@@ -2,6 +2,10 @@
 
 #include "NotesID.h"
 #include "NotesStrings.h"
+#include "colors/NotesAddColorCmd.h"
+#include "colors/NotesAnnotationColorList.h"
+#include "colors/NotesClearAllColorsCmd.h"
+#include "colors/NotesColorManager.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "import/NotesImportSettings.h"
@@ -50,6 +54,11 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesCreateStickyNoteCmd, kNotesCreateStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesStickyNotesShape, kNotesStickyNotesShapeImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
+        // Annotation colours
+        IMPLEMENTATION(NotesAnnotationColorList, kNotesAnnotationColorListImpl, true),
+        IMPLEMENTATION(NotesColorManager, kNotesColorManagerImpl, false),
+        IMPLEMENTATION(NotesAddColorCmd, kNotesAddColorCmdImpl, false),
+        IMPLEMENTATION(NotesClearAllColorsCmd, kNotesClearAllColorsCmdImpl, false),
     };
 }
 
@@ -112,6 +121,17 @@ std::vector<ClassDeclaration> Classes() {
           {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
           {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
           {IID_ISHAPE, kNotesStickyNotesShapeImpl}}},
+        // Annotation colours
+        {kNotesAddColorCmdBoss,
+         kInvalidClass,
+         "kNotesAddColorCmdBoss",
+         {{IID_ICOMMAND, kNotesAddColorCmdImpl},
+          {IID_IREALLISTDATA, kRealListDataImpl},
+          {IID_ISTRINGDATA, kStringDataImpl}}},
+        {kNotesClearAllColorsCmdBoss,
+         kInvalidClass,
+         "kNotesClearAllColorsCmdBoss",
+         {{IID_ICOMMAND, kNotesClearAllColorsCmdImpl}}},
     };
 }
 
@@ -131,6 +151,10 @@ std::vector<AddInDeclaration> AddIns() {
         {kUtilsBoss, {{IID_INOTESIMPORTUTILS, kNotesImportUtilsImpl}}},
         {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
         {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
+        // Annotation colours
+        {kDocBoss,
+         {{IID_INOTESCOLORMANAGER, kNotesColorManagerImpl},
+          {IID_INOTESANNOTATIONCOLORLIST, kNotesAnnotationColorListImpl}}},
     };
 }
 
