@@ -38,7 +38,8 @@ using A = INotesAnnotation;
 constexpr int32 kInvisibleOrHidden = 0x1 | 0x2;
 
 PMRect HostRectOf(const ASFixedRect& box) {
-    PMRect rect(ASFixedToFloat(box.left), ASFixedToFloat(box.bottom), ASFixedToFloat(box.right), ASFixedToFloat(box.top));
+    PMRect rect(ASFixedToFloat(box.left), ASFixedToFloat(box.bottom), ASFixedToFloat(box.right),
+                ASFixedToFloat(box.top));
     rect.Normalize(); // the top of the host rectangle is the box's lower edge in PDF space
     return rect;
 }
@@ -116,7 +117,8 @@ bool NotesImportCmd::Admits(const INotesImportSettings* settings, int32 type) {
     case A::kTextMarkupType:
         return A::IsRedactionType(type) ? settings->GetImportTextEdits() : settings->GetImportTextMarkups();
     case A::kPageItemType:
-        return type == A::kStickyNoteAnnotation ? settings->GetImportStickyNotes() : settings->GetImportDrawings();
+        return type == A::kStickyNoteAnnotation ? settings->GetImportStickyNotes()
+                                                : settings->GetImportDrawings();
     default:
         return type == A::kPopupAnnotation;
     }
@@ -127,8 +129,9 @@ int32 NotesImportCmd::AnnotationFlags(CosObj dict) {
     return CosObjGetType(flags) == CosInteger ? CosIntegerValue(flags) : 0;
 }
 
-bool NotesImportCmd::PageTarget(int32 docIndex, const Pairing& pairing, int32 spreadIndex, UIDRef* transformItem,
-                                PMRect* pageBounds, PMPoint* firstPageLeftTop, UID* targetLayer) {
+bool NotesImportCmd::PageTarget(int32 docIndex, const Pairing& pairing, int32 spreadIndex,
+                                UIDRef* transformItem, PMRect* pageBounds, PMPoint* firstPageLeftTop,
+                                UID* targetLayer) {
     IDataBase* db = fRun.database;
     UID pageUID = kInvalidUID;
     if (pairing.matchPages) {
@@ -136,8 +139,8 @@ bool NotesImportCmd::PageTarget(int32 docIndex, const Pairing& pairing, int32 sp
         pageUID = pageList ? pageList->GetNthPageUID(docIndex) : kInvalidUID;
     } else {
         InterfacePtr<ISpreadList> spreadList(fRun.document, IID_ISPREADLIST);
-        InterfacePtr<ISpread> spread(UIDRef(db, spreadList ? spreadList->GetNthSpreadUID(spreadIndex) : kInvalidUID),
-                                     IID_ISPREAD);
+        InterfacePtr<ISpread> spread(
+            UIDRef(db, spreadList ? spreadList->GetNthSpreadUID(spreadIndex) : kInvalidUID), IID_ISPREAD);
         if (!NOTES_CHECK_NIL(spread))
             return false;
         pageUID = spread->GetNthPageUID(0);
@@ -155,12 +158,14 @@ bool NotesImportCmd::PageTarget(int32 docIndex, const Pairing& pairing, int32 sp
     if (pairing.matchPages) {
         *pageBounds = geometry->GetPathBoundingBox();
         InterfacePtr<INotesAnnotsManager> notesAnnotsManager(fRun.document, IID_INOTESANNOTSMANAGER);
-        *targetLayer = notesAnnotsManager ? notesAnnotsManager->GetAnnotationSpreadLayer(docIndex) : kInvalidUID;
+        *targetLayer =
+            notesAnnotsManager ? notesAnnotsManager->GetAnnotationSpreadLayer(docIndex) : kInvalidUID;
     }
     return true;
 }
 
-bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing, const INotesImportSettings* settings) {
+bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing,
+                                const INotesImportSettings* settings) {
     const int32 pdfIndex = pairing.pdfStart + k, docIndex = pairing.docStart + k;
     const PDPage page = PDDocAcquirePage(pdf, pdfIndex);
     const PMRect pdfBox = PDFBoxOf(page);
@@ -204,8 +209,8 @@ bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing, cons
             continue;
         const CosObj dict = PDAnnotGetCosObj(annot);
         const A::NotesAnnotationType type = NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(annot));
-        if (type == A::kUnknownAnnotation || !Admits(settings, type) || (AnnotationFlags(dict) & kInvisibleOrHidden) ||
-            fRun.IsConsumed(dict))
+        if (type == A::kUnknownAnnotation || !Admits(settings, type) ||
+            (AnnotationFlags(dict) & kInvisibleOrHidden) || fRun.IsConsumed(dict))
             continue;
         const UIDList made = creator.Create(annot, type);
         for (UID uid : made.GetUIDs())
@@ -222,8 +227,9 @@ void NotesImportCmd::ImportPages(PDDoc pdf, const Pairing& pairing, const INotes
     const int32 docPages = pageList ? pageList->GetPageCount() : 0;
     const int32 steps = std::min(std::min(pdfPages, docPages),
                                  std::max(pdfPages, docPages) - std::max(pairing.pdfStart, pairing.docStart));
-    RangeProgressBar progress(PMString(NOTES_KEY(kNotesProgressBarTaskNameKey), PMString::kTranslateDuringCall), 0,
-                              std::max(steps, 1));
+    RangeProgressBar progress(
+        PMString(NOTES_KEY(kNotesProgressBarTaskNameKey), PMString::kTranslateDuringCall), 0,
+        std::max(steps, 1));
     for (int32 k = 0; pairing.pdfStart + k < pdfPages; ++k) {
         if (!ImportPage(pdf, k, pairing, settings))
             break;
@@ -313,16 +319,24 @@ void NotesImportCmd::Do() {
         Utils<INotesImportUtils> importUtils;
         if (!NOTES_CHECK_NIL(importUtils) || !PrepareDefaultColor())
             break;
+        // A file that cannot be opened at all ends the import as a failure, so that nothing of it
+        // (not even the annotation layer) stays; an error while reading pages ends the page loop only.
         PDDoc pdf = nullptr;
         DURING
-            pdf = importUtils->OpenPDF(importSettings->GetPDFPath());
-            ImportPages(pdf, pairing, importSettings);
-            PDDocClose(pdf);
-            pdf = nullptr;
+        pdf = importUtils->OpenPDF(importSettings->GetPDFPath());
         HANDLER
-            NOTES_LOG_FAILED("PDF library");
-            if (pdf)
-                PDDocClose(pdf);
+        pdf = nullptr;
+        END_HANDLER
+        if (!NOTES_CHECK_NIL(pdf))
+            break;
+        DURING
+        ImportPages(pdf, pairing, importSettings);
+        HANDLER
+        NOTES_LOG_FAILED("ImportPages(pdf, pairing, importSettings)");
+        END_HANDLER
+        DURING
+        PDDocClose(pdf);
+        HANDLER
         END_HANDLER
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
         ApplyTextMarkups();
@@ -338,7 +352,10 @@ void NotesImportCmd::DoNotify() {
         return;
     Utils<IChangeBroadcastUtils> broadcast;
     if (broadcast)
-        broadcast->Broadcast(kNotesImportCmdBoss, IID_INOTESANNOTATIONLIST, GetItemList()->GetDataBase(), this);
+        broadcast->Broadcast(kNotesImportCmdBoss, IID_INOTESANNOTATIONLIST, GetItemList()->GetDataBase(),
+                             this);
 }
 
-PMString* NotesImportCmd::CreateName() { return new PMString(NOTES_KEY(kNotesImportCmdNameKey)); }
+PMString* NotesImportCmd::CreateName() {
+    return new PMString(NOTES_KEY(kNotesImportCmdNameKey));
+}
