@@ -90,6 +90,7 @@ void ClassRegistry::Register(const PlugInDeclaration& decl) {
         for (const auto& iface : addIn.interfaces)
             fAddIns[addIn.target].push_back({decl.id, iface});
     fDirty = true;
+    ++fGeneration;
 }
 
 void ClassRegistry::Unregister(PluginID plugin) {
@@ -106,6 +107,7 @@ void ClassRegistry::Unregister(PluginID plugin) {
     for (auto& [target, list] : fAddIns)
         std::erase_if(list, [&](const auto& e) { return e.first == plugin; });
     fDirty = true;
+    ++fGeneration;
 }
 
 std::vector<InterfaceDeclaration> ClassRegistry::ResolveClass(ClassID id, int depth) const {

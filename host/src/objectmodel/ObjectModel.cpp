@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "HostDeclaration.h"
 #include "../text/TextDeclaration.h"
+#include "HostDeclaration.h"
 #include "host/Host.h"
 #include "host/document/DocumentManager.h"
 #include "host/objectmodel/Boss.h"
@@ -27,6 +27,7 @@ struct ApplicationObjects {
     bool initialized = false;
     InterfacePtr<IPMUnknown> application;
     InterfacePtr<IPMUnknown> utils;
+    uint32 generation = 0;
 };
 
 ApplicationObjects& Objects() {
@@ -35,8 +36,14 @@ ApplicationObjects& Objects() {
 }
 
 void MakeApplicationObjects() {
-    // Made on first use, so that interfaces plug-ins add to these classes are there.
+    // Made on first use, and made again when plug-ins registered since, so that the interfaces
+    // plug-ins add to these classes are always there. (Plug-ins load at start-up, before any use.)
     ApplicationObjects& objects = Objects();
+    if (objects.generation != ClassRegistry::Instance().GetGeneration()) {
+        objects.application.reset();
+        objects.utils.reset();
+        objects.generation = ClassRegistry::Instance().GetGeneration();
+    }
     if (!objects.application)
         objects.application.reset(Boss::Create(kApplicationBoss));
     if (!objects.utils)

@@ -58,6 +58,7 @@ class PageMatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CoreFixture::RegisterPlugIns();
+        utils = Utils<INotesImportUtils>(); // asked for once the plug-in is registered
         ASSERT_TRUE(utils);
         CoreFixture::ClearFailureLog();
     }

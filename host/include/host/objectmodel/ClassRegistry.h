@@ -44,6 +44,8 @@ public:
     int32 CountClasses(PluginID plugin) const;
     int32 CountImplementations(PluginID plugin) const;
     std::optional<PluginID> GetOwner(ClassID classID) const;
+    // Grows with every registration change, so objects made earlier can tell they are outdated.
+    uint32 GetGeneration() const { return fGeneration; }
 
 private:
     void Resolve() const;
@@ -56,6 +58,7 @@ private:
     std::map<ImplementationID, std::pair<ImplementationID, PluginID>> fAliases;
     mutable std::map<ClassID, ClassDefinition> fResolved;
     mutable bool fDirty = true;
+    uint32 fGeneration = 0;
 };
 
 // Registers an implementation class with its factory: REGISTER_IMPLEMENTATION(MyImpl, kMyImpl, false).
