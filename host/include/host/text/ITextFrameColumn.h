@@ -22,6 +22,7 @@ public:
     // The text this column shows (an empty range where the text would go on when it shows none).
     virtual TextIndex TextStart() const = 0;
     virtual int32 TextSpan() const = 0;
-    // The real-valued text position at a pasteboard point; -1 where no line of the column is.
+    // The real-valued text position at a pasteboard point; -1 where no line of the column is at
+    // the point's height. Left or right of a line, the line's start or visible end answers.
     virtual PMReal TextPositionAt(const PMPoint& pasteboardPoint) const = 0;
 };
