@@ -7,6 +7,7 @@
 
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
+#include "ExportPdfCommand.h"
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "RenderCommand.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
         app.add_subcommand("info", "Describe the pages, layers, swatches and items of a document");
     info->add_option("DOC", documentPath, "Document file")->required();
     const PdfInfoCommand pdfInfo(app);
+    const ExportPdfCommand exportPdf(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -88,6 +90,8 @@ int main(int argc, char** argv) {
         status = InfoCommand(documentPath).Run();
     else if (pdfInfo.Parsed())
         status = pdfInfo.Run();
+    else if (exportPdf.Parsed())
+        status = exportPdf.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);
