@@ -116,13 +116,16 @@ protected:
 
 // The pasteboard point of a point on a PDF page (y upwards from the bottom edge).
 PMPoint ToPasteboard(IDataBase* db, int page, const PMPoint& pdf) {
-    InterfacePtr<IPageList> pages(ObjectModel::CheckedCast<IPageList>(db->Instantiate(db->GetRootUID(), IID_IPAGELIST)));
-    const PMRect bounds = Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, pages->GetNthPageUID(page)));
+    InterfacePtr<IPageList> pages(
+        ObjectModel::CheckedCast<IPageList>(db->Instantiate(db->GetRootUID(), IID_IPAGELIST)));
+    const PMRect bounds =
+        Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, pages->GetNthPageUID(page)));
     return PMPoint(bounds.Left() + pdf.X(), bounds.Top() + (bounds.Height() - pdf.Y()));
 }
 
 UIDRef SpreadOfPage(IDataBase* db, int page) {
-    InterfacePtr<IPageList> pages(ObjectModel::CheckedCast<IPageList>(db->Instantiate(db->GetRootUID(), IID_IPAGELIST)));
+    InterfacePtr<IPageList> pages(
+        ObjectModel::CheckedCast<IPageList>(db->Instantiate(db->GetRootUID(), IID_IPAGELIST)));
     InterfacePtr<IHierarchy> hierarchy(
         ObjectModel::CheckedCast<IHierarchy>(db->Instantiate(pages->GetNthPageUID(page), IID_IHIERARCHY)));
     return UIDRef(db, hierarchy->GetSpreadUID());
@@ -130,15 +133,17 @@ UIDRef SpreadOfPage(IDataBase* db, int page) {
 
 TEST_F(ProofRoundTrip, EveryCharacterOfFoundWordsMapsBackToItsIndex) {
     // One word from each frame: the first frame, both columns of the second, the third frame.
-    const std::vector<std::string> words = {"composer", "Pelicans", "marmalade", "apricots", "zeppelins",
-                                            "kingfishers"};
+    const std::vector<std::string> words = {"composer", "Pelicans",  "marmalade",
+                                            "apricots", "zeppelins", "kingfishers"};
     const ProofFacts facts = Find(words);
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(Doc());
     ASSERT_EQ(opened.error, kSuccess) << opened.message;
     IDataBase* db = opened.document->GetDocumentDataBase();
-    InterfacePtr<IStoryList> stories(ObjectModel::CheckedCast<IStoryList>(db->Instantiate(db->GetRootUID(), IID_ISTORYLIST)));
+    InterfacePtr<IStoryList> stories(
+        ObjectModel::CheckedCast<IStoryList>(db->Instantiate(db->GetRootUID(), IID_ISTORYLIST)));
     const UID body = stories->GetNthStoryUID(0);
-    InterfacePtr<ITextModel> model(ObjectModel::CheckedCast<ITextModel>(db->Instantiate(body, IID_ITEXTMODEL)));
+    InterfacePtr<ITextModel> model(
+        ObjectModel::CheckedCast<ITextModel>(db->Instantiate(body, IID_ITEXTMODEL)));
     const std::u16string text = model->GetText(0, model->TotalLength()).GetUTF16();
 
     std::map<std::string, int> seen;
@@ -184,12 +189,14 @@ TEST(ProofExport, ADocumentWithoutTextAndSpreadProofsExportToo) {
     std::ofstream(dir / "layout.json") << R"({"spreads": [{"pages": [{}, {}]}],
         "items": [{"type": "ellipse", "page": 2, "bounds": [10, 10, 100, 100], "fill": "Black"}]})";
     ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), (dir / "doc.pgdoc").string()}).status, 0);
-    const PagehostRun pages = RunPagehost({"export-pdf", (dir / "doc.pgdoc").string(), (dir / "pages.pdf").string()});
+    const PagehostRun pages =
+        RunPagehost({"export-pdf", (dir / "doc.pgdoc").string(), (dir / "pages.pdf").string()});
     ASSERT_EQ(pages.status, 0) << pages.err;
     const PagehostRun spreads = RunPagehost(
         {"export-pdf", (dir / "doc.pgdoc").string(), (dir / "spreads.pdf").string(), "--spreads"});
     ASSERT_EQ(spreads.status, 0) << spreads.err;
-    const PagehostRun missing = RunPagehost({"export-pdf", (dir / "none.pgdoc").string(), (dir / "x.pdf").string()});
+    const PagehostRun missing =
+        RunPagehost({"export-pdf", (dir / "none.pgdoc").string(), (dir / "x.pdf").string()});
     EXPECT_NE(missing.status, 0);
     EXPECT_FALSE(missing.err.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));

@@ -16,6 +16,7 @@
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IMasterPage.h"
 #include "host/document/IMasterSpreadList.h"
+#include "host/document/INewPageItemCmdData.h"
 #include "host/document/INewSpreadCmdData.h"
 #include "host/document/IPageList.h"
 #include "host/document/IPathGeometry.h"
@@ -25,7 +26,6 @@
 #include "host/document/ISwatchList.h"
 #include "host/document/ISwatchListCmdData.h"
 #include "host/document/ITransform.h"
-#include "host/document/INewPageItemCmdData.h"
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/ObjectModel.h"
@@ -43,7 +43,8 @@ public:
 
     bool Run() {
         CmdUtils::SequenceContext sequence;
-        const bool ok = Layers() && Swatches() && Masters() && Spreads() && DocumentItems() && Stories() && TextFrames();
+        const bool ok =
+            Layers() && Swatches() && Masters() && Spreads() && DocumentItems() && Stories() && TextFrames();
         if (!ok)
             ErrorUtils::PMSetGlobalErrorCode(kFailure);
         return ok;
@@ -170,7 +171,8 @@ private:
                 text += (p > 0 ? u"\r" : u"") + description.paragraphs[p];
             if (text.empty())
                 continue;
-            InterfacePtr<ICommand> insert(Query::Get<ITextModelCmds>(fDB, story)->InsertCmd(0, WideString(text)));
+            InterfacePtr<ICommand> insert(
+                Query::Get<ITextModelCmds>(fDB, story)->InsertCmd(0, WideString(text)));
             if (CmdUtils::ProcessCommand(insert) != kSuccess)
                 return false;
         }

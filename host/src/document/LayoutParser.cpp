@@ -468,9 +468,11 @@ private:
         const std::vector<PMReal> b = Numbers(*bounds, At(path, "bounds"), 4);
         const PMRect rect(b[0], b[1], b[2], b[3]);
         if (rect.IsEmpty())
-            Fail(At(path, "bounds"), "the right edge must lie right of the left one and the bottom below the top.");
+            Fail(At(path, "bounds"),
+                 "the right edge must lie right of the left one and the bottom below the top.");
         const auto [index, count] = PlaceInSpread(page);
-        const PMRect pasteboard(-index * fResult.pageWidth - ISpread::kPasteboardMargin, -ISpread::kPasteboardMargin,
+        const PMRect pasteboard(-index * fResult.pageWidth - ISpread::kPasteboardMargin,
+                                -ISpread::kPasteboardMargin,
                                 (count - index) * fResult.pageWidth + ISpread::kPasteboardMargin,
                                 fResult.pageHeight + ISpread::kPasteboardMargin);
         Inside(pasteboard, {rect.LeftTop(), rect.RightBottom()}, At(path, "bounds"));

@@ -4,9 +4,9 @@
 
 #include "../objectmodel/HostImplementations.h"
 #include "PathDrawing.h"
+#include "host/database/IDataBase.h"
 #include "host/document/IDocumentLayer.h"
 #include "host/document/IGraphicAttributeUtils.h"
-#include "host/database/IDataBase.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/IPathGeometry.h"
 #include "host/document/ISwatchUtils.h"

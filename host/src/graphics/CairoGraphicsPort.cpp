@@ -93,8 +93,8 @@ namespace {
 void MakeClusters(const GlyphRun& run, std::string* utf8, std::vector<cairo_text_cluster_t>* clusters) {
     size_t unit = 0;
     for (const GlyphRun::Cluster& cluster : run.clusters) {
-        const std::string bytes =
-            Unicode::UTF16ToUTF8(std::u16string_view(run.text).substr(unit, static_cast<size_t>(cluster.units)));
+        const std::string bytes = Unicode::UTF16ToUTF8(
+            std::u16string_view(run.text).substr(unit, static_cast<size_t>(cluster.units)));
         unit += static_cast<size_t>(cluster.units);
         utf8->append(bytes);
         if (cluster.glyphs == 0 && !clusters->empty())
@@ -130,8 +130,8 @@ void CairoGraphicsPort::showglyphs(const GlyphRun& run) {
         MakeClusters(run, &utf8, &clusters);
     if (!clusters.empty())
         cairo_show_text_glyphs(fContext, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(),
-                               static_cast<int>(glyphs.size()), clusters.data(), static_cast<int>(clusters.size()),
-                               static_cast<cairo_text_cluster_flags_t>(0));
+                               static_cast<int>(glyphs.size()), clusters.data(),
+                               static_cast<int>(clusters.size()), static_cast<cairo_text_cluster_flags_t>(0));
     else
         cairo_show_glyphs(fContext, glyphs.data(), static_cast<int>(glyphs.size()));
     cairo_restore(fContext);

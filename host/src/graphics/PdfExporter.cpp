@@ -57,7 +57,8 @@ std::vector<Sheet> SpreadSheets(IDataBase* db) {
         InterfacePtr<ISpread> spread = Query::Get<ISpread>(db, uid);
         InterfacePtr<ITransform> transform = Query::Get<ITransform>(db, uid);
         if (spread && transform && spread->GetNumPages() > 0)
-            sheets.push_back({uid, transform->InnerToPasteboardMatrix().TransformRect(spread->GetPagesBounds())});
+            sheets.push_back(
+                {uid, transform->InnerToPasteboardMatrix().TransformRect(spread->GetPagesBounds())});
     }
     return sheets;
 }
@@ -66,7 +67,8 @@ void DrawSheet(cairo_t* context, IDataBase* db, const Sheet& sheet) {
     cairo_pdf_surface_set_size(cairo_get_target(context), sheet.bounds.Width(), sheet.bounds.Height());
     cairo_save(context);
     cairo_translate(context, -sheet.bounds.Left(), -sheet.bounds.Top());
-    cairo_rectangle(context, sheet.bounds.Left(), sheet.bounds.Top(), sheet.bounds.Width(), sheet.bounds.Height());
+    cairo_rectangle(context, sheet.bounds.Left(), sheet.bounds.Top(), sheet.bounds.Width(),
+                    sheet.bounds.Height());
     cairo_clip(context);
     CairoGraphicsPort port(context);
     SpreadDrawer(&port, IShape::kDrawFlagsForOutput).DrawSpread(UIDRef(db, sheet.spread));

@@ -32,7 +32,8 @@ public:
     }
 
 private:
-    static void DrawColumn(GraphicsData* graphicsData, const IMultiColumnTextFrame& frame, int32 n, int32 flags) {
+    static void DrawColumn(GraphicsData* graphicsData, const IMultiColumnTextFrame& frame, int32 n,
+                           int32 flags) {
         IDataBase* db = Boss::FromUnknown(&frame)->GetDataBase();
         const UIDRef story(db, frame.GetTextModelUID());
         InterfacePtr<ITextParcelList> parcels = Query::Get<ITextParcelList>(story);

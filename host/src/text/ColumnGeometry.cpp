@@ -15,8 +15,8 @@ public:
 
     PMRect GetPathBoundingBox() const override {
         InterfacePtr<IHierarchy> hierarchy(this, IID_IHIERARCHY);
-        InterfacePtr<IMultiColumnTextFrame> frame =
-            Query::Get<IMultiColumnTextFrame>(GetBoss()->GetDataBase(), hierarchy ? hierarchy->GetParentUID() : kInvalidUID);
+        InterfacePtr<IMultiColumnTextFrame> frame = Query::Get<IMultiColumnTextFrame>(
+            GetBoss()->GetDataBase(), hierarchy ? hierarchy->GetParentUID() : kInvalidUID);
         InterfacePtr<IHierarchy> parent(frame, IID_IHIERARCHY);
         return parent ? frame->GetColumnBounds(parent->GetChildIndex(GetBoss()->GetUID())) : PMRect();
     }

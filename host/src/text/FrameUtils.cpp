@@ -54,8 +54,9 @@ IMultiColumnTextFrame* FrameUtils::QueryMultiColumnTextFrame(const IPMUnknown* i
     if (InterfacePtr<ITextFrameColumn> column{item, IID_ITEXTFRAMECOLUMN})
         return column->QueryMultiColumnTextFrame();
     InterfacePtr<IGraphicFrameData> content(item, IID_IGRAPHICFRAMEDATA);
-    return content ? Query::Get<IMultiColumnTextFrame>(DataBaseOf(item), content->GetTextContentUID()).forget()
-                   : nullptr;
+    return content
+               ? Query::Get<IMultiColumnTextFrame>(DataBaseOf(item), content->GetTextContentUID()).forget()
+               : nullptr;
 }
 
 UIDList FrameUtils::GetTextFrames(const UIDRef& spreadRef) const {

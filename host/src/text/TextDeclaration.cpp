@@ -46,33 +46,34 @@ std::vector<ImplementationDeclaration> FrameImplementations() {
 // A text frame is a spline whose child is a multi-column item, whose children are its columns;
 // both hang in the spread hierarchy with identity transforms, so they share the frame's coordinates.
 std::vector<ClassDeclaration> FrameClasses() {
-    return {ClassDeclaration{kMultiColumnItemBoss,
-                             kInvalidClass,
-                             "kMultiColumnItemBoss",
-                             {{IID_IPMPERSIST, kPMPersistImpl},
-                              {IID_IHIERARCHY, kHierarchyImpl},
-                              {IID_ITRANSFORM, kItemTransformImpl},
-                              {IID_IGEOMETRY, kMultiColumnGeometryImpl},
-                              {IID_IMULTICOLUMNTEXTFRAME, kMultiColumnTextFrameImpl},
-                              {IID_IMULTICOLUMNITEMDATA, kMultiColumnItemDataImpl},
-                              {IID_ISHAPE, kTextFrameShapeImpl}}},
-            ClassDeclaration{kFrameItemBoss,
-                             kInvalidClass,
-                             "kFrameItemBoss",
-                             {{IID_IPMPERSIST, kPMPersistImpl},
-                              {IID_IHIERARCHY, kHierarchyImpl},
-                              {IID_ITRANSFORM, kItemTransformImpl},
-                              {IID_IGEOMETRY, kColumnGeometryImpl},
-                              {IID_ITEXTFRAMECOLUMN, kTextFrameColumnImpl}}},
-            ClassDeclaration{kCreateMultiColumnItemCmdBoss,
-                             kInvalidClass,
-                             "kCreateMultiColumnItemCmdBoss",
-                             {{IID_ICOMMAND, kCreateMultiColumnItemCmdImpl},
-                              {IID_INEWPAGEITEMCMDDATA, kNewPageItemCmdDataImpl},
-                              {IID_ICREATEMCFRAMEDATA, kCreateMCFrameDataImpl},
-                              {IID_IMULTICOLUMNITEMDATA, kCmdMultiColumnItemDataImpl}}},
-            ClassDeclaration{
-                kDrawingStyleBoss, kInvalidClass, "kDrawingStyleBoss", {{IID_IDRAWINGSTYLE, kDrawingStyleImpl}}}};
+    return {
+        ClassDeclaration{kMultiColumnItemBoss,
+                         kInvalidClass,
+                         "kMultiColumnItemBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IHIERARCHY, kHierarchyImpl},
+                          {IID_ITRANSFORM, kItemTransformImpl},
+                          {IID_IGEOMETRY, kMultiColumnGeometryImpl},
+                          {IID_IMULTICOLUMNTEXTFRAME, kMultiColumnTextFrameImpl},
+                          {IID_IMULTICOLUMNITEMDATA, kMultiColumnItemDataImpl},
+                          {IID_ISHAPE, kTextFrameShapeImpl}}},
+        ClassDeclaration{kFrameItemBoss,
+                         kInvalidClass,
+                         "kFrameItemBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IHIERARCHY, kHierarchyImpl},
+                          {IID_ITRANSFORM, kItemTransformImpl},
+                          {IID_IGEOMETRY, kColumnGeometryImpl},
+                          {IID_ITEXTFRAMECOLUMN, kTextFrameColumnImpl}}},
+        ClassDeclaration{kCreateMultiColumnItemCmdBoss,
+                         kInvalidClass,
+                         "kCreateMultiColumnItemCmdBoss",
+                         {{IID_ICOMMAND, kCreateMultiColumnItemCmdImpl},
+                          {IID_INEWPAGEITEMCMDDATA, kNewPageItemCmdDataImpl},
+                          {IID_ICREATEMCFRAMEDATA, kCreateMCFrameDataImpl},
+                          {IID_IMULTICOLUMNITEMDATA, kCmdMultiColumnItemDataImpl}}},
+        ClassDeclaration{
+            kDrawingStyleBoss, kInvalidClass, "kDrawingStyleBoss", {{IID_IDRAWINGSTYLE, kDrawingStyleImpl}}}};
 }
 
 ClassDeclaration TextCommandClass(ClassID id, const char* name, ImplementationID impl) {
@@ -82,16 +83,17 @@ ClassDeclaration TextCommandClass(ClassID id, const char* name, ImplementationID
 
 std::vector<ClassDeclaration> TextClasses() {
     std::vector<ClassDeclaration> classes = FrameClasses();
-    std::vector<ClassDeclaration> commands = {ClassDeclaration{
-                kNewStoryCmdBoss, kInvalidClass, "kNewStoryCmdBoss", {{IID_ICOMMAND, kNewStoryCmdImpl}}},
-            TextCommandClass(kInsertTextCmdBoss, "kInsertTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kDeleteTextCmdBoss, "kDeleteTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kReplaceTextCmdBoss, "kReplaceTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kPasteTextCmdBoss, "kPasteTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kApplyTextAttrCmdBoss, "kApplyTextAttrCmdBoss", kApplyTextAttrCmdImpl),
-            TextCommandClass(kClearTextAttrCmdBoss, "kClearTextAttrCmdBoss", kClearTextAttrCmdImpl),
-            TextCommandClass(kSetOwnedItemCmdBoss, "kSetOwnedItemCmdBoss", kSetOwnedItemCmdImpl),
-            TextCommandClass(kRemoveOwnedItemCmdBoss, "kRemoveOwnedItemCmdBoss", kRemoveOwnedItemCmdImpl)};
+    std::vector<ClassDeclaration> commands = {
+        ClassDeclaration{
+            kNewStoryCmdBoss, kInvalidClass, "kNewStoryCmdBoss", {{IID_ICOMMAND, kNewStoryCmdImpl}}},
+        TextCommandClass(kInsertTextCmdBoss, "kInsertTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kDeleteTextCmdBoss, "kDeleteTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kReplaceTextCmdBoss, "kReplaceTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kPasteTextCmdBoss, "kPasteTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kApplyTextAttrCmdBoss, "kApplyTextAttrCmdBoss", kApplyTextAttrCmdImpl),
+        TextCommandClass(kClearTextAttrCmdBoss, "kClearTextAttrCmdBoss", kClearTextAttrCmdImpl),
+        TextCommandClass(kSetOwnedItemCmdBoss, "kSetOwnedItemCmdBoss", kSetOwnedItemCmdImpl),
+        TextCommandClass(kRemoveOwnedItemCmdBoss, "kRemoveOwnedItemCmdBoss", kRemoveOwnedItemCmdImpl)};
     classes.insert(classes.end(), commands.begin(), commands.end());
     return classes;
 }
@@ -99,24 +101,25 @@ std::vector<ClassDeclaration> TextClasses() {
 // Stories are host objects of class 0x201; the text module gives them their interfaces, the
 // document its story list, and every character attribute its UID value.
 std::vector<AddInDeclaration> TextAddIns() {
-    return {AddInDeclaration{kTextStoryBoss,
-                             {{IID_IPMPERSIST, kPMPersistImpl},
-                              {IID_ITEXTMODEL, kTextModelImpl},
-                              {IID_ITEXTSTRAND, kTextStrandImpl},
-                              {IID_IATTRIBUTESTRAND, kAttributeStrandImpl},
-                              {IID_IITEMSTRAND, kItemStrandImpl},
-                              {IID_ITEXTMODELCMDS, kTextModelCmdsImpl},
-                              {IID_IWAXSTRAND, kWaxStrandImpl},
-                              {IID_IFRAMELIST, kFrameListImpl},
-                              {IID_IPARCELLIST, kParcelListImpl},
-                              {IID_ITEXTPARCELLIST, kTextParcelListImpl},
-                              {IID_ITEXTSTORYTHREAD, kTextStoryThreadImpl},
-                              {IID_ITEXTSTORYTHREADDICT, kTextStoryThreadDictImpl}}},
-            AddInDeclaration{kSplineItemBoss,
-                             {{IID_ITEXTINSET, kTextInsetImpl}, {IID_IGRAPHICFRAMEDATA, kGraphicFrameDataImpl}}},
-            AddInDeclaration{kUtilsBoss, {{IID_IFRAMEUTILS, kFrameUtilsImpl}}},
-            AddInDeclaration{kDocBoss, {{IID_ISTORYLIST, kStoryListImpl}}},
-            AddInDeclaration{kTextAttrBoss, {{IID_ITEXTATTRUID, kTextAttrUIDImpl}}}};
+    return {
+        AddInDeclaration{kTextStoryBoss,
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_ITEXTMODEL, kTextModelImpl},
+                          {IID_ITEXTSTRAND, kTextStrandImpl},
+                          {IID_IATTRIBUTESTRAND, kAttributeStrandImpl},
+                          {IID_IITEMSTRAND, kItemStrandImpl},
+                          {IID_ITEXTMODELCMDS, kTextModelCmdsImpl},
+                          {IID_IWAXSTRAND, kWaxStrandImpl},
+                          {IID_IFRAMELIST, kFrameListImpl},
+                          {IID_IPARCELLIST, kParcelListImpl},
+                          {IID_ITEXTPARCELLIST, kTextParcelListImpl},
+                          {IID_ITEXTSTORYTHREAD, kTextStoryThreadImpl},
+                          {IID_ITEXTSTORYTHREADDICT, kTextStoryThreadDictImpl}}},
+        AddInDeclaration{kSplineItemBoss,
+                         {{IID_ITEXTINSET, kTextInsetImpl}, {IID_IGRAPHICFRAMEDATA, kGraphicFrameDataImpl}}},
+        AddInDeclaration{kUtilsBoss, {{IID_IFRAMEUTILS, kFrameUtilsImpl}}},
+        AddInDeclaration{kDocBoss, {{IID_ISTORYLIST, kStoryListImpl}}},
+        AddInDeclaration{kTextAttrBoss, {{IID_ITEXTATTRUID, kTextAttrUIDImpl}}}};
 }
 
 class TextPlugIn final : public IPlugIn {

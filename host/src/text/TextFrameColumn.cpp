@@ -18,7 +18,8 @@ public:
 
     IMultiColumnTextFrame* QueryMultiColumnTextFrame() const override {
         InterfacePtr<IHierarchy> hierarchy(this, IID_IHIERARCHY);
-        return hierarchy ? Query::Get<IMultiColumnTextFrame>(DB(), hierarchy->GetParentUID()).forget() : nullptr;
+        return hierarchy ? Query::Get<IMultiColumnTextFrame>(DB(), hierarchy->GetParentUID()).forget()
+                         : nullptr;
     }
     UID GetTextModelUID() const override {
         InterfacePtr<IMultiColumnTextFrame> frame(QueryMultiColumnTextFrame());

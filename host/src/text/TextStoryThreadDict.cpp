@@ -16,7 +16,8 @@ public:
     UID GetOwnerUID() const override { return GetBoss()->GetUID(); }
     int32 GetThreadCount() const override { return 1; }
     ITextStoryThread* QueryThread(int32 n) const override {
-        return n == 0 ? ObjectModel::CheckedCast<ITextStoryThread>(QueryInterface(IID_ITEXTSTORYTHREAD)) : nullptr;
+        return n == 0 ? ObjectModel::CheckedCast<ITextStoryThread>(QueryInterface(IID_ITEXTSTORYTHREAD))
+                      : nullptr;
     }
     ITextStoryThread* QueryThreadAt(TextIndex index) const override {
         InterfacePtr<ITextStoryThread> primary(QueryThread(0));

@@ -38,6 +38,7 @@ int32 WaxRun::GetClusterUnits(int32 n) const {
 }
 
 int32 WaxRun::GetClusterGlyphCount(int32 n) const {
-    const int32 end = n + 1 < CountClusters() ? GetClusterFirstGlyph(n + 1) : static_cast<int32>(fGlyphs.size());
+    const int32 end =
+        n + 1 < CountClusters() ? GetClusterFirstGlyph(n + 1) : static_cast<int32>(fGlyphs.size());
     return end - GetClusterFirstGlyph(n);
 }

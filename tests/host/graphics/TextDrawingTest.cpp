@@ -25,11 +25,11 @@
 
 namespace {
 constexpr PluginID kDrawingTestPluginID = 0x7E2000;
-constexpr ClassID kMarkAttrBoss = 0x7E2001;         // attaches a band beneath and a line above
-constexpr ClassID kBandAdornmentBoss = 0x7E2002;    // priority -10: a rectangle over the run
-constexpr ClassID kLineAdornmentBoss = 0x7E2003;    // priority 1: a line through the run
-constexpr ClassID kScreenAttrBoss = 0x7E2004;       // attaches a screen-only adornment
-constexpr ClassID kScreenAdornmentBoss = 0x7E2005;  // priority 2, screen only: closes a path
+constexpr ClassID kMarkAttrBoss = 0x7E2001;        // attaches a band beneath and a line above
+constexpr ClassID kBandAdornmentBoss = 0x7E2002;   // priority -10: a rectangle over the run
+constexpr ClassID kLineAdornmentBoss = 0x7E2003;   // priority 1: a line through the run
+constexpr ClassID kScreenAttrBoss = 0x7E2004;      // attaches a screen-only adornment
+constexpr ClassID kScreenAdornmentBoss = 0x7E2005; // priority 2, screen only: closes a path
 
 template <ClassID... Adornments> class TestAttrReport final : public CPMUnknown<IAttrReport> {
 public:
@@ -53,7 +53,8 @@ template <int Priority, int Flags> class TestAdornment final : public CPMUnknown
 public:
     explicit TestAdornment(IPMUnknown* boss) : CPMUnknown<ITextAdornment>(boss) {}
     PMReal GetDrawPriority() const override { return Priority; }
-    void Draw(GraphicsData* graphicsData, const UIDRef&, const WaxLine& line, const WaxRun& run, int32) override {
+    void Draw(GraphicsData* graphicsData, const UIDRef&, const WaxLine& line, const WaxRun& run,
+              int32) override {
         IGraphicsPort* port = graphicsData->GetGraphicsPort();
         const PMReal right = run.GetX() + run.GetWidth();
         if (Priority < 0) {
@@ -81,19 +82,16 @@ public:
         fDecl.id = kDrawingTestPluginID;
         fDecl.name = "TextDrawingTests";
         fDecl.version = {1, 0, 0};
-        fDecl.implementations = {IMPLEMENTATION(MarkReport, 0x7E2001, false),
-                                 IMPLEMENTATION(ScreenReport, 0x7E2002, false),
-                                 IMPLEMENTATION(BandAdornment, 0x7E2003, false),
-                                 IMPLEMENTATION(LineAdornment, 0x7E2004, false),
-                                 IMPLEMENTATION(ScreenAdornment, 0x7E2005, false)};
-        fDecl.classes = {{kMarkAttrBoss, kTextAttrBoss, "kMarkAttrBoss", {{IID_IATTRREPORT, 0x7E2001}}},
-                         {kScreenAttrBoss, kTextAttrBoss, "kScreenAttrBoss", {{IID_IATTRREPORT, 0x7E2002}}},
-                         {kBandAdornmentBoss, kInvalidClass, "kBandAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2003}}},
-                         {kLineAdornmentBoss, kInvalidClass, "kLineAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2004}}},
-                         {kScreenAdornmentBoss,
-                          kInvalidClass,
-                          "kScreenAdornmentBoss",
-                          {{IID_ITEXTADORNMENT, 0x7E2005}}}};
+        fDecl.implementations = {
+            IMPLEMENTATION(MarkReport, 0x7E2001, false), IMPLEMENTATION(ScreenReport, 0x7E2002, false),
+            IMPLEMENTATION(BandAdornment, 0x7E2003, false), IMPLEMENTATION(LineAdornment, 0x7E2004, false),
+            IMPLEMENTATION(ScreenAdornment, 0x7E2005, false)};
+        fDecl.classes = {
+            {kMarkAttrBoss, kTextAttrBoss, "kMarkAttrBoss", {{IID_IATTRREPORT, 0x7E2001}}},
+            {kScreenAttrBoss, kTextAttrBoss, "kScreenAttrBoss", {{IID_IATTRREPORT, 0x7E2002}}},
+            {kBandAdornmentBoss, kInvalidClass, "kBandAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2003}}},
+            {kLineAdornmentBoss, kInvalidClass, "kLineAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2004}}},
+            {kScreenAdornmentBoss, kInvalidClass, "kScreenAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2005}}}};
     }
     const PlugInDeclaration& GetDeclaration() const override { return fDecl; }
     std::string GetResourceFile() const override { return "host_tests"; }

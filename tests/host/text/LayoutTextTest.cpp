@@ -37,7 +37,8 @@ TEST(LayoutText, StoriesAndFramesAreReadWithTheirThreadingOrderAndColumns) {
     ASSERT_TRUE(parsed.ok) << parsed.Message();
     const LayoutDescription& d = parsed.description;
     ASSERT_EQ(d.stories.size(), 2u);
-    EXPECT_EQ(d.stories[0].paragraphs, (std::vector<std::u16string>{u"First paragraph.", u"", u"Third é paragraph."}));
+    EXPECT_EQ(d.stories[0].paragraphs,
+              (std::vector<std::u16string>{u"First paragraph.", u"", u"Third é paragraph."}));
     ASSERT_EQ(d.textFrames.size(), 3u);
     EXPECT_EQ(d.textFrames[0].columns, 2);
     EXPECT_EQ(d.textFrames[0].gutter, 9.0);
@@ -55,11 +56,14 @@ TEST(LayoutText, BuildingThreadsFramesNamingOneStoryAndGivesOthersTheirOwn) {
     InterfacePtr<IStoryList> stories = Get<IStoryList>(db, db->GetRootUID());
     ASSERT_EQ(stories->CountStories(), 3) << "body, unused and the third frame's own";
     const UID body = stories->GetNthStoryUID(0);
-    EXPECT_EQ(Get<ITextModel>(db, body)->GetText(0, 100).GetUTF16(), u"First paragraph.\r\rThird é paragraph.\r");
+    EXPECT_EQ(Get<ITextModel>(db, body)->GetText(0, 100).GetUTF16(),
+              u"First paragraph.\r\rThird é paragraph.\r");
     InterfacePtr<IFrameList> frames = Get<IFrameList>(db, body);
     ASSERT_EQ(frames->GetFrameCount(), 3) << "two columns, then one";
-    InterfacePtr<IMultiColumnTextFrame> first(InterfacePtr<ITextFrameColumn>(frames->QueryNthFrame(0))->QueryMultiColumnTextFrame());
-    InterfacePtr<IMultiColumnTextFrame> second(InterfacePtr<ITextFrameColumn>(frames->QueryNthFrame(2))->QueryMultiColumnTextFrame());
+    InterfacePtr<IMultiColumnTextFrame> first(
+        InterfacePtr<ITextFrameColumn>(frames->QueryNthFrame(0))->QueryMultiColumnTextFrame());
+    InterfacePtr<IMultiColumnTextFrame> second(
+        InterfacePtr<ITextFrameColumn>(frames->QueryNthFrame(2))->QueryMultiColumnTextFrame());
     EXPECT_EQ(Get<IMultiColumnItemData>(db, ::GetUID(first))->GetGutter(), 9.0);
     EXPECT_EQ(Get<ITextInset>(db, second->GetFrameItemUID())->GetInset(), PMRect(4, 4, 4, 4));
     EXPECT_EQ(Get<IFrameList>(db, stories->GetNthStoryUID(1))->GetFrameCount(), 0);

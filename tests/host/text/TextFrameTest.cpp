@@ -93,8 +93,7 @@ TEST_F(TextFrames, ColumnsShowConsecutiveStretchesOfTheStory) {
     EXPECT_GT(first->TextSpan(), 0);
     EXPECT_EQ(second->TextStart(), first->TextStart() + first->TextSpan());
     EXPECT_GT(second->TextSpan(), 0);
-    EXPECT_EQ(doc.TextFrame(frame)->GetTextRange(),
-              RangeData(0, second->TextStart() + second->TextSpan()));
+    EXPECT_EQ(doc.TextFrame(frame)->GetTextRange(), RangeData(0, second->TextStart() + second->TextSpan()));
 }
 
 TEST_F(TextFrames, ThreadedFramesContinueTheTextAndOnlyTheLastOneIsOverset) {
@@ -134,12 +133,12 @@ TEST_F(TextFrames, TheStoryHasOnePrimaryThreadOverAllItsTextThroughItsFrameList)
     for (int32 n = 0; n < 3; ++n) {
         const ParcelKey key = parcels->GetNthParcelKey(n);
         EXPECT_EQ(parcels->GetParcelIndex(key), n);
-        InterfacePtr<ITextFrameColumn> column =
-            doc.Get<ITextFrameColumn>(parcels->GetParcelFrameUID(key));
+        InterfacePtr<ITextFrameColumn> column = doc.Get<ITextFrameColumn>(parcels->GetParcelFrameUID(key));
         ASSERT_NE(column, nullptr);
         EXPECT_EQ(column->GetParcelKey(), key);
     }
-    EXPECT_EQ(parcels->GetParcelFrameUID(parcels->GetNthParcelKey(2)), doc.TextFrame(second)->GetNthColumnUID(1));
+    EXPECT_EQ(parcels->GetParcelFrameUID(parcels->GetNthParcelKey(2)),
+              doc.TextFrame(second)->GetNthColumnUID(1));
     EXPECT_EQ(parcels->GetParcelIndex(12345), -1);
 }
 
@@ -206,12 +205,11 @@ TEST_F(TextFrames, MovingTheFrameMovesItsParcelsWithIt) {
     const TextFrameDocument::Frame frame = doc.NewFrame(0, PMRect(72, 72, 272, 172));
     InterfacePtr<IParcelList> parcels = doc.Get<IParcelList>(frame.story);
     const PMMatrix before = parcels->GetParcelToPasteboardMatrix(parcels->GetNthParcelKey(0));
-    doc.Get<ITransform>(frame.spline)->SetInnerToParentMatrix(
-        [&] {
-            PMMatrix moved = doc.Get<ITransform>(frame.spline)->GetInnerToParentMatrix();
-            moved.Concat(PMMatrix(1, 0, 0, 1, 30, 40));
-            return moved;
-        }());
+    doc.Get<ITransform>(frame.spline)->SetInnerToParentMatrix([&] {
+        PMMatrix moved = doc.Get<ITransform>(frame.spline)->GetInnerToParentMatrix();
+        moved.Concat(PMMatrix(1, 0, 0, 1, 30, 40));
+        return moved;
+    }());
     const PMMatrix after = parcels->GetParcelToPasteboardMatrix(parcels->GetNthParcelKey(0));
     EXPECT_NEAR(after.Tx() - before.Tx(), 30.0, 1e-9);
     EXPECT_NEAR(after.Ty() - before.Ty(), 40.0, 1e-9);

@@ -57,7 +57,9 @@ TEST_F(TextPosition, TheMiddleOfEveryCharacterOfALineAnswersItsIndexAtEveryLevel
         const PMPoint p = MiddleOf(frame, i);
         EXPECT_EQ(Whole(doc.Column(frame, 0)->TextPositionAt(p)), i);
         EXPECT_EQ(Whole(doc.TextFrame(frame)->TextPositionAt(p)), i);
-        EXPECT_EQ(Whole(Utils<IFrameUtils>()->TextPositionAtPoint(thread, doc.Column(frame, 0)->GetParcelKey(), p)), i);
+        EXPECT_EQ(
+            Whole(Utils<IFrameUtils>()->TextPositionAtPoint(thread, doc.Column(frame, 0)->GetParcelKey(), p)),
+            i);
         const IFrameUtils::TextHit hit = Utils<IFrameUtils>()->FindTextAtPoint(SpreadOf(frame), p);
         EXPECT_EQ(hit.story, frame.story);
         EXPECT_EQ(hit.column, doc.TextFrame(frame)->GetNthColumnUID(0));
@@ -115,7 +117,8 @@ TEST_F(TextPosition, WhereFramesOverlapTheFrontmostAnswers) {
     const TextFrameDocument::Frame front = doc.NewFrame(0, PMRect(72, 72, 372, 272));
     ASSERT_EQ(doc.Insert(back.story, 0, u"Back text"), kSuccess);
     ASSERT_EQ(doc.Insert(front.story, 0, u"Front text"), kSuccess);
-    const IFrameUtils::TextHit hit = Utils<IFrameUtils>()->FindTextAtPoint(SpreadOf(front), MiddleOf(front, 1));
+    const IFrameUtils::TextHit hit =
+        Utils<IFrameUtils>()->FindTextAtPoint(SpreadOf(front), MiddleOf(front, 1));
     EXPECT_EQ(hit.story, front.story);
     EXPECT_EQ(Whole(hit.position), 1);
 }

@@ -282,11 +282,11 @@ constexpr ClassID kFrameItemBoss = 0x1901;                // one column of a mul
 constexpr ClassID kCreateMultiColumnItemCmdBoss = 0x1902; // makes a text frame (create-text-frame)
 constexpr ClassID kDrawingStyleBoss = 0x1903;             // what attribute reports tell the composer
 // Known numbers of tables and their text (tables are not built yet).
-constexpr ClassID kTableAnchorBoss = 0x24F;  // owned item at a table's 0x16 character
-constexpr ClassID kTableModelBoss = 0xB608;  // owner of a table's cell thread dictionary
-constexpr ClassID kTableFrameBoss = 0xB651;  // owned table frame
+constexpr ClassID kTableAnchorBoss = 0x24F; // owned item at a table's 0x16 character
+constexpr ClassID kTableModelBoss = 0xB608; // owner of a table's cell thread dictionary
+constexpr ClassID kTableFrameBoss = 0xB651; // owned table frame
 
-constexpr PMIID IID_ITEXTINSET = 0x370C; // on spline items: the text inset of a text frame
+constexpr PMIID IID_ITEXTINSET = 0x370C;  // on spline items: the text inset of a text frame
 constexpr PMIID IID_IFRAMEUTILS = 0x3734; // utility: text frames and text at a point
 constexpr PMIID IID_IMULTICOLUMNTEXTFRAME = 0x1900;
 constexpr PMIID IID_ITEXTFRAMECOLUMN = 0x1901;
@@ -312,8 +312,8 @@ constexpr ImplementationID kTextStoryThreadImpl = 0x1906;
 constexpr ImplementationID kTextStoryThreadDictImpl = 0x1907;
 constexpr ImplementationID kFrameListImpl = 0x1908;
 constexpr ImplementationID kCreateMCFrameDataImpl = 0x1909;
-constexpr ImplementationID kMultiColumnItemDataImpl = 0x190A;      // persistent, on the item
-constexpr ImplementationID kCmdMultiColumnItemDataImpl = 0x190B;   // command data
+constexpr ImplementationID kMultiColumnItemDataImpl = 0x190A;    // persistent, on the item
+constexpr ImplementationID kCmdMultiColumnItemDataImpl = 0x190B; // command data
 constexpr ImplementationID kGraphicFrameDataImpl = 0x190C;
 constexpr ImplementationID kMultiColumnGeometryImpl = 0x190D;
 constexpr ImplementationID kColumnGeometryImpl = 0x190E;

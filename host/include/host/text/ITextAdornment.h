@@ -21,8 +21,8 @@ public:
     virtual PMReal GetDrawPriority() const = 0;
     // Draws for one run. The port is in the run's coordinates: x as composed (run.GetX() is its
     // left edge), y = 0 on the baseline, the line's top at line.GetTopFromBaseline().
-    virtual void Draw(GraphicsData* graphicsData, const UIDRef& story, const WaxLine& line,
-                      const WaxRun& run, int32 drawFlags) = 0;
+    virtual void Draw(GraphicsData* graphicsData, const UIDRef& story, const WaxLine& line, const WaxRun& run,
+                      int32 drawFlags) = 0;
     // Told when the run's text changed; adornments that keep nothing do nothing.
     virtual void Invalidate(const UIDRef& story, RangeData range) = 0;
     virtual int32 GetAdornmentFlags() const = 0;
