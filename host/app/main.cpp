@@ -7,12 +7,14 @@
 
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
+#include "ExportPdfCommand.h"
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "RenderCommand.h"
 #include "ImportCommand.h"
 #include "NotesCommand.h"
 #include "PdfInfoCommand.h"
+#include "RenderCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
     const PdfInfoCommand pdfInfo(app);
     const ImportCommand importVerb(app);
     const NotesCommand notesVerb(app);
+    const ExportPdfCommand exportPdf(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -96,6 +99,8 @@ int main(int argc, char** argv) {
         status = importVerb.Run();
     else if (notesVerb.Parsed())
         status = notesVerb.Run();
+    else if (exportPdf.Parsed())
+        status = exportPdf.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

@@ -16,6 +16,7 @@
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IMasterPage.h"
 #include "host/document/IMasterSpreadList.h"
+#include "host/document/INewPageItemCmdData.h"
 #include "host/document/INewSpreadCmdData.h"
 #include "host/document/IPageList.h"
 #include "host/document/IPathGeometry.h"
@@ -28,6 +29,10 @@
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/text/ICreateMCFrameData.h"
+#include "host/text/IMultiColumnItemData.h"
+#include "host/text/ITextInset.h"
+#include "host/text/ITextModelCmds.h"
 
 namespace {
 // Builds one description into one open document; every step is a command of one sequence.
@@ -38,7 +43,8 @@ public:
 
     bool Run() {
         CmdUtils::SequenceContext sequence;
-        const bool ok = Layers() && Swatches() && Masters() && Spreads() && DocumentItems();
+        const bool ok =
+            Layers() && Swatches() && Masters() && Spreads() && DocumentItems() && Stories() && TextFrames();
         if (!ok)
             ErrorUtils::PMSetGlobalErrorCode(kFailure);
         return ok;
@@ -152,6 +158,63 @@ private:
         return true;
     }
 
+    // Each story gets its paragraphs, each ended by a paragraph return (the last by the story's own).
+    bool Stories() {
+        for (const LayoutDescription::Story& description : fDescription.stories) {
+            InterfacePtr<ICommand> newStory(NewCommand(kNewStoryCmdBoss, UIDList(fRoot)));
+            if (CmdUtils::ProcessCommand(newStory) != kSuccess)
+                return false;
+            const UID story = newStory->GetItemList()->At(0);
+            fStories[description.id] = story;
+            std::u16string text;
+            for (size_t p = 0; p < description.paragraphs.size(); ++p)
+                text += (p > 0 ? u"\r" : u"") + description.paragraphs[p];
+            if (text.empty())
+                continue;
+            InterfacePtr<ICommand> insert(
+                Query::Get<ITextModelCmds>(fDB, story)->InsertCmd(0, WideString(text)));
+            if (CmdUtils::ProcessCommand(insert) != kSuccess)
+                return false;
+        }
+        return true;
+    }
+
+    // Frames are threaded onto their story's frame list in the order they are described.
+    bool TextFrames() {
+        InterfacePtr<IPageList> pages = Query::Get<IPageList>(fRoot);
+        for (const LayoutDescription::TextFrame& frame : fDescription.textFrames) {
+            const UID page = pages->GetNthPageUID(frame.page);
+            const UID parent = ContentLayerOf(page, frame.layer);
+            const PMRect pageBounds = Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(fDB, page));
+            PMRect bounds = frame.bounds;
+            bounds.MoveRel(pageBounds.Left(), pageBounds.Top());
+            InterfacePtr<ICommand> create(NewCommand(kCreateMultiColumnItemCmdBoss, UIDList(fDB)));
+            InterfacePtr<INewPageItemCmdData> item(create, IID_INEWPAGEITEMCMDDATA);
+            InterfacePtr<ICreateMCFrameData> text(create, IID_ICREATEMCFRAMEDATA);
+            InterfacePtr<IMultiColumnItemData> columns(create, IID_IMULTICOLUMNITEMDATA);
+            if (parent == kInvalidUID || !item || !text || !columns)
+                return false;
+            item->Set(fDB, kSplineItemBoss, parent, {bounds.LeftTop(), bounds.RightBottom()});
+            text->SetStory(frame.story.empty() ? kInvalidUID : fStories[frame.story]);
+            columns->SetNumberOfColumns(frame.columns);
+            columns->SetGutter(frame.gutter);
+            if (CmdUtils::ProcessCommand(create) != kSuccess)
+                return false;
+            // Inside the building sequence, so the change is recorded like a command's.
+            Query::Get<ITextInset>(fDB, create->GetItemList()->At(0))
+                ->SetInset(frame.inset, frame.inset, frame.inset, frame.inset);
+        }
+        return true;
+    }
+
+    UID ContentLayerOf(UID page, const std::string& layerName) {
+        InterfacePtr<IHierarchy> pageHierarchy = Query::Get<IHierarchy>(fDB, page);
+        InterfacePtr<ISpread> spread =
+            Query::Get<ISpread>(fDB, pageHierarchy ? pageHierarchy->GetSpreadUID() : kInvalidUID);
+        const UID layer = fLayers[layerName.empty() ? fDescription.layers.front().name : layerName];
+        return spread ? spread->GetSpreadLayerUID(layer, ISpread::kContentLayer) : kInvalidUID;
+    }
+
     // Makes an item on a page (its coordinates are relative to the page's left top corner).
     UID MakeItem(const LayoutDescription::Item& item, UID page, UID parent) {
         const PMRect pageBounds = Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(fDB, page));
@@ -179,12 +242,7 @@ private:
     }
 
     bool Item(const LayoutDescription::Item& item, UID page) {
-        InterfacePtr<IHierarchy> pageHierarchy = Query::Get<IHierarchy>(fDB, page);
-        InterfacePtr<ISpread> spread =
-            Query::Get<ISpread>(fDB, pageHierarchy ? pageHierarchy->GetSpreadUID() : kInvalidUID);
-        const UID layer =
-            item.layer.empty() ? fLayers[fDescription.layers.front().name] : fLayers[item.layer];
-        const UID parent = spread ? spread->GetSpreadLayerUID(layer, ISpread::kContentLayer) : kInvalidUID;
+        const UID parent = ContentLayerOf(page, item.layer);
         return parent != kInvalidUID && MakeItem(item, page, parent) != kInvalidUID;
     }
 
@@ -240,6 +298,7 @@ private:
     std::map<std::string, UID> fLayers;
     std::map<std::string, UID> fSwatches;
     std::map<std::string, UID> fMasters;
+    std::map<std::string, UID> fStories;
 };
 } // namespace
 

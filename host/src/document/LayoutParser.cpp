@@ -8,6 +8,8 @@
 #include "host/document/IColorData.h"
 #include "host/document/ISpread.h"
 #include "host/objectmodel/HostIDs.h"
+#include "host/text/IMultiColumnItemData.h"
+#include "host/util/UnicodeConversion.h"
 
 using nlohmann::json;
 
@@ -119,10 +121,10 @@ public:
         Spreads(Find(root, "spreads"));
         if (const json* items = Find(root, "items"))
             DocumentItems(*items, "$.items");
+        if (const json* stories = Find(root, "stories"))
+            Stories(*stories, "$.stories");
         if (const json* frames = Find(root, "textFrames"))
             TextFrames(*frames, "$.textFrames");
-        if (const json* stories = Find(root, "stories"))
-            Keep(*stories, "$.stories", &fResult.stories);
         return fResult;
     }
 
@@ -444,21 +446,86 @@ private:
     void TextFrames(const json& list, const std::string& path) {
         for (size_t i = 0; i < Array(list, path).size(); ++i) {
             const std::string at = At(path, i);
-            if (!list[i].is_object())
-                Fail(at, "an object is expected here.");
-            DocumentPage(list[i], at);
-            if (const json* bounds = Find(list[i], "bounds"))
-                Numbers(*bounds, At(at, "bounds"), 4);
-            fResult.textFrames.push_back({at, list[i].dump()});
+            CheckKeys(list[i], at, {"page", "layer", "bounds", "story", "columns", "gutter", "inset"});
+            LayoutDescription::TextFrame frame;
+            frame.page = DocumentPage(list[i], at);
+            if (const json* layer = Find(list[i], "layer"))
+                frame.layer = LayerName(*layer, At(at, "layer"));
+            frame.bounds = FrameBounds(list[i], at, frame.page);
+            if (const json* story = Find(list[i], "story"))
+                frame.story = StoryId(*story, At(at, "story"));
+            frame.columns = Columns(list[i], at);
+            frame.gutter = Distance(list[i], "gutter", at, frame.gutter);
+            frame.inset = Distance(list[i], "inset", at, frame.inset);
+            fResult.textFrames.push_back(frame);
         }
     }
 
-    static void Keep(const json& list, const std::string& path,
-                     std::vector<LayoutDescription::PendingText>* kept) {
+    PMRect FrameBounds(const json& object, const std::string& path, int32 page) const {
+        const json* bounds = Find(object, "bounds");
+        if (!bounds)
+            Fail(At(path, "bounds"), "a text frame needs its bounds: left, top, right, bottom.");
+        const std::vector<PMReal> b = Numbers(*bounds, At(path, "bounds"), 4);
+        const PMRect rect(b[0], b[1], b[2], b[3]);
+        if (rect.IsEmpty())
+            Fail(At(path, "bounds"),
+                 "the right edge must lie right of the left one and the bottom below the top.");
+        const auto [index, count] = PlaceInSpread(page);
+        const PMRect pasteboard(-index * fResult.pageWidth - ISpread::kPasteboardMargin,
+                                -ISpread::kPasteboardMargin,
+                                (count - index) * fResult.pageWidth + ISpread::kPasteboardMargin,
+                                fResult.pageHeight + ISpread::kPasteboardMargin);
+        Inside(pasteboard, {rect.LeftTop(), rect.RightBottom()}, At(path, "bounds"));
+        return rect;
+    }
+
+    static int32 Columns(const json& object, const std::string& path) {
+        const json* columns = Find(object, "columns");
+        if (!columns)
+            return 1;
+        if (!columns->is_number_integer() || columns->get<int64>() < 1 ||
+            columns->get<int64>() > IMultiColumnItemData::kMaxColumns)
+            Fail(At(path, "columns"), "a text frame has from 1 to 40 columns.");
+        return columns->get<int32>();
+    }
+
+    static PMReal Distance(const json& object, const char* key, const std::string& path, PMReal fallback) {
+        const json* value = Find(object, key);
+        if (!value)
+            return fallback;
+        const PMReal distance = Number(*value, At(path, key));
+        if (distance < 0 || distance > kMaxPageSide)
+            Fail(At(path, key), "a distance runs from 0 to 15552 points.");
+        return distance;
+    }
+
+    std::string StoryId(const json& value, const std::string& path) const {
+        const std::string id = String(value, path);
+        for (const LayoutDescription::Story& story : fResult.stories)
+            if (story.id == id)
+                return id;
+        Fail(path, "no story has the id \"" + id + "\".");
+    }
+
+    void Stories(const json& list, const std::string& path) {
         for (size_t i = 0; i < Array(list, path).size(); ++i) {
-            if (!list[i].is_object())
-                Fail(At(path, i), "an object is expected here.");
-            kept->push_back({At(path, i), list[i].dump()});
+            const std::string at = At(path, i);
+            CheckKeys(list[i], at, {"id", "paragraphs"});
+            LayoutDescription::Story story;
+            const json* id = Find(list[i], "id");
+            if (!id)
+                Fail(At(at, "id"), "a story needs an id that text frames name it by.");
+            story.id = String(*id, At(at, "id"));
+            for (const LayoutDescription::Story& other : fResult.stories)
+                if (other.id == story.id)
+                    Fail(At(at, "id"), "another story already has the id \"" + story.id + "\".");
+            if (const json* paragraphs = Find(list[i], "paragraphs"))
+                for (size_t p = 0; p < Array(*paragraphs, At(at, "paragraphs")).size(); ++p) {
+                    if (!(*paragraphs)[p].is_string())
+                        Fail(At(At(at, "paragraphs"), p), "a paragraph is a string.");
+                    story.paragraphs.push_back(Unicode::UTF8ToUTF16((*paragraphs)[p].get<std::string>()));
+                }
+            fResult.stories.push_back(story);
         }
     }
 

@@ -4,8 +4,10 @@
 
 #include "../objectmodel/HostImplementations.h"
 #include "PathDrawing.h"
+#include "host/database/IDataBase.h"
 #include "host/document/IDocumentLayer.h"
 #include "host/document/IGraphicAttributeUtils.h"
+#include "host/document/IHierarchy.h"
 #include "host/document/IPathGeometry.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/document/ITransform.h"
@@ -91,6 +93,7 @@ void CGraphicFrameShape::Draw(GraphicsData* graphicsData, int32 flags) {
     port->concat(transform->GetInnerToParentMatrix());
     DrawAdornments(graphicsData, IAdornmentShape::kBeforeShape, flags);
     DrawShape(graphicsData, flags);
+    DrawContent(graphicsData, flags);
     DrawAdornments(graphicsData, IAdornmentShape::kAfterShape, flags);
     port->grestore();
 }
@@ -125,6 +128,16 @@ void CGraphicFrameShape::DrawShape(GraphicsData* graphicsData, int32) {
     port->setlinewidth(weight);
     DrawArrowheads(port, this, path, weight);
     port->grestore();
+}
+
+// A frame's content (the text of a text frame) hangs below it in the hierarchy and draws itself.
+void CGraphicFrameShape::DrawContent(GraphicsData* graphicsData, int32 flags) {
+    InterfacePtr<IHierarchy> hierarchy(this, IID_IHIERARCHY);
+    IDataBase* db = GetBoss()->GetDataBase();
+    for (int32 i = 0; hierarchy && db && i < hierarchy->GetChildCount(); ++i)
+        if (InterfacePtr<IShape> content{
+                ObjectModel::CheckedCast<IShape>(db->Instantiate(hierarchy->GetChildUID(i), IID_ISHAPE))})
+            content->Draw(graphicsData, flags);
 }
 
 void CGraphicFrameShape::DrawAdornments(GraphicsData* graphicsData, int32 drawOrder, int32 flags) {

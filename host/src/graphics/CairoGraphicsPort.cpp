@@ -5,6 +5,9 @@
 
 #include <cairo.h>
 
+#include "CairoFontCache.h"
+#include "host/util/UnicodeConversion.h"
+
 void CairoGraphicsPort::gsave() {
     cairo_save(fContext);
 }
@@ -82,4 +85,54 @@ void CairoGraphicsPort::stroke() {
 }
 void CairoGraphicsPort::clip() {
     cairo_clip(fContext);
+}
+
+namespace {
+// The text as UTF-8 with one cairo cluster per glyph run cluster; clusters of no glyphs give
+// their text to the cluster before them (cairo wants glyphs or text in every cluster).
+void MakeClusters(const GlyphRun& run, std::string* utf8, std::vector<cairo_text_cluster_t>* clusters) {
+    size_t unit = 0;
+    for (const GlyphRun::Cluster& cluster : run.clusters) {
+        const std::string bytes = Unicode::UTF16ToUTF8(
+            std::u16string_view(run.text).substr(unit, static_cast<size_t>(cluster.units)));
+        unit += static_cast<size_t>(cluster.units);
+        utf8->append(bytes);
+        if (cluster.glyphs == 0 && !clusters->empty())
+            clusters->back().num_bytes += static_cast<int>(bytes.size());
+        else if (cluster.glyphs > 0 || !bytes.empty())
+            clusters->push_back({static_cast<int>(bytes.size()), cluster.glyphs});
+    }
+}
+
+bool ClustersMatch(const GlyphRun& run) {
+    size_t units = 0, glyphs = 0;
+    for (const GlyphRun::Cluster& cluster : run.clusters) {
+        units += static_cast<size_t>(cluster.units);
+        glyphs += static_cast<size_t>(cluster.glyphs);
+    }
+    return units == run.text.size() && glyphs == run.glyphs.size();
+}
+} // namespace
+
+void CairoGraphicsPort::showglyphs(const GlyphRun& run) {
+    cairo_font_face_t* face = CairoFontCache::FaceFor(run.fontPath);
+    if (!face || run.glyphs.empty() || run.positions.size() != run.glyphs.size())
+        return;
+    std::vector<cairo_glyph_t> glyphs;
+    for (size_t g = 0; g < run.glyphs.size(); ++g)
+        glyphs.push_back({run.glyphs[g], run.positions[g].X(), run.positions[g].Y()});
+    cairo_save(fContext);
+    cairo_set_font_face(fContext, face);
+    cairo_set_font_size(fContext, run.fontSize);
+    std::string utf8;
+    std::vector<cairo_text_cluster_t> clusters;
+    if (ClustersMatch(run))
+        MakeClusters(run, &utf8, &clusters);
+    if (!clusters.empty())
+        cairo_show_text_glyphs(fContext, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(),
+                               static_cast<int>(glyphs.size()), clusters.data(),
+                               static_cast<int>(clusters.size()), static_cast<cairo_text_cluster_flags_t>(0));
+    else
+        cairo_show_glyphs(fContext, glyphs.data(), static_cast<int>(glyphs.size()));
+    cairo_restore(fContext);
 }

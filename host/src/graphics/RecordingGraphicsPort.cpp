@@ -20,3 +20,13 @@ std::vector<std::string> RecordingGraphicsPort::GetNames() const {
         names.push_back(op.name);
     return names;
 }
+
+void RecordingGraphicsPort::showglyphs(const GlyphRun& run) {
+    std::vector<PMReal> args{run.fontSize};
+    for (size_t g = 0; g < run.glyphs.size() && g < run.positions.size(); ++g) {
+        args.push_back(run.glyphs[g]);
+        args.push_back(run.positions[g].X());
+        args.push_back(run.positions[g].Y());
+    }
+    fOperations.push_back({"showglyphs", std::move(args), run.text});
+}

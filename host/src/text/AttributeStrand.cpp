@@ -2,6 +2,7 @@
 // always differ (equal neighbours are merged after every change).
 #include <algorithm>
 
+#include "ChangeStamp.h"
 #include "StreamLimits.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
@@ -27,6 +28,7 @@ public:
     std::vector<TextIndex> GetChangePositions(RangeData range) const override;
     int32 CountRuns() const override { return static_cast<int32>(fRuns.size()); }
     std::vector<AttributeRun> CopyRuns(RangeData range) const override;
+    uint64 GetChangeStamp() const override { return fStamp; }
 
     void InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) override;
     void Remove(TextIndex at, int32 length) override;
@@ -67,6 +69,7 @@ private:
 
     std::vector<Run> fRuns;
     int32 fLength = 0;
+    uint64 fStamp = ChangeStamp::Next();
 };
 
 RangeData AttributeStrand::GetAttributeRange(TextIndex index, ClassID attributeClass) const {
@@ -124,6 +127,7 @@ void AttributeStrand::Merge() {
 
 void AttributeStrand::InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) {
     PreDirty();
+    fStamp = ChangeStamp::Next();
     SplitAt(at);
     const size_t first = FirstRunFrom(at);
     std::vector<Run> added;
@@ -144,6 +148,7 @@ void AttributeStrand::Remove(TextIndex at, int32 length) {
     if (length <= 0)
         return;
     PreDirty();
+    fStamp = ChangeStamp::Next();
     SplitAt(at);
     SplitAt(at + length);
     const size_t first = FirstRunFrom(at);
@@ -161,6 +166,7 @@ template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
     if (to <= from)
         return;
     PreDirty();
+    fStamp = ChangeStamp::Next();
     SplitAt(from);
     SplitAt(to);
     for (size_t run = FirstRunFrom(from); run < fRuns.size() && fRuns[run].start < to; ++run)
@@ -173,8 +179,10 @@ void AttributeStrand::ReadWrite(IPMStream* stream, ImplementationID) {
     int32 count = static_cast<int32>(fRuns.size());
     stream->XferInt32(count);
     count = StreamLimits::CheckedCount(stream, count);
-    if (stream->IsReading())
+    if (stream->IsReading()) {
+        fStamp = ChangeStamp::Next();
         fRuns.assign(static_cast<size_t>(count), Run{});
+    }
     for (Run& run : fRuns) {
         stream->XferInt32(run.start);
         run.attributes.ReadWrite(stream);

@@ -22,37 +22,104 @@ std::vector<ImplementationDeclaration> TextImplementations() {
             MakeRemoveOwnedItemCmdImplementation(kRemoveOwnedItemCmdImpl)};
 }
 
+std::vector<ImplementationDeclaration> FrameImplementations() {
+    return {MakeTextInsetImplementation(kTextInsetImpl),
+            MakeMultiColumnItemDataImplementation(kMultiColumnItemDataImpl, true),
+            MakeMultiColumnItemDataImplementation(kCmdMultiColumnItemDataImpl, false),
+            MakeCreateMCFrameDataImplementation(kCreateMCFrameDataImpl),
+            MakeGraphicFrameDataImplementation(kGraphicFrameDataImpl),
+            MakeMultiColumnTextFrameImplementation(kMultiColumnTextFrameImpl),
+            MakeTextFrameColumnImplementation(kTextFrameColumnImpl),
+            MakeMultiColumnGeometryImplementation(kMultiColumnGeometryImpl),
+            MakeColumnGeometryImplementation(kColumnGeometryImpl),
+            MakeFrameListImplementation(kFrameListImpl),
+            MakeParcelListImplementation(kParcelListImpl),
+            MakeTextParcelListImplementation(kTextParcelListImpl),
+            MakeTextStoryThreadImplementation(kTextStoryThreadImpl),
+            MakeTextStoryThreadDictImplementation(kTextStoryThreadDictImpl),
+            MakeDrawingStyleImplementation(kDrawingStyleImpl),
+            MakeFrameUtilsImplementation(kFrameUtilsImpl),
+            MakeTextFrameShapeImplementation(kTextFrameShapeImpl),
+            MakeCreateMultiColumnItemCmdImplementation(kCreateMultiColumnItemCmdImpl)};
+}
+
+// A text frame is a spline whose child is a multi-column item, whose children are its columns;
+// both hang in the spread hierarchy with identity transforms, so they share the frame's coordinates.
+std::vector<ClassDeclaration> FrameClasses() {
+    return {
+        ClassDeclaration{kMultiColumnItemBoss,
+                         kInvalidClass,
+                         "kMultiColumnItemBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IHIERARCHY, kHierarchyImpl},
+                          {IID_ITRANSFORM, kItemTransformImpl},
+                          {IID_IGEOMETRY, kMultiColumnGeometryImpl},
+                          {IID_IMULTICOLUMNTEXTFRAME, kMultiColumnTextFrameImpl},
+                          {IID_IMULTICOLUMNITEMDATA, kMultiColumnItemDataImpl},
+                          {IID_ISHAPE, kTextFrameShapeImpl}}},
+        ClassDeclaration{kFrameItemBoss,
+                         kInvalidClass,
+                         "kFrameItemBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IHIERARCHY, kHierarchyImpl},
+                          {IID_ITRANSFORM, kItemTransformImpl},
+                          {IID_IGEOMETRY, kColumnGeometryImpl},
+                          {IID_ITEXTFRAMECOLUMN, kTextFrameColumnImpl}}},
+        ClassDeclaration{kCreateMultiColumnItemCmdBoss,
+                         kInvalidClass,
+                         "kCreateMultiColumnItemCmdBoss",
+                         {{IID_ICOMMAND, kCreateMultiColumnItemCmdImpl},
+                          {IID_INEWPAGEITEMCMDDATA, kNewPageItemCmdDataImpl},
+                          {IID_ICREATEMCFRAMEDATA, kCreateMCFrameDataImpl},
+                          {IID_IMULTICOLUMNITEMDATA, kCmdMultiColumnItemDataImpl}}},
+        ClassDeclaration{
+            kDrawingStyleBoss, kInvalidClass, "kDrawingStyleBoss", {{IID_IDRAWINGSTYLE, kDrawingStyleImpl}}}};
+}
+
 ClassDeclaration TextCommandClass(ClassID id, const char* name, ImplementationID impl) {
     return ClassDeclaration{
         id, kInvalidClass, name, {{IID_ICOMMAND, impl}, {IID_ITEXTCMDDATA, kTextCmdDataImpl}}};
 }
 
 std::vector<ClassDeclaration> TextClasses() {
-    return {ClassDeclaration{
-                kNewStoryCmdBoss, kInvalidClass, "kNewStoryCmdBoss", {{IID_ICOMMAND, kNewStoryCmdImpl}}},
-            TextCommandClass(kInsertTextCmdBoss, "kInsertTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kDeleteTextCmdBoss, "kDeleteTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kReplaceTextCmdBoss, "kReplaceTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kPasteTextCmdBoss, "kPasteTextCmdBoss", kEditTextCmdImpl),
-            TextCommandClass(kApplyTextAttrCmdBoss, "kApplyTextAttrCmdBoss", kApplyTextAttrCmdImpl),
-            TextCommandClass(kClearTextAttrCmdBoss, "kClearTextAttrCmdBoss", kClearTextAttrCmdImpl),
-            TextCommandClass(kSetOwnedItemCmdBoss, "kSetOwnedItemCmdBoss", kSetOwnedItemCmdImpl),
-            TextCommandClass(kRemoveOwnedItemCmdBoss, "kRemoveOwnedItemCmdBoss", kRemoveOwnedItemCmdImpl)};
+    std::vector<ClassDeclaration> classes = FrameClasses();
+    std::vector<ClassDeclaration> commands = {
+        ClassDeclaration{
+            kNewStoryCmdBoss, kInvalidClass, "kNewStoryCmdBoss", {{IID_ICOMMAND, kNewStoryCmdImpl}}},
+        TextCommandClass(kInsertTextCmdBoss, "kInsertTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kDeleteTextCmdBoss, "kDeleteTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kReplaceTextCmdBoss, "kReplaceTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kPasteTextCmdBoss, "kPasteTextCmdBoss", kEditTextCmdImpl),
+        TextCommandClass(kApplyTextAttrCmdBoss, "kApplyTextAttrCmdBoss", kApplyTextAttrCmdImpl),
+        TextCommandClass(kClearTextAttrCmdBoss, "kClearTextAttrCmdBoss", kClearTextAttrCmdImpl),
+        TextCommandClass(kSetOwnedItemCmdBoss, "kSetOwnedItemCmdBoss", kSetOwnedItemCmdImpl),
+        TextCommandClass(kRemoveOwnedItemCmdBoss, "kRemoveOwnedItemCmdBoss", kRemoveOwnedItemCmdImpl)};
+    classes.insert(classes.end(), commands.begin(), commands.end());
+    return classes;
 }
 
 // Stories are host objects of class 0x201; the text module gives them their interfaces, the
 // document its story list, and every character attribute its UID value.
 std::vector<AddInDeclaration> TextAddIns() {
-    return {AddInDeclaration{kTextStoryBoss,
-                             {{IID_IPMPERSIST, kPMPersistImpl},
-                              {IID_ITEXTMODEL, kTextModelImpl},
-                              {IID_ITEXTSTRAND, kTextStrandImpl},
-                              {IID_IATTRIBUTESTRAND, kAttributeStrandImpl},
-                              {IID_IITEMSTRAND, kItemStrandImpl},
-                              {IID_ITEXTMODELCMDS, kTextModelCmdsImpl},
-                              {IID_IWAXSTRAND, kWaxStrandImpl}}},
-            AddInDeclaration{kDocBoss, {{IID_ISTORYLIST, kStoryListImpl}}},
-            AddInDeclaration{kTextAttrBoss, {{IID_ITEXTATTRUID, kTextAttrUIDImpl}}}};
+    return {
+        AddInDeclaration{kTextStoryBoss,
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_ITEXTMODEL, kTextModelImpl},
+                          {IID_ITEXTSTRAND, kTextStrandImpl},
+                          {IID_IATTRIBUTESTRAND, kAttributeStrandImpl},
+                          {IID_IITEMSTRAND, kItemStrandImpl},
+                          {IID_ITEXTMODELCMDS, kTextModelCmdsImpl},
+                          {IID_IWAXSTRAND, kWaxStrandImpl},
+                          {IID_IFRAMELIST, kFrameListImpl},
+                          {IID_IPARCELLIST, kParcelListImpl},
+                          {IID_ITEXTPARCELLIST, kTextParcelListImpl},
+                          {IID_ITEXTSTORYTHREAD, kTextStoryThreadImpl},
+                          {IID_ITEXTSTORYTHREADDICT, kTextStoryThreadDictImpl}}},
+        AddInDeclaration{kSplineItemBoss,
+                         {{IID_ITEXTINSET, kTextInsetImpl}, {IID_IGRAPHICFRAMEDATA, kGraphicFrameDataImpl}}},
+        AddInDeclaration{kUtilsBoss, {{IID_IFRAMEUTILS, kFrameUtilsImpl}}},
+        AddInDeclaration{kDocBoss, {{IID_ISTORYLIST, kStoryListImpl}}},
+        AddInDeclaration{kTextAttrBoss, {{IID_ITEXTATTRUID, kTextAttrUIDImpl}}}};
 }
 
 class TextPlugIn final : public IPlugIn {
@@ -72,6 +139,8 @@ PlugInDeclaration MakeTextDeclaration() {
     decl.name = "pagehost-text";
     decl.version = {1, 1, 5};
     decl.implementations = TextImplementations();
+    for (ImplementationDeclaration& frame : FrameImplementations())
+        decl.implementations.push_back(std::move(frame));
     decl.classes = TextClasses();
     decl.addIns = TextAddIns();
     return decl;

@@ -1,6 +1,7 @@
 // TextStrand: the story's code units, stored as one block.
 #include <algorithm>
 
+#include "ChangeStamp.h"
 #include "StreamLimits.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
@@ -25,13 +26,16 @@ public:
         return WideString(fText.substr(static_cast<size_t>(from), static_cast<size_t>(to - from)));
     }
     const std::u16string& GetUTF16() const override { return fText; }
+    uint64 GetChangeStamp() const override { return fStamp; }
 
     void InsertText(TextIndex at, const std::u16string& text) override {
         PreDirty();
+        fStamp = ChangeStamp::Next();
         fText.insert(static_cast<size_t>(at), text);
     }
     void RemoveText(TextIndex at, int32 length) override {
         PreDirty();
+        fStamp = ChangeStamp::Next();
         fText.erase(static_cast<size_t>(at), static_cast<size_t>(length));
     }
 
@@ -39,14 +43,17 @@ public:
         int32 length = GetLength();
         stream->XferInt32(length);
         length = StreamLimits::CheckedCount(stream, length);
-        if (stream->IsReading())
+        if (stream->IsReading()) {
+            fStamp = ChangeStamp::Next();
             fText.assign(static_cast<size_t>(length), u'\0');
+        }
         // Code units go as their in-memory (little-endian) bytes.
         stream->XferBytes(fText.data(), length * 2);
     }
 
 private:
     std::u16string fText;
+    uint64 fStamp = ChangeStamp::Next();
 };
 } // namespace
 

@@ -31,3 +31,14 @@ PMReal WaxRun::TextPositionAt(PMReal x) const {
     }
     return fTextStart + fTextSpan;
 }
+
+int32 WaxRun::GetClusterUnits(int32 n) const {
+    const int32 end = n + 1 < CountClusters() ? GetClusterOffset(n + 1) : fTextSpan;
+    return end - GetClusterOffset(n);
+}
+
+int32 WaxRun::GetClusterGlyphCount(int32 n) const {
+    const int32 end =
+        n + 1 < CountClusters() ? GetClusterFirstGlyph(n + 1) : static_cast<int32>(fGlyphs.size());
+    return end - GetClusterFirstGlyph(n);
+}

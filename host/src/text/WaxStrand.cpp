@@ -30,6 +30,10 @@ struct ParagraphEntry {
 };
 
 struct Flow {
+    bool composed = false;
+    uint64 textStamp = 0;
+    uint64 attributeStamp = 0;
+    RangeData range;
     std::vector<Parcel> parcels;
     std::vector<ParagraphEntry> paragraphs;
     TextComposition composition;
@@ -68,6 +72,12 @@ std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeDat
         start = end;
     }
     return paragraphs;
+}
+
+bool IsCurrent(const Flow& flow, uint64 textStamp, uint64 attributeStamp, RangeData range,
+               const std::vector<Parcel>& parcels) {
+    return flow.composed && flow.textStamp == textStamp && flow.attributeStamp == attributeStamp &&
+           flow.range == range && flow.parcels == parcels;
 }
 
 bool SameParagraph(const ParagraphEntry& a, const ParagraphEntry& b) {
@@ -165,6 +175,13 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     const RangeData clipped(std::clamp<TextIndex>(range.Start(), 0, text->GetLength()),
                             std::clamp<TextIndex>(range.End(), 0, text->GetLength()));
     Flow& flow = fFlows[threadKey];
+    if (IsCurrent(flow, text->GetChangeStamp(), attributes->GetChangeStamp(), clipped, parcels)) {
+        // Nothing changed since the last composition: answer it again, having done no work.
+        TextComposition::Stats none;
+        none.paragraphs = flow.composition.GetStats().paragraphs;
+        flow.composition.SetStats(none);
+        return flow.composition;
+    }
     std::vector<ParagraphEntry> paragraphs =
         SplitParagraphs(units, clipped, attributes->GetChangePositions(clipped));
     Reuse(flow.paragraphs, paragraphs, flow.parcels == parcels);
@@ -175,6 +192,10 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     TextIndex overset = -1;
     LayOut(parcels, paragraphs, &overset, &stats);
 
+    flow.composed = true;
+    flow.textStamp = text->GetChangeStamp();
+    flow.attributeStamp = attributes->GetChangeStamp();
+    flow.range = clipped;
     flow.parcels = parcels;
     flow.paragraphs = std::move(paragraphs);
     flow.composition.Reset(parcels, clipped.Start());

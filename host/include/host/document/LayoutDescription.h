@@ -53,10 +53,20 @@ struct LayoutDescription {
     struct Spread {
         std::vector<Page> pages;
     };
-    // Text frames and stories are kept as their JSON text until the document can hold text.
-    struct PendingText {
-        std::string path; // where it stood in the description
-        std::string json;
+    // A text frame on a document page. Frames naming the same story are threaded in the order
+    // they are listed; a frame naming none gets a story of its own.
+    struct TextFrame {
+        int32 page = 0;
+        std::string layer; // empty: the first layer
+        PMRect bounds;
+        std::string story; // a story id, or empty
+        int32 columns = 1;
+        PMReal gutter = 12.0;
+        PMReal inset = 0.0; // on every side
+    };
+    struct Story {
+        std::string id;
+        std::vector<std::u16string> paragraphs; // each ends with a paragraph return in the story
     };
 
     PMReal pageWidth = 612.0;
@@ -66,8 +76,8 @@ struct LayoutDescription {
     std::vector<Master> masters;
     std::vector<Spread> spreads;
     std::vector<Item> items;
-    std::vector<PendingText> textFrames;
-    std::vector<PendingText> stories;
+    std::vector<TextFrame> textFrames;
+    std::vector<Story> stories;
 
     int32 CountPages() const;
 };

@@ -27,6 +27,7 @@ public:
     void eofill() override;
     void stroke() override;
     void clip() override;
+    void showglyphs(const GlyphRun& run) override;
 
 private:
     cairo_t* fContext;

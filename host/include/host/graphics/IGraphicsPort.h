@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "host/graphics/GlyphRun.h"
 #include "host/util/BaseTypes.h"
 #include "host/util/Geometry.h"
 
@@ -36,4 +37,8 @@ public:
     virtual void stroke() = 0;
     // Intersects the clip with the current path and consumes it.
     virtual void clip() = 0;
+
+    // Fills the glyphs with the current colour; output that keeps text (PDF) keeps what they
+    // stand for, so it can be searched and copied.
+    virtual void showglyphs(const GlyphRun& run) = 0;
 };

@@ -12,6 +12,7 @@ public:
     struct Operation {
         std::string name; // the call's name, "moveto", "setrgbcolor", ...
         std::vector<PMReal> args;
+        std::u16string text; // showglyphs: the text the glyphs stand for
     };
 
     void gsave() override { Record("gsave"); }
@@ -38,6 +39,8 @@ public:
     void eofill() override { Record("eofill"); }
     void stroke() override { Record("stroke"); }
     void clip() override { Record("clip"); }
+    // Recorded as the font size, then glyph ID, x and y of every glyph.
+    void showglyphs(const GlyphRun& run) override;
 
     const std::vector<Operation>& GetOperations() const { return fOperations; }
     // The operations with that name, in call order.
@@ -48,7 +51,7 @@ public:
 
 private:
     void Record(const char* name, std::vector<PMReal> args = {}) {
-        fOperations.push_back({name, std::move(args)});
+        fOperations.push_back({name, std::move(args), {}});
     }
     std::vector<Operation> fOperations;
 };

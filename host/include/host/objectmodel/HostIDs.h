@@ -271,3 +271,52 @@ constexpr ImplementationID kApplyTextAttrCmdImpl = 0x1812;
 constexpr ImplementationID kClearTextAttrCmdImpl = 0x1813;
 constexpr ImplementationID kSetOwnedItemCmdImpl = 0x1814;
 constexpr ImplementationID kRemoveOwnedItemCmdImpl = 0x1815;
+
+// ---------------------------------------------------------------------------------------------
+// Text frames, story threads, text drawing (text module, plug-in ID kHostTextPluginID).
+// A text frame is a spline item whose child is a multi-column item; the multi-column item's
+// children are its columns, each one parcel of the story's primary thread.
+// ---------------------------------------------------------------------------------------------
+constexpr ClassID kMultiColumnItemBoss = 0x1900;          // the text of a text frame
+constexpr ClassID kFrameItemBoss = 0x1901;                // one column of a multi-column item
+constexpr ClassID kCreateMultiColumnItemCmdBoss = 0x1902; // makes a text frame (create-text-frame)
+constexpr ClassID kDrawingStyleBoss = 0x1903;             // what attribute reports tell the composer
+// Known numbers of tables and their text (tables are not built yet).
+constexpr ClassID kTableAnchorBoss = 0x24F; // owned item at a table's 0x16 character
+constexpr ClassID kTableModelBoss = 0xB608; // owner of a table's cell thread dictionary
+constexpr ClassID kTableFrameBoss = 0xB651; // owned table frame
+
+constexpr PMIID IID_ITEXTINSET = 0x370C;  // on spline items: the text inset of a text frame
+constexpr PMIID IID_IFRAMEUTILS = 0x3734; // utility: text frames and text at a point
+constexpr PMIID IID_IMULTICOLUMNTEXTFRAME = 0x1900;
+constexpr PMIID IID_ITEXTFRAMECOLUMN = 0x1901;
+constexpr PMIID IID_IPARCELLIST = 0x1902;
+constexpr PMIID IID_ITEXTPARCELLIST = 0x1903;
+constexpr PMIID IID_ITEXTSTORYTHREAD = 0x1904;
+constexpr PMIID IID_ITEXTSTORYTHREADDICT = 0x1905;
+constexpr PMIID IID_IFRAMELIST = 0x1906;
+constexpr PMIID IID_ICREATEMCFRAMEDATA = 0x1907;
+constexpr PMIID IID_IMULTICOLUMNITEMDATA = 0x1908;
+constexpr PMIID IID_IGRAPHICFRAMEDATA = 0x1909;
+constexpr PMIID IID_IATTRREPORT = 0x190A;
+constexpr PMIID IID_ITEXTADORNMENT = 0x190B;
+constexpr PMIID IID_IDRAWINGSTYLE = 0x190C;
+
+constexpr ImplementationID kTextInsetImpl = 0x1900;
+constexpr ImplementationID kFrameUtilsImpl = 0x1901;
+constexpr ImplementationID kMultiColumnTextFrameImpl = 0x1902;
+constexpr ImplementationID kTextFrameColumnImpl = 0x1903;
+constexpr ImplementationID kParcelListImpl = 0x1904;
+constexpr ImplementationID kTextParcelListImpl = 0x1905;
+constexpr ImplementationID kTextStoryThreadImpl = 0x1906;
+constexpr ImplementationID kTextStoryThreadDictImpl = 0x1907;
+constexpr ImplementationID kFrameListImpl = 0x1908;
+constexpr ImplementationID kCreateMCFrameDataImpl = 0x1909;
+constexpr ImplementationID kMultiColumnItemDataImpl = 0x190A;    // persistent, on the item
+constexpr ImplementationID kCmdMultiColumnItemDataImpl = 0x190B; // command data
+constexpr ImplementationID kGraphicFrameDataImpl = 0x190C;
+constexpr ImplementationID kMultiColumnGeometryImpl = 0x190D;
+constexpr ImplementationID kColumnGeometryImpl = 0x190E;
+constexpr ImplementationID kTextFrameShapeImpl = 0x190F;
+constexpr ImplementationID kDrawingStyleImpl = 0x1910;
+constexpr ImplementationID kCreateMultiColumnItemCmdImpl = 0x1920;

@@ -19,6 +19,12 @@ public:
     const std::vector<uint32>& GetGlyphIDs() const { return fGlyphs; }
     const std::vector<PMReal>& GetAdvances() const { return fAdvances; }
     int32 CountClusters() const { return static_cast<int32>(fClusterOffsets.size()); }
+    // Cluster n: its offset from the run's text start, its code units, and its glyphs (the first
+    // index into GetGlyphIDs and how many; none for returns and other control characters).
+    int32 GetClusterOffset(int32 n) const { return fClusterOffsets[static_cast<size_t>(n)]; }
+    int32 GetClusterUnits(int32 n) const;
+    int32 GetClusterFirstGlyph(int32 n) const { return fClusterFirstGlyph[static_cast<size_t>(n)]; }
+    int32 GetClusterGlyphCount(int32 n) const;
     // The real-valued text position at x inside the run: the index of the character under x plus
     // the fraction of its width left of x. For a pair the fraction is spread so that rounding
     // never lands between its two units.
