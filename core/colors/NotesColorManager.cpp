@@ -48,6 +48,8 @@ UID NotesColorManager::GetKindColor(int32 annotType) {
         return kInvalidUID;
     PMString name(NotesKindSwatches::NameKey(annotType));
     name.Translate();
+    // The new swatch and the slot that remembers it are one undo step.
+    CmdUtils::SequenceContext sequence;
     InterfacePtr<ICommand> addColorCmd = AddColor(colorArray, name);
     if (!addColorCmd || !NOTES_CHECK_TRUE(addColorCmd->GetItemList()->Length() == 1))
         return kInvalidUID;

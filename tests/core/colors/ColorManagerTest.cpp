@@ -170,6 +170,10 @@ TEST_F(ColorManagerTest, MakingASwatchIsOneUndoableStep) {
 
     ASSERT_EQ(undo.Redo(), kSuccess);
     EXPECT_EQ(doc.List()->GetNthColor(0), orange);
+    ASSERT_EQ(undo.Redo(), kSuccess);
+    EXPECT_EQ(doc.List()->GetKindColor(A::kHighlightAnnotation), highlight);
     EXPECT_EQ(Get({1, 0.5, 0}, A::kUnknownAnnotation), orange);
+    EXPECT_EQ(Get({1, 1, 0}, A::kHighlightAnnotation), highlight);
+    EXPECT_EQ(doc.SwatchCount(), before + 2);
 }
 } // namespace

@@ -20,8 +20,6 @@ const char* kComments = R"([
  {"page": 0, "kind": "Highlight", "rects": [[72, 100, 160, 115]], "stroke": [1, 1, 0]},
  {"page": 0, "kind": "Highlight", "rects": [[72, 200, 160, 215]], "stroke": [1, 0.5, 0]},
  {"page": 0, "kind": "Highlight", "rects": [[72, 300, 160, 315]], "stroke": [1, 0.5, 0]},
- {"page": 0, "kind": "Squiggly", "rects": [[72, 400, 160, 415]], "stroke": [0, 1, 0]},
- {"page": 0, "kind": "Underline", "rects": [[72, 500, 160, 515]], "stroke": [0, 1, 0]},
  {"page": 1, "kind": "Square", "rect": [100, 100, 200, 150], "stroke": [1, 0, 0], "fill": [1, 0.5, 0]},
  {"page": 1, "kind": "Square", "rect": [100, 200, 200, 250], "raw": {"C": "[0 0 1 0]"}},
  {"page": 1, "kind": "Square", "rect": [100, 300, 200, 350], "raw": {"C": "[]"}},
@@ -63,16 +61,6 @@ TEST_F(PDFColorLookupTest, TwoOrangeHighlightsShareOneAnnotationColorSwatch) {
     EXPECT_EQ(doc.SwatchesNamed("Annotation Color").Length(), 1);
     // The square's interior colour is the same colour.
     EXPECT_EQ(Color(1, "Square", 0, "IC", A::kSquareAnnotation), first);
-}
-
-TEST_F(PDFColorLookupTest, SquigglyAndUnderlineShareTheUnderlineSwatch) {
-    const UID squiggly = Color(0, "Squiggly", 0, "C", A::kSquigglyAnnotation);
-    EXPECT_EQ(doc.NameOf(squiggly), "Underline Annotation Color");
-    EXPECT_EQ(Color(0, "Underline", 0, "C", A::kUnderlineAnnotation), squiggly);
-}
-
-TEST_F(PDFColorLookupTest, ADrawnMarkupInItsDefaultRedGetsTheDrawMarkupSwatch) {
-    EXPECT_EQ(doc.NameOf(Color(1, "Square", 0, "C", A::kSquareAnnotation)), "Draw Markup Annotation Color");
 }
 
 TEST_F(PDFColorLookupTest, FourComponentsAreLookedUpAsTheyAre) {

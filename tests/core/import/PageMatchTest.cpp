@@ -54,11 +54,16 @@ std::filesystem::path MakePdf(const std::string& name, const std::vector<PdfPage
     return pdf;
 }
 
+// The utility object gets the plug-in's interfaces only when the plug-in is registered before its
+// first use, as the host does at start-up.
+Utils<INotesImportUtils> ImportUtils() {
+    CoreFixture::RegisterPlugIns();
+    return Utils<INotesImportUtils>();
+}
+
 class PageMatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CoreFixture::RegisterPlugIns();
-        utils = Utils<INotesImportUtils>(); // asked for once the plug-in is registered
         ASSERT_TRUE(utils);
         CoreFixture::ClearFailureLog();
     }
@@ -99,7 +104,7 @@ protected:
         return utils->DoSpreadsMatch(PMString(pdf.string()), document, offset);
     }
 
-    Utils<INotesImportUtils> utils;
+    Utils<INotesImportUtils> utils = ImportUtils();
     std::vector<IDocument*> documents;
 };
 
