@@ -1,7 +1,7 @@
 // The whole round trip on a proof of the document itself: a three-page document with text is
 // exported, PyMuPDF puts sticky notes beside words it finds in the proof (pages 1 and 3), one on the
-// pasteboard left of page 2 (the left page of its spread) and one hidden; after the import the visible notes are listed on their
-// pages and their icons are drawn where the proof has them.
+// pasteboard left of page 2 (the left page of its spread) and one hidden; after the import the visible notes
+// are listed on their pages and their icons are drawn where the proof has them.
 #include <gtest/gtest.h>
 
 #include <fstream>
