@@ -48,6 +48,16 @@ std::filesystem::path BinaryDir() {
     return PAGEHOST_BINARY_DIR;
 }
 
+std::filesystem::path CorpusDir() {
+    if (const char* given = std::getenv("PAGEHOST_CORPUS"); given && *given)
+        return given;
+    const std::filesystem::path beside = SourceDir().parent_path() / "shared" / "corpus" / "pdf";
+    std::error_code error;
+    if (std::filesystem::is_directory(beside, error))
+        return beside;
+    return "/work/shared/corpus/pdf";
+}
+
 std::filesystem::path MakeTempDir(const std::string& name) {
     static std::atomic<int> counter{0};
     std::filesystem::path dir = RunFolder() / (name + "-" + std::to_string(counter++));

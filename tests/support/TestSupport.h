@@ -8,6 +8,9 @@
 namespace TestSupport {
 std::filesystem::path SourceDir();
 std::filesystem::path BinaryDir();
+// The shared corpus of real PDFs with comments: $PAGEHOST_CORPUS, else shared/corpus/pdf beside the
+// source tree, else /work/shared/corpus/pdf. It is read in place, never copied.
+std::filesystem::path CorpusDir();
 // A fresh folder under the run's temporary folder.
 std::filesystem::path MakeTempDir(const std::string& name);
 std::string ReadFile(const std::filesystem::path& path);

@@ -5,6 +5,8 @@
 // fit and through the colour look-up of every annotation into a document.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include "../colors/ColorTestDocument.h"
 #include "../fixtures/CoreFixture.h"
 #include "../fixtures/ImportStyleReader.h"
@@ -15,7 +17,7 @@
 namespace {
 namespace fs = std::filesystem;
 
-const fs::path kCorpus = "/work/shared/corpus/pdf";
+const fs::path kCorpus = TestSupport::CorpusDir();
 
 // Asks the document's colour manager for the swatch of every annotation's main and interior colour,
 // each annotation inside its own frame as the import reads it; answers how many swatches it got.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <fstream>
 #include <map>
 #include <regex>
@@ -16,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCorpus = "/work/shared/corpus/pdf";
+const fs::path kCorpus = TestSupport::CorpusDir();
 
 using KindCounts = std::map<std::string, int>;
 
