@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, LayoutDescriptionBadInput, ::testing::ValuesIn(
 TEST(LayoutDescription, GoodDescriptionBuildsTheDescribedDocument) {
     const LayoutParser::Result parsed = LayoutParser::Parse(kGood);
     ASSERT_TRUE(parsed.ok) << parsed.Message();
-    EXPECT_EQ(parsed.description.textFrames.size(), 1u) << "text frames are kept for later";
+    EXPECT_EQ(parsed.description.textFrames.size(), 1u) << "the text frame of the description";
     EXPECT_EQ(parsed.description.stories.size(), 1u);
     const LayoutBuilder::Result built = LayoutBuilder::Build(parsed.description);
     ASSERT_EQ(built.error, kSuccess) << built.message;
