@@ -8,10 +8,12 @@
 #include "colors/NotesColorManager.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
+#include "import/NotesImportCmd.h"
 #include "import/NotesImportSettings.h"
 #include "import/NotesImportUtils.h"
 #include "import/NotesRecentImports.h"
-#include "import/NotesImportCmd.h"
+#include "lifecycle/NotesDocumentResponder.h"
+#include "lifecycle/NotesDocumentServiceProvider.h"
 #include "model/NotesAnnotation.h"
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
@@ -54,6 +56,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesCreateStickyNoteCmd, kNotesCreateStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesStickyNotesShape, kNotesStickyNotesShapeImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
+        IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
+        IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
         // Annotation colours
         IMPLEMENTATION(NotesAnnotationColorList, kNotesAnnotationColorListImpl, true),
         IMPLEMENTATION(NotesColorManager, kNotesColorManagerImpl, false),
@@ -108,6 +112,11 @@ std::vector<ClassDeclaration> Classes() {
          {{IID_ICOMMAND, kNotesCreateStickyNoteCmdImpl},
           {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
           {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesDocResponderServiceBoss,
+         kInvalidClass,
+         "kNotesDocResponderServiceBoss",
+         {{IID_IK2SERVICEPROVIDER, kNotesDocumentServiceProviderImpl},
+          {IID_IRESPONDER, kNotesDocumentResponderImpl}}},
         {kNotesImportCmdBoss,
          kInvalidClass,
          "kNotesImportCmdBoss",
@@ -176,6 +185,7 @@ PlugInDeclaration MakeNotesDeclaration() {
     decl.classes = Classes();
     decl.addIns = AddIns();
     decl.stringTables = StringTables();
+    decl.serviceProviders = {kNotesDocResponderServiceBoss};
     decl.missingNotice = {
         kNotesVendorName,
         "\nThis document uses the Annotations plug-in. The Annotations plug-in must be installed "
