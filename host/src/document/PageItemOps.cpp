@@ -112,6 +112,16 @@ bool IsPageItem(IDataBase* db, UID uid) {
     return layer && !layer->IsPagesLayer() && hierarchy->GetLayerUID() != uid;
 }
 
+bool AreAllPageItems(const UIDList& items) {
+    IDataBase* db = items.GetDataBase();
+    if (!db || items.IsEmpty())
+        return false;
+    for (UID uid : items.GetUIDs())
+        if (!IsPageItem(db, uid))
+            return false;
+    return true;
+}
+
 void Broadcast(IDataBase* db, ClassID change, PMIID protocol, ICommand* cmd) {
     Utils<IChangeBroadcastUtils>()->Broadcast(change, protocol, db, cmd);
 }

@@ -23,6 +23,8 @@ UIDList AllSpreads(IDataBase* db);
 void ArrangeSpreads(IDataBase* db, bool masters);
 // True for page items: objects in a spread layer other than the pages layer.
 bool IsPageItem(IDataBase* db, UID uid);
+// True when every UID of the list is a page item (and the list is not empty).
+bool AreAllPageItems(const UIDList& items);
 // Tells the document's observers, with the command as the changer.
 void Broadcast(IDataBase* db, ClassID change, PMIID protocol, ICommand* cmd);
 } // namespace PageItemOps

@@ -17,7 +17,7 @@ protected:
         InterfacePtr<IAttributeStrand> strand = QueryStory<IAttributeStrand>();
         const TextCmdParameters& p = Parameters();
         const RangeData range(p.position, p.position + p.length);
-        if (!model || !strand || p.length < 0 || p.position < 0 || range.End() > model->TotalLength()) {
+        if (!strand || !RangeFits(model, p)) {
             ErrorUtils::PMSetGlobalErrorCode(kInvalidParameterError);
             return;
         }

@@ -6,6 +6,7 @@
 #include "host/commands/Command.h"
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "host/text/ITextModel.h"
 
 class TextCommand : public Command {
 public:
@@ -15,6 +16,10 @@ protected:
     const TextCmdParameters& Parameters() const {
         InterfacePtr<ITextCmdData> data(this, IID_ITEXTCMDDATA);
         return data->Parameters();
+    }
+    // Whether the command's range lies inside the story's text, final return included.
+    static bool RangeFits(const ITextModel* model, const TextCmdParameters& p) {
+        return model && p.length >= 0 && p.position >= 0 && p.position + p.length <= model->TotalLength();
     }
     // An interface of the story, or nullptr when the item list names no story.
     template <class T> InterfacePtr<T> QueryStory() const {

@@ -17,11 +17,8 @@ protected:
     void Do() override {
         ErrorUtils::PMSetGlobalErrorCode(kFailure);
         IDataBase* db = fItemList.GetDataBase();
-        if (!db || fItemList.IsEmpty())
+        if (!PageItemOps::AreAllPageItems(fItemList))
             return;
-        for (UID uid : fItemList.GetUIDs())
-            if (!PageItemOps::IsPageItem(db, uid))
-                return;
         AnnounceBeforeDeleting(db);
         // An item may already be gone as the child of an earlier one.
         for (UID uid : fItemList.GetUIDs())

@@ -20,11 +20,8 @@ protected:
     void Do() override {
         ErrorUtils::PMSetGlobalErrorCode(kFailure);
         IDataBase* db = fItemList.GetDataBase();
-        if (!db || fItemList.IsEmpty())
+        if (!PageItemOps::AreAllPageItems(fItemList))
             return;
-        for (UID uid : fItemList.GetUIDs())
-            if (!PageItemOps::IsPageItem(db, uid))
-                return;
         InterfacePtr<IHierarchy> parent = Query::Get<IHierarchy>(db, TargetParent(db));
         if (!parent)
             return;

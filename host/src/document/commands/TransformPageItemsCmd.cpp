@@ -26,9 +26,8 @@ protected:
         PMMatrix inverse = data->GetTransformMatrix();
         if (!inverse.Invert())
             return; // a singular matrix would flatten the items for good
-        for (UID uid : fItemList.GetUIDs())
-            if (!PageItemOps::IsPageItem(db, uid))
-                return;
+        if (!PageItemOps::AreAllPageItems(fItemList))
+            return;
         for (UID uid : fItemList.GetUIDs())
             Apply(db, uid, data->GetTransformMatrix(), data->GetOrigin());
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
