@@ -9,6 +9,7 @@
 #include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
+#include "INotesTextProfile.h"
 #include "NotesAnnotationCreator.h"
 #include "NotesPDFAnnotationReader.h"
 #include "NotesPDFPageFrame.h"
@@ -308,8 +309,13 @@ void NotesImportCmd::Do() {
             break;
         InterfacePtr<INotesAnnotsManager> notesAnnotsManager(fRun.document, IID_INOTESANNOTSMANAGER);
         InterfacePtr<IDocument> document(fRun.document, IID_IDOCUMENT);
-        if (!NOTES_CHECK_NIL(notesAnnotsManager) || !NOTES_CHECK_NIL(document))
+        InterfacePtr<INotesTextProfile> textModelProfile(fRun.document, IID_INOTESTEXTPROFILE);
+        if (!NOTES_CHECK_NIL(notesAnnotsManager) || !NOTES_CHECK_NIL(document) ||
+            !NOTES_CHECK_NIL(textModelProfile))
             break;
+        // One build of the text areas serves every text markup of this import.
+        textModelProfile->Invalidate();
+        textModelProfile->Update();
         if (!PreparePairing(importSettings, &pairing))
             break;
         PDFLibraryRef pdflRef;

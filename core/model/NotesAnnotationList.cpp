@@ -7,8 +7,31 @@
 #include "host/document/ISpread.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/text/IFrameUtils.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/IMultiColumnTextFrame.h"
+#include "host/text/ITextModel.h"
+#include "host/text/ITextStoryThread.h"
+#include "host/text/ITextStoryThreadDict.h"
 #include "lifecycle/NotesDocumentAccess.h"
 #include "lifecycle/NotesFailureLog.h"
+
+namespace {
+// The classes of the end markers of the six text-markup kinds; the end marker is the annotation.
+bool IsEndMarkerClass(ClassID itemClass) {
+    switch (itemClass) {
+    case kNotesHighlightEndTextMarkerBoss:
+    case kNotesUnderlineEndTextMarkerBoss:
+    case kNotesSquigglyEndTextMarkerBoss:
+    case kNotesStrikethroughEndTextMarkerBoss:
+    case kNotesCaretEndTextMarkerBoss:
+    case kNotesRedactionEndTextMarkerBoss:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
 
 UIDList NotesAnnotationList::GetAnnotations() {
     IDataBase* database = ::GetDataBase(this);
@@ -40,29 +63,85 @@ UIDList NotesAnnotationList::Rebuild() {
     if (!NOTES_CHECK_TRUE(spread != kInvalidUID))
         return result;
     AddPageItems(spread, &result);
+    AddTextMarkups(spread, &result);
     return result;
 }
 
 void NotesAnnotationList::AddPageItems(UID spreadUID, UIDList* result) {
     IDataBase* database = ::GetDataBase(this);
-    const UID thisPage = ::GetUID(this);
     InterfacePtr<ISpread> spread(UIDRef(database, spreadUID), IID_ISPREAD);
-    Utils<ILayoutUtils> layoutUtils;
-    if (!NOTES_CHECK_NIL(spread) || !NOTES_CHECK_NIL(layoutUtils))
+    if (!NOTES_CHECK_NIL(spread))
         return;
     const UIDList items = spread->GetItemsOnSpread();
     for (UID itemUID : items.GetUIDs()) {
         InterfacePtr<INotesAnnotation> annotation(UIDRef(database, itemUID), IID_INOTESANNOTATION);
         if (!annotation)
             continue;
-        const UID owner = layoutUtils->GetOwnerPageUID(annotation);
-        if (owner == thisPage) {
+        const Belonging belonging = BelongingOf(annotation, spreadUID);
+        if (belonging == Belonging::kOwnedByPage)
             result->Insert(itemUID);
-        } else if (owner == spreadUID) {
-            const PMPoint center = NotesDocumentAccess::PasteboardBoundsOf(annotation).GetCenter();
-            if (NotesDocumentAccess::NearestPageOfSpread(database, spreadUID, center) == thisPage &&
-                !result->Contains(itemUID))
-                result->Append(itemUID);
-        }
+        else if (belonging == Belonging::kNearestToPage && !result->Contains(itemUID))
+            result->Append(itemUID);
+    }
+}
+
+NotesAnnotationList::Belonging NotesAnnotationList::BelongingOf(const IPMUnknown* item, UID spreadUID) {
+    Utils<ILayoutUtils> layoutUtils;
+    if (!NOTES_CHECK_NIL(layoutUtils))
+        return Belonging::kElsewhere;
+    const UID thisPage = ::GetUID(this);
+    const UID owner = layoutUtils->GetOwnerPageUID(item);
+    if (owner == thisPage)
+        return Belonging::kOwnedByPage;
+    if (owner != spreadUID)
+        return Belonging::kElsewhere;
+    const PMPoint center = NotesDocumentAccess::PasteboardBoundsOf(item).GetCenter();
+    return NotesDocumentAccess::NearestPageOfSpread(::GetDataBase(this), spreadUID, center) == thisPage
+               ? Belonging::kNearestToPage
+               : Belonging::kElsewhere;
+}
+
+void NotesAnnotationList::AddTextMarkups(UID spreadUID, UIDList* result) {
+    IDataBase* database = ::GetDataBase(this);
+    Utils<IFrameUtils> frameUtils;
+    if (!NOTES_CHECK_NIL(frameUtils))
+        return;
+    const UIDList frames = frameUtils->GetTextFrames(UIDRef(database, spreadUID));
+    for (UID frameUID : frames.GetUIDs()) {
+        InterfacePtr<IMultiColumnTextFrame> multiColumnTextFrame(UIDRef(database, frameUID),
+                                                                 IID_IMULTICOLUMNTEXTFRAME);
+        if (!NOTES_CHECK_NIL(multiColumnTextFrame) ||
+            BelongingOf(multiColumnTextFrame, spreadUID) == Belonging::kElsewhere)
+            continue;
+        InterfacePtr<ITextModel> textModel(multiColumnTextFrame->QueryTextModel());
+        if (!NOTES_CHECK_NIL(textModel))
+            continue;
+        InterfacePtr<IItemStrand> itemStrand(textModel, IID_IITEMSTRAND);
+        if (!NOTES_CHECK_NIL(itemStrand))
+            continue;
+        AddMarkersInRange(itemStrand, multiColumnTextFrame->GetTextRange(), result);
+    }
+}
+
+void NotesAnnotationList::AddMarkersInRange(const IItemStrand* itemStrand, RangeData range, UIDList* result) {
+    OwnedItemDataList items;
+    itemStrand->CollectOwnedItems(range, kInvalidClass, &items);
+    for (const OwnedItemData& item : items) {
+        if (IsEndMarkerClass(item.fClassID) && !result->Contains(item.fUID))
+            result->Append(item.fUID);
+        else if (item.fClassID == kTableAnchorBoss || item.fClassID == kTableFrameBoss)
+            AddMarkersOfTable(itemStrand, item.fUID, result);
+    }
+}
+
+void NotesAnnotationList::AddMarkersOfTable(const IItemStrand* itemStrand, UID tableItem, UIDList* result) {
+    InterfacePtr<ITextStoryThreadDict> storyThreadDict(UIDRef(::GetDataBase(this), tableItem),
+                                                       IID_ITEXTSTORYTHREADDICT);
+    if (!NOTES_CHECK_NIL(storyThreadDict))
+        return;
+    for (int32 t = 0; t < storyThreadDict->GetThreadCount(); ++t) {
+        InterfacePtr<ITextStoryThread> textStoryThread(storyThreadDict->QueryThread(t));
+        if (NOTES_CHECK_NIL(textStoryThread))
+            AddMarkersInRange(itemStrand, textStoryThread->GetTextRange(), result);
     }
 }

@@ -31,6 +31,8 @@
 #include "pageitems/NotesSaveLayerReferenceCmd.h"
 #include "pageitems/NotesSplineAnnotationLayout.h"
 #include "pageitems/NotesStickyNotesShape.h"
+#include "textmarkup/NotesTextProfile.h"
+#include "textmarkup/NotesViewUtils.h"
 
 namespace {
 std::vector<ImplementationDeclaration> Implementations() {
@@ -48,6 +50,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesClearAllCmd, kNotesClearAllCmdImpl, false),
         IMPLEMENTATION(NotesAnnotationList, kNotesAnnotationListImpl, false),
         IMPLEMENTATION(NotesMasterPageList, kNotesMasterPageListImpl, false),
+        IMPLEMENTATION(NotesTextProfile, kNotesTextProfileImpl, false),
+        IMPLEMENTATION(NotesViewUtils, kNotesViewUtilsImpl, false),
         IMPLEMENTATION(NotesAnnotsManager, kNotesAnnotsManagerImpl, false),
         IMPLEMENTATION(NotesLayerManager, kNotesLayerManagerImpl, false),
         IMPLEMENTATION(NotesCreateLayerCmd, kNotesCreateLayerCmdImpl, false),
@@ -150,14 +154,16 @@ std::vector<AddInDeclaration> AddIns() {
          {{IID_INOTESDOCLAYERREFERENCE, kNotesPersistUIDDataImpl},
           {IID_INOTESLAYERMANAGER, kNotesLayerManagerImpl},
           {IID_INOTESANNOTSMANAGER, kNotesAnnotsManagerImpl},
-          {IID_INOTESMASTERPAGELIST, kNotesMasterPageListImpl}}},
+          {IID_INOTESMASTERPAGELIST, kNotesMasterPageListImpl},
+          {IID_INOTESTEXTPROFILE, kNotesTextProfileImpl}}},
         {kPageBoss, {{IID_INOTESANNOTATIONLIST, kNotesAnnotationListImpl}}},
         {kApplicationBoss,
          {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
           {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},
           {IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl},
           {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
-        {kUtilsBoss, {{IID_INOTESIMPORTUTILS, kNotesImportUtilsImpl}}},
+        {kUtilsBoss,
+         {{IID_INOTESIMPORTUTILS, kNotesImportUtilsImpl}, {IID_INOTESVIEWUTILS, kNotesViewUtilsImpl}}},
         {kHostServiceBoss, {{IID_INOTESSERVICEDATA, kNotesBoolDataImpl}}},
         {kTransformPageItemsCmdBoss, {{IID_INOTESTRANSFORMCMDFLAG, kNotesBoolDataImpl}}},
         // Annotation colours

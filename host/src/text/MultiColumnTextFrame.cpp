@@ -102,6 +102,10 @@ bool16 MultiColumnTextFrame::IsOverset() const {
     return Hierarchy()->GetChildIndex(lastColumn) >= 0;
 }
 
+// A point this close outside a column still counts as in it, so that marks drawn on a column's edge
+// (a proof's text selection rounds outwards) find its text.
+constexpr PMReal kEdgeTolerance = 0.5;
+
 PMReal MultiColumnTextFrame::TextPositionAt(const PMPoint& pasteboardPoint) const {
     for (int32 n = 0; n < GetColumnCount(); ++n) {
         InterfacePtr<ITransform> transform = Query::Get<ITransform>(DB(), GetNthColumnUID(n));
@@ -110,7 +114,10 @@ PMReal MultiColumnTextFrame::TextPositionAt(const PMPoint& pasteboardPoint) cons
             continue;
         PMPoint inner = pasteboardPoint;
         transform->TransformPasteboardPointToInner(&inner);
-        if (geometry->GetPathBoundingBox().Contains(inner))
+        PMRect bounds = geometry->GetPathBoundingBox();
+        bounds = PMRect(bounds.Left() - kEdgeTolerance, bounds.Top() - kEdgeTolerance,
+                        bounds.Right() + kEdgeTolerance, bounds.Bottom() + kEdgeTolerance);
+        if (bounds.Contains(inner))
             return InterfacePtr<ITextFrameColumn>(QueryFrameColumn(n))->TextPositionAt(pasteboardPoint);
     }
     return -1.0;

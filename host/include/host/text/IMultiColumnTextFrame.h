@@ -33,8 +33,9 @@ public:
     virtual RangeData GetTextRange() const = 0;
     // Whether text is left over after this frame because no later frame takes it.
     virtual bool16 IsOverset() const = 0;
-    // The real-valued text position at a pasteboard point in one of the columns; -1 where no
-    // column holds the point or no line of it lies there.
+    // The real-valued text position at a pasteboard point in one of the columns (a point within
+    // half a point outside a column counts as in it); -1 where no column holds the point or no
+    // line of it lies there.
     virtual PMReal TextPositionAt(const PMPoint& pasteboardPoint) const = 0;
 
     // Host use: the story the frame shows.
