@@ -1,6 +1,5 @@
-// SelectionManager: the layout view's selection. It keeps the selection as a value, tells the
-// view's observers when it changes, and makes the integrator and concrete-suite objects anew after
-// a change (or when plug-ins registered since, so their suites are always there).
+// SelectionManager: the layout view's selection. It keeps the selection as a value, gives the
+// integrator object new concrete-suite objects when it changes, then tells the view's observers.
 #include "../document/PageItemOps.h"
 #include "../document/Query.h"
 #include "../objectmodel/HostImplementations.h"
@@ -87,8 +86,7 @@ public:
 
     IPMUnknown* QueryIntegratorSuite(PMIID iid) override {
         Current();
-        if (!fIntegrator || fSuitesOutdated || fGeneration != ClassRegistry::Instance().GetGeneration())
-            MakeSuiteObjects();
+        UpdateSuiteObjects();
         return fIntegrator ? fIntegrator->QueryInterface(iid) : nullptr;
     }
 
@@ -114,13 +112,23 @@ private:
         fState = next;
         fSuitesOutdated = true;
         fUnannounced = false;
+        if (fIntegrator)
+            UpdateSuiteObjects(); // observers that ask the suites see the new selection
         if (InterfacePtr<ISubject> subject{this, IID_ISUBJECT})
             subject->Change(kSelectionChangedMessage, IID_ISELECTION_PROTOCOL,
                             static_cast<ISelectionManager*>(this));
     }
 
-    void MakeSuiteObjects() {
-        fIntegrator.reset(CreateObject(kAbstractSelectionBoss, IID_ICONCRETESELECTIONLIST));
+    // One integrator object serves the view for good, so suites callers hold follow the selection;
+    // it is made again only when plug-ins registered since, to carry their suites too.
+    void UpdateSuiteObjects() {
+        if (!fIntegrator || fGeneration != ClassRegistry::Instance().GetGeneration()) {
+            fIntegrator.reset(CreateObject(kAbstractSelectionBoss, IID_ICONCRETESELECTIONLIST));
+            fGeneration = ClassRegistry::Instance().GetGeneration();
+            fSuitesOutdated = true;
+        }
+        if (!fSuitesOutdated)
+            return;
         std::vector<InterfacePtr<IPMUnknown>> concrete;
         if (fState.GetKind() != kNoSelection)
             if (InterfacePtr<IPMUnknown> object = MakeConcreteSelection(fState))
@@ -128,7 +136,6 @@ private:
         if (InterfacePtr<IConcreteSelectionList> list{fIntegrator, IID_ICONCRETESELECTIONLIST})
             list->SetConcreteSelections(std::move(concrete));
         fSuitesOutdated = false;
-        fGeneration = ClassRegistry::Instance().GetGeneration();
     }
 
     bool AreSelectablePageItems(const UIDList& items) const {
