@@ -5,12 +5,22 @@
 #include "host/Host.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/DataBase.h"
+#include "host/layout/ILayoutControlData.h"
 #include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/objectmodel/PlugInLoader.h"
 #include "host/ui/CAlert.h"
 
 namespace {
+// A layout view showing the document, made before the open and new signals so that responders
+// find it.
+InterfacePtr<IPMUnknown> MakeLayoutView(IDocument* document) {
+    InterfacePtr<ILayoutControlData> view(CreateObject2<ILayoutControlData>(kLayoutWidgetBoss));
+    if (view)
+        view->SetDocument(document);
+    return InterfacePtr<IPMUnknown>(view.forget());
+}
+
 UIDRef RootRef(IDocument* document) {
     IDataBase* db = document->GetDocumentDataBase();
     return UIDRef(db, db->GetRootUID());
@@ -46,7 +56,7 @@ DocumentManager::Result DocumentManager::Adopt(std::unique_ptr<DataBase> db, Ser
         result.message = "The document has no document object.";
         return result;
     }
-    fDocuments.push_back(Open{std::move(db), document});
+    fDocuments.push_back(Open{std::move(db), document, MakeLayoutView(document.get())});
     fFront = document.get();
     result.document = document.get();
     ServiceRegistry::Instance().SendSignal(signal, RootRef(document.get()));
@@ -124,6 +134,9 @@ void DocumentManager::CloseDocument(IDocument* document) {
     if (found == fDocuments.end())
         return;
     ServiceRegistry::Instance().SendSignal(kBeforeCloseDocSignalResponderService, RootRef(document));
+    // Whoever still holds the view finds it empty, never pointing into the closed document.
+    if (InterfacePtr<ILayoutControlData> view{found->view, IID_ILAYOUTCONTROLDATA})
+        view->SetDocument(nullptr);
     fDocuments.erase(found);
     if (fFront == document)
         fFront = fDocuments.empty() ? nullptr : fDocuments.back().document.get();
@@ -141,6 +154,13 @@ IDocument* DocumentManager::GetFrontDocument() const {
 void DocumentManager::SetFrontDocument(IDocument* document) {
     if (Find(document))
         fFront = document;
+}
+
+IPMUnknown* DocumentManager::GetLayoutView(const IDocument* document) const {
+    for (const Open& open : fDocuments)
+        if (document && open.document.get() == document)
+            return open.view.get();
+    return nullptr;
 }
 
 IDocument* GetFrontDocument() {

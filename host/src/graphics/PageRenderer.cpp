@@ -6,12 +6,14 @@
 #include <cairo.h>
 
 #include "../document/Query.h"
+#include "host/document/DocumentManager.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IPageList.h"
 #include "host/graphics/CairoGraphicsPort.h"
 #include "host/graphics/SpreadDrawer.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/selection/ISelectionManager.h"
 
 namespace {
 constexpr int32 kMaxPixels = 16384; // per side; larger asks are refused rather than exhausting memory
@@ -20,6 +22,14 @@ struct CairoDeleter {
     void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
     void operator()(cairo_t* c) const { cairo_destroy(c); }
 };
+
+// What the document's layout view has selected, whose handles the page shows.
+UIDList SelectedItems(IDataBase* db) {
+    InterfacePtr<IDocument> document = Query::Get<IDocument>(db, db->GetRootUID());
+    InterfacePtr<ISelectionManager> selection(DocumentManager::Instance().GetLayoutView(document),
+                                              IID_ISELECTIONMANAGER);
+    return selection ? selection->GetSelectedPageItems() : UIDList(db);
+}
 
 PageRenderer::Result Failure(const std::string& message) {
     PageRenderer::Result result;
@@ -54,8 +64,9 @@ PageRenderer::Result PageRenderer::RenderPageToPNG(IDataBase* db, int32 pageInde
 
     InterfacePtr<IHierarchy> pageHierarchy = Query::Get<IHierarchy>(page);
     CairoGraphicsPort port(context.get());
-    SpreadDrawer(&port, flags)
-        .DrawSpread(UIDRef(db, pageHierarchy ? pageHierarchy->GetSpreadUID() : kInvalidUID));
+    SpreadDrawer drawer(&port, flags);
+    drawer.SetSelectedItems(SelectedItems(db));
+    drawer.DrawSpread(UIDRef(db, pageHierarchy ? pageHierarchy->GetSpreadUID() : kInvalidUID));
     cairo_surface_flush(surface.get());
     if (cairo_surface_write_to_png(surface.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
         return Failure("The image cannot be written to " + path + ".");

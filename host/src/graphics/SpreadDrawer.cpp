@@ -10,6 +10,7 @@
 #include "host/document/ITransform.h"
 #include "host/graphics/GraphicsData.h"
 #include "host/graphics/IGraphicsPort.h"
+#include "host/graphics/IHandleShape.h"
 #include "host/graphics/IShape.h"
 
 namespace {
@@ -40,6 +41,7 @@ void SpreadDrawer::DrawSpread(const UIDRef& spreadRef) {
         if (IsLayerShown(db, hierarchy->GetChildUID(i)))
             DrawLayerItems(UIDRef(db, hierarchy->GetChildUID(i)));
     fPort->grestore();
+    DrawSelectionHandles(spreadRef);
 }
 
 void SpreadDrawer::DrawLayerItems(const UIDRef& spreadLayer) {
@@ -96,6 +98,29 @@ void SpreadDrawer::DrawMasterItems(const UIDRef& page) {
         if (IsLayerShown(db, master->GetChildUID(i)))
             DrawLayerItems(UIDRef(db, master->GetChildUID(i)));
     fPort->grestore();
+}
+
+// Handles are drawn in pasteboard coordinates on top of everything, each item's in the colour of
+// its layer, so the user sees which layer a selected item is on.
+void SpreadDrawer::DrawSelectionHandles(const UIDRef& spread) {
+    IDataBase* db = spread.GetDataBase();
+    if ((fFlags & IShape::kDrawFlagsForOutput) || fSelected.GetDataBase() != db)
+        return;
+    GraphicsData graphicsData(fPort, db);
+    for (UID item : fSelected.GetUIDs()) {
+        InterfacePtr<IHierarchy> hierarchy = Query::Get<IHierarchy>(db, item);
+        InterfacePtr<IHandleShape> handles = Query::Get<IHandleShape>(db, item);
+        if (!hierarchy || !handles || hierarchy->GetSpreadUID() != spread.GetUID() ||
+            !IsLayerShown(db, hierarchy->GetLayerUID()))
+            continue;
+        InterfacePtr<ISpreadLayer> layer = Query::Get<ISpreadLayer>(db, hierarchy->GetLayerUID());
+        InterfacePtr<IDocumentLayer> documentLayer = Query::Get<IDocumentLayer>(db, layer->GetDocLayerUID());
+        const RGBColor color = documentLayer->GetColor();
+        fPort->gsave();
+        fPort->setrgbcolor(color.red, color.green, color.blue);
+        handles->Draw(&graphicsData, fFlags);
+        fPort->grestore();
+    }
 }
 
 bool SpreadDrawer::IsLayerShown(IDataBase* db, UID spreadLayer) const {

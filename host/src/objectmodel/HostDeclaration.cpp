@@ -2,6 +2,7 @@
 #include "HostDeclaration.h"
 
 #include "HostImplementations.h"
+#include "ViewDeclaration.h"
 #include "host/objectmodel/HostIDs.h"
 
 namespace {
@@ -248,5 +249,6 @@ PlugInDeclaration MakeHostDeclaration() {
     };
     for (ClassDeclaration& layout : LayoutClasses())
         decl.classes.push_back(std::move(layout));
+    AddViewDeclaration(&decl);
     return decl;
 }

@@ -78,3 +78,17 @@ ImplementationDeclaration MakeNewColorCmdImplementation(ImplementationID id);
 ImplementationDeclaration MakeAddSwatchesCmdImplementation(ImplementationID id);
 ImplementationDeclaration MakeDeleteSwatchesCmdImplementation(ImplementationID id);
 ImplementationDeclaration MakeNewSpreadCmdImplementation(ImplementationID id, bool master);
+
+// Layout view, selection, selection handles and command point data.
+ImplementationDeclaration MakePointDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayoutControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeActiveContextImplementation(ImplementationID id);
+ImplementationDeclaration MakeViewActiveLayerImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayoutViewObserverImplementation(ImplementationID id);
+ImplementationDeclaration MakeSetPageCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeSelectionManagerImplementation(ImplementationID id);
+ImplementationDeclaration MakeConcreteSelectionListImplementation(ImplementationID id);
+ImplementationDeclaration MakeLayoutTargetImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextTargetImplementation(ImplementationID id);
+ImplementationDeclaration MakeGraphicFrameHandleShapeImplementation(ImplementationID id);
+ImplementationDeclaration MakePathHandleShapeImplementation(ImplementationID id);

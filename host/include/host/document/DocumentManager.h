@@ -1,4 +1,6 @@
 // DocumentManager: the open documents; new, open, save, save as and close, with their signals.
+// Every open document has one layout view (kLayoutWidgetBoss), made when the document opens and
+// detached from it when the document closes.
 #pragma once
 
 #include <memory>
@@ -38,11 +40,14 @@ public:
     IDocument* GetFrontDocument() const;
     void SetFrontDocument(IDocument* document);
     int32 CountDocuments() const { return static_cast<int32>(fDocuments.size()); }
+    // The layout view of an open document (no reference added), or nullptr.
+    IPMUnknown* GetLayoutView(const IDocument* document) const;
 
 private:
     struct Open {
         std::unique_ptr<DataBase> db;
         InterfacePtr<IDocument> document;
+        InterfacePtr<IPMUnknown> view;
     };
     Result Adopt(std::unique_ptr<DataBase> db, ServiceID signal);
     ErrorCode Write(IDocument* document, const std::string& path, ServiceID signal, bool adoptPath,

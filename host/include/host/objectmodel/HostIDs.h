@@ -215,6 +215,35 @@ constexpr ImplementationID kDeleteSwatchesCmdImpl = 0x114E;
 constexpr ImplementationID kNewSpreadCmdImpl = 0x114F;
 constexpr ImplementationID kNewMasterSpreadCmdImpl = 0x1150;
 
+// Layout view, selection, selection handles and command point data.
+constexpr ClassID kLayoutWidgetBoss = 0x1C00;        // the layout view of an open document
+constexpr ClassID kSetPageCmdBoss = 0x1C01;          // makes a page the current page of a view
+constexpr ClassID kSelectionChangedMessage = 0x1C02; // change class: a view's selection changed
+
+constexpr PMIID IID_ILAYOUTCONTROLDATA = 0x1C00; // also the protocol of view-state changes
+constexpr PMIID IID_IACTIVECONTEXT = 0x1C01;
+constexpr PMIID IID_ISELECTIONMANAGER = 0x1C02;
+constexpr PMIID IID_ICONCRETESELECTIONLIST = 0x1C03;
+constexpr PMIID IID_ILAYOUTTARGET = 0x1C04;
+constexpr PMIID IID_ITEXTTARGET = 0x1C05;
+constexpr PMIID IID_IHANDLESHAPE = 0x1C06;     // selection handles (bounding box)
+constexpr PMIID IID_IPATHHANDLESHAPE = 0x1C07; // direct-selection handles (path points)
+constexpr PMIID IID_IPOINTDATA = 0x1C08;
+constexpr PMIID IID_ISELECTION_PROTOCOL = 0x1C09; // protocol of selection-change notifications
+
+constexpr ImplementationID kLayoutControlDataImpl = 0x1C00;
+constexpr ImplementationID kActiveContextImpl = 0x1C01;
+constexpr ImplementationID kSelectionManagerImpl = 0x1C02;
+constexpr ImplementationID kConcreteSelectionListImpl = 0x1C03;
+constexpr ImplementationID kLayoutTargetImpl = 0x1C04;
+constexpr ImplementationID kTextTargetImpl = 0x1C05;
+constexpr ImplementationID kGraphicFrameHandleShapeImpl = 0x1C06;
+constexpr ImplementationID kPathHandleShapeImpl = 0x1C07;
+constexpr ImplementationID kPointDataImpl = 0x1C08;
+constexpr ImplementationID kViewActiveLayerImpl = 0x1C09;
+constexpr ImplementationID kLayoutViewObserverImpl = 0x1C0A;
+constexpr ImplementationID kSetPageCmdImpl = 0x1C0B;
+
 // Document signals sent to responders, as service IDs.
 constexpr ServiceID kAfterNewDocSignalResponderService = 0xE0C;
 constexpr ServiceID kAfterOpenDocSignalResponderService = 0xE0E;
