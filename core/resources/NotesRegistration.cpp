@@ -28,8 +28,11 @@
 #include "pageitems/NotesCreateLayerCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
 #include "pageitems/NotesLayerManager.h"
+#include "pageitems/NotesNewStickyNoteCmd.h"
 #include "pageitems/NotesSaveLayerReferenceCmd.h"
 #include "pageitems/NotesSplineAnnotationLayout.h"
+#include "pageitems/NotesStickyNotesHandleShape.h"
+#include "pageitems/NotesStickyNotesPathHandleShape.h"
 #include "pageitems/NotesStickyNotesShape.h"
 #include "textmarkup/NotesTextProfile.h"
 #include "textmarkup/NotesViewUtils.h"
@@ -59,6 +62,9 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesSplineAnnotationLayout, kNotesSplineAnnotationLayoutImpl, false),
         IMPLEMENTATION(NotesCreateStickyNoteCmd, kNotesCreateStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesStickyNotesShape, kNotesStickyNotesShapeImpl, false),
+        IMPLEMENTATION(NotesStickyNotesHandleShape, kNotesStickyNotesHandleShapeImpl, false),
+        IMPLEMENTATION(NotesStickyNotesPathHandleShape, kNotesStickyNotesPathHandleShapeImpl, false),
+        IMPLEMENTATION(NotesNewStickyNoteCmd, kNotesNewStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
@@ -133,7 +139,13 @@ std::vector<ClassDeclaration> Classes() {
          {{IID_INOTESANNOTATION, kNotesAnnotationImpl},
           {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
           {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
-          {IID_ISHAPE, kNotesStickyNotesShapeImpl}}},
+          {IID_ISHAPE, kNotesStickyNotesShapeImpl},
+          {IID_IHANDLESHAPE, kNotesStickyNotesHandleShapeImpl},
+          {IID_IPATHHANDLESHAPE, kNotesStickyNotesPathHandleShapeImpl}}},
+        {kNotesNewStickyNoteCmdBoss,
+         kInvalidClass,
+         "kNotesNewStickyNoteCmdBoss",
+         {{IID_ICOMMAND, kNotesNewStickyNoteCmdImpl}, {IID_IPOINTDATA, kPointDataImpl}}},
         // Annotation colours
         {kNotesAddColorCmdBoss,
          kInvalidClass,
