@@ -20,6 +20,8 @@ public:
     virtual void SetDocumentEmphasis(IDocument* document, bool16 on) = 0;
     virtual void ClearDocumentEmphasis(IDocument* document) = 0;
     virtual void ClearEmphasis(const UIDList& annotations) = 0;
+    // Selects an annotation in the front layout view: a text markup's marked text, or the page item.
+    virtual void SelectAnnotation(const UIDRef& annotation) = 0;
     // Puts the annotation's content into its popup frame when the popup is shown.
     virtual void UpdatePopupText(INotesAnnotation* annotation) = 0;
     // Puts a free-text annotation's content into its own text frame.

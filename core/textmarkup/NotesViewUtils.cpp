@@ -14,10 +14,13 @@
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/graphics/IPageItemAdornmentList.h"
+#include "host/layout/IActiveContext.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/selection/ISelectionManager.h"
 #include "host/text/IFrameUtils.h"
+#include "host/text/IItemStrand.h"
 #include "host/text/IMultiColumnTextFrame.h"
 #include "host/text/ITextModel.h"
 #include "host/text/ITextModelCmds.h"
@@ -95,6 +98,42 @@ void NotesViewUtils::SetDocumentEmphasis(IDocument* document, bool16 on) {
     for (int32 i = 0; i < pageList->GetPageCount(); ++i)
         AppendAnnotationsOfPage(database, pageList->GetNthPageUID(i), &all);
     SetEmphasis(all, on);
+}
+
+void NotesViewUtils::SelectAnnotation(const UIDRef& annotationRef) {
+    InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
+    InterfacePtr<IActiveContext> activeContext(GetApplicationObject(), IID_IACTIVECONTEXT);
+    if (!NOTES_CHECK_NIL(annotation) || !NOTES_CHECK_NIL(activeContext))
+        return;
+    ISelectionManager* selectionManager = activeContext->GetContextSelection();
+    if (!NOTES_CHECK_NIL(selectionManager))
+        return;
+    if (annotation->GetSubType() != A::kTextMarkupType) {
+        selectionManager->SelectPageItems(UIDList(annotationRef));
+        return;
+    }
+    UIDRef story;
+    RangeData range;
+    if (MarkedText(annotationRef, &story, &range))
+        selectionManager->SelectText(story, range);
+}
+
+bool NotesViewUtils::MarkedText(const UIDRef& endMarker, UIDRef* story, RangeData* range) {
+    IDataBase* database = endMarker.GetDataBase();
+    InterfacePtr<IUIDData> otherItemUIDData(endMarker, IID_INOTESOTHERITEMREFERENCE);
+    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
+    if (!NOTES_CHECK_NIL(otherItemUIDData) || !NOTES_CHECK_NIL(storyUIDData))
+        return false;
+    InterfacePtr<IItemStrand> itemStrand(UIDRef(database, storyUIDData->GetUID()), IID_IITEMSTRAND);
+    if (!NOTES_CHECK_NIL(itemStrand))
+        return false;
+    const TextIndex startIndex = itemStrand->GetOwnedItemIndex(otherItemUIDData->GetUID());
+    const TextIndex endIndex = itemStrand->GetOwnedItemIndex(endMarker.GetUID());
+    if (!NOTES_CHECK_TRUE(startIndex != -1) || !NOTES_CHECK_TRUE(endIndex != -1))
+        return false;
+    *story = UIDRef(database, storyUIDData->GetUID());
+    *range = RangeData(startIndex, endIndex + 1);
+    return true;
 }
 
 void NotesViewUtils::UpdatePopupText(INotesAnnotation* annotation) {

@@ -5,6 +5,7 @@
 
 #include "INotesViewUtils.h"
 #include "host/objectmodel/CPMUnknown.h"
+#include "host/text/RangeData.h"
 
 class NotesViewUtils final : public CPMUnknown<INotesViewUtils> {
 public:
@@ -13,6 +14,7 @@ public:
     void SetDocumentEmphasis(IDocument* document, bool16 on) override;
     void ClearDocumentEmphasis(IDocument* document) override { SetDocumentEmphasis(document, kFalse); }
     void ClearEmphasis(const UIDList& annotations) override { SetEmphasis(annotations, kFalse); }
+    void SelectAnnotation(const UIDRef& annotation) override;
     void UpdatePopupText(INotesAnnotation* annotation) override;
     void UpdateFreeTextFrame(INotesAnnotation* annotation) override;
     ClassID GetTextAttributeClass(INotesAnnotation::NotesAnnotationType type) override;
@@ -22,4 +24,9 @@ public:
     // Replaces all text of the frame's story but its closing paragraph return with the text (line
     // feeds dropped), then fits the frame to it. False when nothing was changed.
     static bool ReplaceFrameText(const UIDRef& frame, const PMString& text);
+
+private:
+    // The text from a text markup's start marker to its end marker, the end marker's character
+    // included; false when a marker is missing from the text.
+    static bool MarkedText(const UIDRef& endMarker, UIDRef* story, RangeData* range);
 };

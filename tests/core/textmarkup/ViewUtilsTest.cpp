@@ -14,7 +14,9 @@
 #include "host/document/ISpreadList.h"
 #include "host/document/ISwatchList.h"
 #include "host/graphics/IPageItemAdornmentList.h"
+#include "host/layout/IActiveContext.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/selection/ISelectionManager.h"
 #include "host/text/IFrameUtils.h"
 #include "host/text/IMultiColumnTextFrame.h"
 #include "host/text/ITextModel.h"
@@ -104,6 +106,12 @@ TEST(ViewUtilsTest, EmphasisOfPageItemAnnotationsIsAnAdornmentTurnedOnAndOff) {
     EXPECT_EQ(adornments->GetAdornments().size(), 1u) << "emphasis is added once";
     viewUtils->ClearDocumentEmphasis(document);
     EXPECT_FALSE(adornments->HasAdornment(kNotesDrawingMarkupAdornmentBoss));
+
+    // Selecting the note selects its page item in the front view.
+    viewUtils->SelectAnnotation(UIDRef(db, cmd->GetItemList()->At(0)));
+    InterfacePtr<IActiveContext> context(GetApplicationObject(), IID_IACTIVECONTEXT);
+    ASSERT_NE(context->GetContextSelection(), nullptr);
+    EXPECT_EQ(context->GetContextSelection()->GetSelectedPageItems(), *cmd->GetItemList());
     adornments.reset();
     Close(document);
 }
