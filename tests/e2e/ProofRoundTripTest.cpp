@@ -97,17 +97,12 @@ protected:
     std::string Proof() const { return (fDir / "proof.pdf").string(); }
 
     ProofFacts Find(const std::vector<std::string>& words) const {
-        std::string command = "/usr/bin/python3 '" +
-                              (TestSupport::SourceDir() / "tests/e2e/pdf_word_boxes.py").string() + "' '" +
-                              Proof() + "'";
-        for (const std::string& word : words)
-            command += " " + word;
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        EXPECT_EQ(pclose(pipe), 0) << command;
+        std::vector<std::string> args = {Proof()};
+        args.insert(args.end(), words.begin(), words.end());
+        int status = 0;
+        const std::string output = TestSupport::RunPythonScript(
+            TestSupport::SourceDir() / "tests/e2e/pdf_word_boxes.py", args, &status);
+        EXPECT_EQ(status, 0);
         return ReadFacts(output);
     }
 

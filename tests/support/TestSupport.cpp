@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -70,5 +72,22 @@ std::string ReadFile(const std::filesystem::path& path) {
     std::stringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();
+}
+std::string RunPythonScript(const std::filesystem::path& script, const std::vector<std::string>& args,
+                            int* status) {
+    std::string command = "/usr/bin/python3 '" + script.string() + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    if (!pipe) {
+        *status = -1;
+        return output;
+    }
+    char buffer[4096];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
+        output.append(buffer, n);
+    *status = pclose(pipe);
+    return output;
 }
 } // namespace TestSupport

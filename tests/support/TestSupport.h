@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace TestSupport {
 std::filesystem::path SourceDir();
@@ -14,4 +15,8 @@ std::filesystem::path CorpusDir();
 // A fresh folder under the run's temporary folder.
 std::filesystem::path MakeTempDir(const std::string& name);
 std::string ReadFile(const std::filesystem::path& path);
+// Runs a fixture script: /usr/bin/python3 SCRIPT ARGS... (each argument quoted); answers what it
+// printed, and its exit status in *status.
+std::string RunPythonScript(const std::filesystem::path& script, const std::vector<std::string>& args,
+                            int* status);
 } // namespace TestSupport

@@ -4,7 +4,6 @@
 // marks that fall between stories or on no text.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -68,18 +67,12 @@ protected:
 
     static std::multimap<std::string, Quad> FindQuads(const std::string& pdf,
                                                       const std::vector<std::string>& words) {
-        std::string command =
-            "/usr/bin/python3 '" +
-            (TestSupport::SourceDir() / "tests/core/textmarkup/pdf_word_quads.py").string() + "' '" + pdf +
-            "'";
-        for (const std::string& word : words)
-            command += " " + word;
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char buffer[4096];
-        while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
-            output.append(buffer, n);
-        EXPECT_EQ(pclose(pipe), 0) << command;
+        std::vector<std::string> args = {pdf};
+        args.insert(args.end(), words.begin(), words.end());
+        int status = 0;
+        const std::string output = TestSupport::RunPythonScript(
+            TestSupport::SourceDir() / "tests/core/textmarkup/pdf_word_quads.py", args, &status);
+        EXPECT_EQ(status, 0);
         std::multimap<std::string, Quad> found;
         std::istringstream lines(output);
         std::string tag, word, pageTag;
