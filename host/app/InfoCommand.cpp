@@ -20,6 +20,13 @@
 #include "host/document/ISwatchList.h"
 #include "host/document/ITransform.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/text/IFrameList.h"
+#include "host/text/IStoryList.h"
+#include "host/text/ITableModel.h"
+#include "host/text/ITextModel.h"
+#include "host/text/ITextParcelList.h"
+#include "host/text/ITextStoryThread.h"
+#include "host/text/ITextStoryThreadDictHier.h"
 
 namespace {
 template <class T> InterfacePtr<T> Get(IDataBase* db, UID uid) {
@@ -73,6 +80,7 @@ int InfoCommand::Run() const {
     PrintMasters(db);
     PrintLayers(db);
     PrintSwatches(db);
+    PrintStories(db);
     DocumentManager::Instance().CloseDocument(opened.document);
     return 0;
 }
@@ -134,6 +142,35 @@ void InfoCommand::PrintSwatches(IDataBase* db) const {
         const int32 space = color->GetColorSpace();
         std::printf("  %s%s%s%s\n", SwatchName(db, uid).c_str(), space >= 0 && space < 4 ? " " : "",
                     space >= 0 && space < 4 ? kSpaces[space] : "", components.c_str());
+    }
+}
+
+// "Story 12: 240 characters (180 in frames), 3 frame column(s), 1 table(s)", then each table:
+// "  Table 2 x 3 at 57, 4 cell(s) with overset text".
+void InfoCommand::PrintStories(IDataBase* db) const {
+    InterfacePtr<IStoryList> stories = Get<IStoryList>(db, db->GetRootUID());
+    std::printf("Stories: %d\n", stories->CountStories());
+    for (int32 s = 0; s < stories->CountStories(); ++s) {
+        const UID story = stories->GetNthStoryUID(s);
+        InterfacePtr<ITextStoryThreadDictHier> dictionaries = Get<ITextStoryThreadDictHier>(db, story);
+        InterfacePtr<ITextStoryThread> primary = Get<ITextStoryThread>(db, story);
+        InterfacePtr<ITextParcelList> composed = Get<ITextParcelList>(db, story);
+        const TextIndex overset = composed->GetOversetStart();
+        std::printf("  Story %u: %d characters (%d in frames), %d frame column(s), %d table(s)\n", story,
+                    Get<ITextModel>(db, story)->TotalLength(), overset >= 0 ? overset : primary->GetTextEnd(),
+                    Get<IFrameList>(db, story)->GetFrameCount(), dictionaries->GetDictCount() - 1);
+        for (int32 n = 1; n < dictionaries->GetDictCount(); ++n) {
+            InterfacePtr<ITableModel> table = Get<ITableModel>(db, dictionaries->GetNthDictUID(n));
+            int32 oversetCells = 0;
+            for (int32 row = 0; row < table->GetRowCount(); ++row)
+                for (int32 column = 0; column < table->GetColumnCount(); ++column) {
+                    InterfacePtr<ITextParcelList> cell =
+                        Get<ITextParcelList>(db, table->GetCellUID(row, column));
+                    oversetCells += cell && cell->GetOversetStart() >= 0 ? 1 : 0;
+                }
+            std::printf("    Table %d x %d at %d, %d cell(s) with overset text\n", table->GetRowCount(),
+                        table->GetColumnCount(), table->GetAnchorIndex(), oversetCells);
+        }
     }
 }
 

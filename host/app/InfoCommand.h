@@ -1,5 +1,5 @@
 // InfoCommand: `pagehost info DOC`: the document's spreads and pages, master spreads, layers,
-// swatches and page items, as plain text.
+// swatches, page items and stories (with their tables), as plain text.
 #pragma once
 
 #include <cstdio>
@@ -19,6 +19,7 @@ private:
     void PrintMasters(IDataBase* db) const;
     void PrintLayers(IDataBase* db) const;
     void PrintSwatches(IDataBase* db) const;
+    void PrintStories(IDataBase* db) const;
     void PrintItems(IDataBase* db, UID spread, const std::string& owner) const;
 
     std::string fDocumentPath;

@@ -1,9 +1,11 @@
-// The proof round trip: a two-page document with threaded frames (one of two columns) is built
-// and exported by pagehost; PyMuPDF finds chosen words in the PDF, and the text position at the
-// middle of each of their characters, taken back through the host, is that character's index.
+// The proof round trip: a two-page document with threaded frames (one of two columns) and a
+// table is built and exported by pagehost; PyMuPDF finds chosen words in the PDF, and the text
+// position at the middle of each of their characters, taken back through the host, is that
+// character's index (for words in table cells, an index of the cell's text in the same story).
 // Degenerate text (frames too small for a line, empty stories) exports too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -21,6 +23,7 @@
 #include "host/text/IFrameUtils.h"
 #include "host/text/IStoryList.h"
 #include "host/text/ITextModel.h"
+#include "host/text/ITextStoryThread.h"
 #include "host/util/UnicodeConversion.h"
 
 namespace {
@@ -39,7 +42,9 @@ const char* const kLayout = R"({
       "Reviewers mark proofs where the words really are, so every glyph must stand exactly where the composer placed it.",
       "Pelicans glide over the harbour while the typesetter checks each line for widows and orphans before lunch.",
       "The second column continues with longer sentences about marmalade, quinces and apricots cooling on the sill.",
-      "Finally the last frame on the second page holds the closing words about zeppelins and kingfishers."]},
+      "Finally the last frame on the second page holds the closing words about zeppelins and kingfishers.",
+      {"table": {"columnWidths": [100, 110], "rowHeights": [50, 40],
+                 "cells": [["Quillwort", "Bergamot leaves"], ["", "dry Xylographs"]]}}]},
     {"id": "tiny", "paragraphs": ["Nothing of this fits."]},
     {"id": "empty"}
   ]
@@ -127,9 +132,12 @@ UIDRef SpreadOfPage(IDataBase* db, int page) {
 }
 
 TEST_F(ProofRoundTrip, EveryCharacterOfFoundWordsMapsBackToItsIndex) {
-    // One word from each frame: the first frame, both columns of the second, the third frame.
-    const std::vector<std::string> words = {"composer", "Pelicans",  "marmalade",
-                                            "apricots", "zeppelins", "kingfishers"};
+    // One word from each frame: the first frame, both columns of the second, and words of two
+    // cells of the table, which is too high for what the second frame has left and so opens the
+    // third frame, on the second page.
+    const std::vector<std::string> words = {"composer",  "Pelicans",    "marmalade", "apricots",
+                                            "zeppelins", "kingfishers", "Quillwort", "Xylographs"};
+    const std::vector<std::string> inCells = {"Quillwort", "Xylographs"};
     const ProofFacts facts = Find(words);
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(Doc());
     ASSERT_EQ(opened.error, kSuccess) << opened.message;
@@ -140,6 +148,11 @@ TEST_F(ProofRoundTrip, EveryCharacterOfFoundWordsMapsBackToItsIndex) {
     InterfacePtr<ITextModel> model(
         ObjectModel::CheckedCast<ITextModel>(db->Instantiate(body, IID_ITEXTMODEL)));
     const std::u16string text = model->GetText(0, model->TotalLength()).GetUTF16();
+    InterfacePtr<ITextStoryThread> primary(
+        ObjectModel::CheckedCast<ITextStoryThread>(db->Instantiate(body, IID_ITEXTSTORYTHREAD)));
+    for (const std::string& word : inCells)
+        EXPECT_GE(static_cast<TextIndex>(text.find(Unicode::UTF8ToUTF16(word))), primary->GetTextEnd())
+            << word << " lies in a cell's text, after the primary thread's";
 
     std::map<std::string, int> seen;
     std::map<std::string, int> characters;
@@ -150,6 +163,8 @@ TEST_F(ProofRoundTrip, EveryCharacterOfFoundWordsMapsBackToItsIndex) {
         const IFrameUtils::TextHit hit = Utils<IFrameUtils>()->FindTextAtPoint(
             SpreadOfPage(db, found.page), ToPasteboard(db, found.page, found.pdfRect.GetCenter()));
         EXPECT_EQ(hit.story, body) << found.word;
+        if (std::find(inCells.begin(), inCells.end(), found.word) != inCells.end())
+            EXPECT_EQ(found.page, 1) << found.word << " is in the table, in the third frame";
         const TextIndex index = static_cast<TextIndex>(std::floor(hit.position));
         if (found.character < 0) {
             // The middle of the word's rectangle lies on one of its characters.
@@ -177,6 +192,15 @@ TEST_F(ProofRoundTrip, EveryPageIsThePageSizeWithTheTrimBoxEqualToTheMediaBox) {
     }
     const ProofFacts tiny = Find({"Nothing"});
     EXPECT_TRUE(tiny.words.empty()) << "a frame too small for a line shows none of its text";
+}
+
+TEST_F(ProofRoundTrip, InfoListsTheStoriesAndTheirTables) {
+    const PagehostRun info = RunPagehost({"info", Doc()});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("Stories: 3"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("4 frame column(s), 1 table(s)"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Table 2 x 2 at "), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find(", 0 cell(s) with overset text"), std::string::npos) << info.out;
 }
 
 TEST(ProofExport, ADocumentWithoutTextAndSpreadProofsExportToo) {

@@ -31,6 +31,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/ICreateMCFrameData.h"
 #include "host/text/IMultiColumnItemData.h"
+#include "host/text/INewTableCmdData.h"
 #include "host/text/ITextInset.h"
 #include "host/text/ITextModelCmds.h"
 
@@ -158,7 +159,8 @@ private:
         return true;
     }
 
-    // Each story gets its paragraphs, each ended by a paragraph return (the last by the story's own).
+    // Each story gets its paragraphs, each ended by a paragraph return (the last by the story's own),
+    // then its tables at the start of their (empty) paragraphs.
     bool Stories() {
         for (const LayoutDescription::Story& description : fDescription.stories) {
             InterfacePtr<ICommand> newStory(NewCommand(kNewStoryCmdBoss, UIDList(fRoot)));
@@ -167,16 +169,38 @@ private:
             const UID story = newStory->GetItemList()->At(0);
             fStories[description.id] = story;
             std::u16string text;
-            for (size_t p = 0; p < description.paragraphs.size(); ++p)
-                text += (p > 0 ? u"\r" : u"") + description.paragraphs[p];
-            if (text.empty())
-                continue;
-            InterfacePtr<ICommand> insert(
-                Query::Get<ITextModelCmds>(fDB, story)->InsertCmd(0, WideString(text)));
-            if (CmdUtils::ProcessCommand(insert) != kSuccess)
-                return false;
+            std::vector<TextIndex> starts;
+            for (size_t p = 0; p < description.paragraphs.size(); ++p) {
+                text += p > 0 ? u"\r" : u"";
+                starts.push_back(static_cast<TextIndex>(text.size()));
+                text += description.paragraphs[p];
+            }
+            if (!text.empty()) {
+                InterfacePtr<ICommand> insert(
+                    Query::Get<ITextModelCmds>(fDB, story)->InsertCmd(0, WideString(text)));
+                if (CmdUtils::ProcessCommand(insert) != kSuccess)
+                    return false;
+            }
+            // Last first, so the paragraphs before a table keep their places.
+            for (auto table = description.tables.rbegin(); table != description.tables.rend(); ++table)
+                if (!Table(story, starts[static_cast<size_t>(table->paragraph)], *table))
+                    return false;
         }
         return true;
+    }
+
+    bool Table(UID story, TextIndex at, const LayoutDescription::Table& table) {
+        InterfacePtr<ICommand> cmd(NewCommand(kNewTableCmdBoss, UIDList(UIDRef(fDB, story))));
+        InterfacePtr<INewTableCmdData> data(cmd, IID_INEWTABLECMDDATA);
+        if (!data)
+            return false;
+        data->Set(at, table.columnWidths, table.rowHeights);
+        std::vector<WideString> texts;
+        for (const std::vector<std::u16string>& row : table.cells)
+            for (const std::u16string& cell : row)
+                texts.emplace_back(cell);
+        data->SetCellTexts(texts);
+        return CmdUtils::ProcessCommand(cmd) == kSuccess;
     }
 
     // Frames are threaded onto their story's frame list in the order they are described.

@@ -9,6 +9,7 @@
 #include "host/document/ISpread.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/text/IMultiColumnItemData.h"
+#include "host/text/ITableModel.h"
 #include "host/util/UnicodeConversion.h"
 
 using nlohmann::json;
@@ -520,13 +521,73 @@ private:
                 if (other.id == story.id)
                     Fail(At(at, "id"), "another story already has the id \"" + story.id + "\".");
             if (const json* paragraphs = Find(list[i], "paragraphs"))
-                for (size_t p = 0; p < Array(*paragraphs, At(at, "paragraphs")).size(); ++p) {
-                    if (!(*paragraphs)[p].is_string())
-                        Fail(At(At(at, "paragraphs"), p), "a paragraph is a string.");
-                    story.paragraphs.push_back(Unicode::UTF8ToUTF16((*paragraphs)[p].get<std::string>()));
-                }
+                for (size_t p = 0; p < Array(*paragraphs, At(at, "paragraphs")).size(); ++p)
+                    Paragraph((*paragraphs)[p], At(At(at, "paragraphs"), p), &story);
             fResult.stories.push_back(story);
         }
+    }
+
+    // A paragraph is a string, or an object holding a table: {"table": {...}}.
+    static void Paragraph(const json& value, const std::string& path, LayoutDescription::Story* story) {
+        if (value.is_string()) {
+            story->paragraphs.push_back(Unicode::UTF8ToUTF16(value.get<std::string>()));
+            return;
+        }
+        if (!value.is_object())
+            Fail(path, "a paragraph is a string or a table.");
+        CheckKeys(value, path, {"table"});
+        const json* table = Find(value, "table");
+        if (!table)
+            Fail(At(path, "table"), "a paragraph object holds a table.");
+        LayoutDescription::Table parsed = Table(*table, At(path, "table"));
+        parsed.paragraph = static_cast<int32>(story->paragraphs.size());
+        story->paragraphs.emplace_back();
+        story->tables.push_back(std::move(parsed));
+    }
+
+    static LayoutDescription::Table Table(const json& object, const std::string& path) {
+        CheckKeys(object, path, {"columnWidths", "rowHeights", "cells"});
+        LayoutDescription::Table table;
+        table.columnWidths = Sizes(object, "columnWidths", path, ITableModel::kMaxColumns, "column width");
+        table.rowHeights = Sizes(object, "rowHeights", path, ITableModel::kMaxRows, "row height");
+        if (table.columnWidths.size() * table.rowHeights.size() > ITableModel::kMaxCells)
+            Fail(path, "a table has at most " + std::to_string(ITableModel::kMaxCells) + " cells.");
+        const json* cells = Find(object, "cells");
+        if (!cells)
+            return table;
+        const std::string at = At(path, "cells");
+        if (Array(*cells, at).size() != table.rowHeights.size())
+            Fail(at, std::to_string(table.rowHeights.size()) +
+                         " rows of cells are expected here, one per row height.");
+        for (size_t r = 0; r < cells->size(); ++r) {
+            const std::string row = At(at, r);
+            if (Array((*cells)[r], row).size() != table.columnWidths.size())
+                Fail(row, std::to_string(table.columnWidths.size()) +
+                              " cells are expected here, one per column width.");
+            std::vector<std::u16string> texts;
+            for (size_t c = 0; c < (*cells)[r].size(); ++c) {
+                if (!(*cells)[r][c].is_string())
+                    Fail(At(row, c), "a cell is a string.");
+                texts.push_back(Unicode::UTF8ToUTF16((*cells)[r][c].get<std::string>()));
+            }
+            table.cells.push_back(std::move(texts));
+        }
+        return table;
+    }
+
+    static std::vector<PMReal> Sizes(const json& object, const char* key, const std::string& path,
+                                     int32 limit, const std::string& what) {
+        const json* list = Find(object, key);
+        if (!list || !list->is_array() || list->empty() || list->size() > static_cast<size_t>(limit))
+            Fail(At(path, key), "a table needs a list of 1 to " + std::to_string(limit) + " " + what + "s.");
+        std::vector<PMReal> sizes;
+        for (size_t i = 0; i < list->size(); ++i) {
+            const PMReal size = Number((*list)[i], At(At(path, key), i));
+            if (!(size > 0 && size <= ITableModel::kMaxSize))
+                Fail(At(At(path, key), i), "a " + what + " must be more than 0 and at most 15552 points.");
+            sizes.push_back(size);
+        }
+        return sizes;
     }
 
     LayoutDescription fResult;

@@ -1,7 +1,8 @@
 // TextFrameShape: the shape of a multi-column item: the composed lines of each of its columns,
-// drawn in the column's coordinates with their adornments.
+// drawn in the column's coordinates with their adornments, and the tables each column shows.
 #include "../document/Query.h"
 #include "../text/TextImplementations.h"
+#include "TableDrawer.h"
 #include "WaxLineDrawer.h"
 #include "host/document/ITransform.h"
 #include "host/graphics/GraphicsData.h"
@@ -48,6 +49,7 @@ private:
         const WaxLineDrawer drawer(graphicsData, story, flags);
         for (int32 line = 0; line < composition.CountLines(parcel); ++line)
             drawer.DrawLine(composition.GetLine(parcel, line));
+        TableDrawer(graphicsData, story, flags).DrawTablesIn(frame.GetNthColumnUID(n));
         port->grestore();
     }
 };

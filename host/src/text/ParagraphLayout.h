@@ -1,6 +1,8 @@
 // ParagraphLayout: breaks shaped paragraphs into lines and places them in a sequence of parcels.
 // Lines break after spaces and hyphens (trailing spaces hang past the edge), at forced breaks,
-// and inside a word only when no break fits; a parcel too low for one line is skipped.
+// and inside a word only when no break fits; a parcel too low for one line is skipped. A block
+// (a table at its anchor character) is a line of its own, as high as the block, with the
+// paragraph return that follows it; it goes to the first parcel with room for all of it.
 #pragma once
 
 #include <vector>
@@ -10,6 +12,14 @@
 #include "host/text/Parcel.h"
 #include "host/text/WaxLine.h"
 
+// A block at a character of a paragraph: its offset from the paragraph's start and its size.
+struct LayoutBlock {
+    int32 offset = 0;
+    PMReal width = 0.0;
+    PMReal height = 0.0;
+    bool operator==(const LayoutBlock& o) const = default;
+};
+
 class ParagraphLayout {
 public:
     ParagraphLayout(const std::vector<Parcel>& parcels, PMReal ascent, PMReal leading)
@@ -17,17 +27,23 @@ public:
 
     // Appends the lines of a paragraph starting at *flow and moves *flow past them. changes are
     // the offsets inside the paragraph where character attributes change (runs split there).
-    // Answers false when the parcels ran out, with *oversetAt the first index left unplaced.
+    // blocks are the paragraph's blocks in text order. Answers false when the parcels ran out,
+    // with *oversetAt the first index left unplaced.
     bool Layout(const ShapedParagraph& shaped, TextIndex start, const std::vector<int32>& changes,
-                FlowPosition* flow, std::vector<WaxLine>* lines, TextIndex* oversetAt) const;
+                const std::vector<LayoutBlock>& blocks, FlowPosition* flow, std::vector<WaxLine>* lines,
+                TextIndex* oversetAt) const;
 
 private:
-    // Moves flow to the first place with room for a line; false when there is none.
-    bool FindRoom(FlowPosition* flow) const;
-    // The cluster after the last one of a line that starts at cluster from.
-    size_t BreakLine(const std::vector<ShapedCluster>& clusters, size_t from, PMReal width) const;
+    // Moves flow to the first place with room for something this high; false when there is none.
+    bool FindRoom(FlowPosition* flow, PMReal height) const;
+    // The cluster after the last one of a line that starts at cluster from (a line stops before
+    // a block).
+    size_t BreakLine(const std::vector<ShapedCluster>& clusters, size_t from, PMReal width,
+                     const std::vector<LayoutBlock>& blocks) const;
     WaxLine MakeLine(const ShapedParagraph& shaped, TextIndex start, size_t from, size_t end,
-                     const std::vector<int32>& changes, const FlowPosition& flow) const;
+                     const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,
+                     PMReal height) const;
+    PMReal Top(const FlowPosition& flow) const;
 
     const std::vector<Parcel>& fParcels;
     PMReal fAscent;

@@ -23,6 +23,16 @@ RangeData TextComposition::GetParcelTextRange(int32 n) const {
     return RangeData(fRangeStart, fRangeStart);
 }
 
+int32 TextComposition::FindLineAt(TextIndex index) const {
+    // Lines are in text order: the last one starting at or before index is the candidate.
+    const auto after =
+        std::upper_bound(fLines.begin(), fLines.end(), index,
+                         [](TextIndex i, const WaxLine* line) { return i < line->GetTextRange().Start(); });
+    if (after == fLines.begin() || !(*(after - 1))->GetTextRange().Contains(index))
+        return -1;
+    return static_cast<int32>(after - fLines.begin()) - 1;
+}
+
 int32 TextComposition::CountLines(int32 parcel) const {
     if (parcel < 0 || parcel >= CountParcels())
         return 0;

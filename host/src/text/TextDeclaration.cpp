@@ -43,6 +43,64 @@ std::vector<ImplementationDeclaration> FrameImplementations() {
             MakeCreateMultiColumnItemCmdImplementation(kCreateMultiColumnItemCmdImpl)};
 }
 
+std::vector<ImplementationDeclaration> TableImplementations() {
+    return {MakeThreadStrandImplementation(kThreadStrandImpl),
+            MakeTextStoryThreadDictHierImplementation(kTextStoryThreadDictHierImpl),
+            MakeTableModelImplementation(kTableModelImpl),
+            MakeTableModelRefImplementation(kTableModelRefImpl),
+            MakeTableFrameImplementation(kTableFrameImpl),
+            MakeTableThreadDictImplementation(kTableThreadDictImpl),
+            MakeTableAnchorImplementation(kTableAnchorImpl),
+            MakeCellContentImplementation(kCellContentImpl),
+            MakeCellStoryThreadImplementation(kCellStoryThreadImpl),
+            MakeCellParcelListImplementation(kCellParcelListImpl),
+            MakeNewTableCmdImplementation(kNewTableCmdImpl),
+            MakeNewTableCmdDataImplementation(kNewTableCmdDataImpl),
+            MakeDeleteTableCmdImplementation(kDeleteTableCmdImpl)};
+}
+
+// A table: its anchor in the text, its model (data and the cells' thread dictionary), its frame
+// (where it is composed) and its cells (one story thread and one parcel each).
+std::vector<ClassDeclaration> TableClasses() {
+    return {
+        ClassDeclaration{kTableAnchorBoss,
+                         kInvalidClass,
+                         "kTableAnchorBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IOWNEDITEM, kTableAnchorImpl},
+                          {IID_IUIDDATA, kPersistUIDDataImpl},
+                          {IID_ITABLEMODEL, kTableModelRefImpl}}},
+        ClassDeclaration{kTableModelBoss,
+                         kInvalidClass,
+                         "kTableModelBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_ITABLEMODEL, kTableModelImpl},
+                          {IID_ITEXTSTORYTHREADDICT, kTableThreadDictImpl}}},
+        ClassDeclaration{kTableFrameBoss,
+                         kInvalidClass,
+                         "kTableFrameBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_IUIDDATA, kPersistUIDDataImpl},
+                          {IID_ITABLEFRAME, kTableFrameImpl},
+                          {IID_ITABLEMODEL, kTableModelRefImpl}}},
+        ClassDeclaration{kTableCellBoss,
+                         kInvalidClass,
+                         "kTableCellBoss",
+                         {{IID_IPMPERSIST, kPMPersistImpl},
+                          {IID_ICELLCONTENT, kCellContentImpl},
+                          {IID_ITEXTSTORYTHREAD, kCellStoryThreadImpl},
+                          {IID_IPARCELLIST, kCellParcelListImpl},
+                          {IID_ITEXTPARCELLIST, kTextParcelListImpl}}},
+        ClassDeclaration{kNewTableCmdBoss,
+                         kInvalidClass,
+                         "kNewTableCmdBoss",
+                         {{IID_ICOMMAND, kNewTableCmdImpl}, {IID_INEWTABLECMDDATA, kNewTableCmdDataImpl}}},
+        ClassDeclaration{kDeleteTableCmdBoss,
+                         kInvalidClass,
+                         "kDeleteTableCmdBoss",
+                         {{IID_ICOMMAND, kDeleteTableCmdImpl}}}};
+}
+
 // A text frame is a spline whose child is a multi-column item, whose children are its columns;
 // both hang in the spread hierarchy with identity transforms, so they share the frame's coordinates.
 std::vector<ClassDeclaration> FrameClasses() {
@@ -95,6 +153,8 @@ std::vector<ClassDeclaration> TextClasses() {
         TextCommandClass(kSetOwnedItemCmdBoss, "kSetOwnedItemCmdBoss", kSetOwnedItemCmdImpl),
         TextCommandClass(kRemoveOwnedItemCmdBoss, "kRemoveOwnedItemCmdBoss", kRemoveOwnedItemCmdImpl)};
     classes.insert(classes.end(), commands.begin(), commands.end());
+    for (ClassDeclaration& table : TableClasses())
+        classes.push_back(std::move(table));
     return classes;
 }
 
@@ -114,7 +174,9 @@ std::vector<AddInDeclaration> TextAddIns() {
                           {IID_IPARCELLIST, kParcelListImpl},
                           {IID_ITEXTPARCELLIST, kTextParcelListImpl},
                           {IID_ITEXTSTORYTHREAD, kTextStoryThreadImpl},
-                          {IID_ITEXTSTORYTHREADDICT, kTextStoryThreadDictImpl}}},
+                          {IID_ITEXTSTORYTHREADDICT, kTextStoryThreadDictImpl},
+                          {IID_ITHREADSTRAND, kThreadStrandImpl},
+                          {IID_ITEXTSTORYTHREADDICTHIER, kTextStoryThreadDictHierImpl}}},
         AddInDeclaration{kSplineItemBoss,
                          {{IID_ITEXTINSET, kTextInsetImpl}, {IID_IGRAPHICFRAMEDATA, kGraphicFrameDataImpl}}},
         AddInDeclaration{kUtilsBoss, {{IID_IFRAMEUTILS, kFrameUtilsImpl}}},
@@ -141,6 +203,8 @@ PlugInDeclaration MakeTextDeclaration() {
     decl.implementations = TextImplementations();
     for (ImplementationDeclaration& frame : FrameImplementations())
         decl.implementations.push_back(std::move(frame));
+    for (ImplementationDeclaration& table : TableImplementations())
+        decl.implementations.push_back(std::move(table));
     decl.classes = TextClasses();
     decl.addIns = TextAddIns();
     return decl;

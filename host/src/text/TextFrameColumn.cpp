@@ -1,6 +1,8 @@
 // TextFrameColumn: a column answers for its parcel of the story's primary thread; its parcel key
-// is its own UID, so the key stays the same while frames are threaded, moved or resized.
+// is its own UID, so the key stays the same while frames are threaded, moved or resized. A point
+// in a cell of a table the column shows answers the cell's text.
 #include "../document/Query.h"
+#include "ColumnTables.h"
 #include "TextImplementations.h"
 #include "host/document/IHierarchy.h"
 #include "host/objectmodel/Boss.h"
@@ -33,6 +35,12 @@ public:
     TextIndex TextStart() const override { return Range().Start(); }
     int32 TextSpan() const override { return Range().Length(); }
     PMReal TextPositionAt(const PMPoint& pasteboardPoint) const override {
+        for (const InterfacePtr<ITableFrame>& table :
+             ColumnTables::Of(DB(), GetTextModelUID(), GetBoss()->GetUID())) {
+            const UID cell = table->FindCellAt(pasteboardPoint);
+            if (InterfacePtr<ITextParcelList> cellText = Query::Get<ITextParcelList>(DB(), cell))
+                return cellText->TextPositionAt(static_cast<ParcelKey>(cell), pasteboardPoint);
+        }
         InterfacePtr<ITextParcelList> parcels = Query::Get<ITextParcelList>(DB(), GetTextModelUID());
         return parcels ? parcels->TextPositionAt(GetParcelKey(), pasteboardPoint) : -1.0;
     }

@@ -1,16 +1,18 @@
-// TextModel: edits of a story, kept in step across its three strands (characters, attributes,
-// owned items), with the owned items' hooks run around removals and pastes.
+// TextModel: edits of a story, kept in step across its strands (characters, attributes, owned
+// items, thread lengths), with the owned items' hooks run around removals and pastes. An edit
+// stays inside one story thread and never touches the thread's final return.
 #include <algorithm>
 
 #include "OwnedItemCarrier.h"
+#include "StoryStrands.h"
 #include "TextImplementations.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IAttributeStrand.h"
-#include "host/text/IItemStrand.h"
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStrand.h"
+#include "host/text/IThreadStrand.h"
 
 namespace {
 class TextModel final : public CPMUnknown<ITextModel> {
@@ -30,9 +32,15 @@ public:
 private:
     template <class T> InterfacePtr<T> Strand() const { return InterfacePtr<T>(this, T::kDefaultIID); }
     InterfacePtr<ITextStrand> Text() const { return Strand<ITextStrand>(); }
-    // Whether [position, position + length) lies before the final paragraph return.
+    // Whether [position, position + length) lies inside one thread, before its final return.
     bool IsEditable(TextIndex position, int32 length) const {
-        return position >= 0 && length >= 0 && position + length <= TotalLength() - 1;
+        if (position < 0 || length < 0)
+            return false;
+        InterfacePtr<IThreadStrand> threads = Strand<IThreadStrand>();
+        if (!threads)
+            return position + length <= TotalLength() - 1;
+        const int32 thread = threads->FindThreadAt(position);
+        return thread >= 0 && position + length <= threads->GetNthRange(thread).End() - 1;
     }
     // Attributes that typed text at position takes: those of the character before it.
     AttributeBossList InsertionAttributes(TextIndex position) const {
@@ -44,15 +52,15 @@ private:
 
 void TextModel::InsertRuns(TextIndex position, const std::u16string& text,
                            const std::vector<AttributeRun>& runs) {
-    Text()->InsertText(position, text);
-    Strand<IAttributeStrand>()->InsertRuns(position, runs);
-    Strand<IItemStrand>()->InsertSpace(position, static_cast<int32>(text.size()));
+    if (InterfacePtr<IThreadStrand> threads = Strand<IThreadStrand>())
+        threads->Resize(position, static_cast<int32>(text.size()));
+    StoryStrands::Insert(this, position, text, runs);
 }
 
 void TextModel::RemoveText(TextIndex position, int32 length) {
-    Text()->RemoveText(position, length);
-    Strand<IAttributeStrand>()->Remove(position, length);
-    Strand<IItemStrand>()->Remove(position, length);
+    if (InterfacePtr<IThreadStrand> threads = Strand<IThreadStrand>())
+        threads->Resize(position, -length);
+    StoryStrands::Remove(this, position, length);
 }
 
 ErrorCode TextModel::Insert(TextIndex position, const WideString& text) {

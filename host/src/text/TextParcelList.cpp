@@ -1,6 +1,9 @@
-// TextParcelList: composes the story's primary thread into its parcels whenever asked; the wax
-// strand answers from what it kept while neither the text nor the parcels changed.
+// TextParcelList: composes a story thread (the story's primary thread, or a table cell's) into
+// the thread's parcels whenever asked; the story's wax strand answers from what it kept while
+// neither the text nor the parcels changed.
+#include "../document/Query.h"
 #include "TextImplementations.h"
+#include "host/objectmodel/Boss.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/InterfacePtr.h"
@@ -17,8 +20,10 @@ public:
     const TextComposition& GetComposition() const override {
         InterfacePtr<IParcelList> parcels(this, IID_IPARCELLIST);
         InterfacePtr<ITextStoryThread> thread(this, IID_ITEXTSTORYTHREAD);
-        InterfacePtr<IWaxStrand> wax(this, IID_IWAXSTRAND);
-        return wax->Compose(thread->GetThreadKey(), thread->GetTextRange(), parcels->GetParcels());
+        InterfacePtr<IWaxStrand> wax =
+            Query::Get<IWaxStrand>(GetBoss()->GetDataBase(), thread->GetTextModelUID());
+        return wax ? wax->Compose(thread->GetThreadKey(), thread->GetTextRange(), parcels->GetParcels())
+                   : Empty();
     }
     RangeData GetParcelTextRange(ParcelKey key) const override {
         const TextComposition& composition = GetComposition();
@@ -30,6 +35,18 @@ public:
         return composition.TextPositionAtPasteboardPoint(composition.FindParcel(key), pasteboardPoint);
     }
     TextIndex GetOversetStart() const override { return GetComposition().GetOversetStart(); }
+
+private:
+    // What a thread whose story is gone composes to.
+    static const TextComposition& Empty() {
+        static const TextComposition empty = [] {
+            TextComposition composition;
+            composition.Reset({}, 0);
+            composition.Finish();
+            return composition;
+        }();
+        return empty;
+    }
 };
 } // namespace
 

@@ -1,4 +1,5 @@
-// TextStoryThread: a story's primary thread: all of its text, flowing through its frame list.
+// TextStoryThread: a story's primary thread: the text before the cells' text (all of it in a story
+// without tables), flowing through its frame list.
 #include "TextImplementations.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/CPMUnknown.h"
@@ -8,6 +9,7 @@
 #include "host/text/ITextModel.h"
 #include "host/text/ITextParcelList.h"
 #include "host/text/ITextStoryThread.h"
+#include "host/text/IThreadStrand.h"
 
 namespace {
 constexpr int32 kPrimaryThreadKey = 0;
@@ -23,8 +25,8 @@ public:
     }
     TextIndex GetTextStart() const override { return 0; }
     TextIndex GetTextEnd() const override {
-        InterfacePtr<ITextModel> model(QueryTextModel());
-        return model ? model->TotalLength() : 0;
+        InterfacePtr<IThreadStrand> threads(this, IID_ITHREADSTRAND);
+        return threads ? threads->GetNthRange(0).End() : 0;
     }
     RangeData GetTextRange() const override { return RangeData(GetTextStart(), GetTextEnd()); }
     IParcelList* QueryParcelList() const override {

@@ -1,5 +1,5 @@
 // TextStoryThreadDict: a story's own thread dictionary, which holds its primary thread only
-// (cells of tables will bring dictionaries of their own).
+// (each table's cells are threads of the table model's dictionary).
 #include "TextImplementations.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/CPMUnknown.h"

@@ -1,17 +1,23 @@
 // WaxStrand: the composer's memory of a story. Per flow it keeps each paragraph's shaping and
-// lines keyed by a hash of its text and attribute boundaries; a new composition re-shapes only
-// paragraphs whose key is new and lays out lines only where a paragraph would start elsewhere.
+// lines keyed by a hash of its text, attribute boundaries and blocks (tables anchored in it); a
+// new composition re-shapes only paragraphs whose key is new and lays out lines only where a
+// paragraph would start elsewhere.
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <memory>
 
+#include "../document/Query.h"
 #include "DefaultFont.h"
 #include "ParagraphLayout.h"
 #include "TextImplementations.h"
+#include "host/objectmodel/Boss.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IAttributeStrand.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/ITableModel.h"
 #include "host/text/ITextStrand.h"
 #include "host/text/IWaxStrand.h"
 
@@ -21,6 +27,7 @@ struct ParagraphEntry {
     TextIndex start = 0;
     int32 length = 0;
     std::vector<int32> changes; // attribute boundaries, from the paragraph's start
+    std::vector<LayoutBlock> blocks;
     std::shared_ptr<const ShapedParagraph> shaped;
     bool laidOut = false; // lines complete for the flow position begin
     FlowPosition begin;
@@ -29,17 +36,27 @@ struct ParagraphEntry {
     std::vector<WaxLine> lines;
 };
 
+// A table of the flow: the index of its anchor character and its size.
+struct FlowBlock {
+    TextIndex at = 0;
+    PMReal width = 0.0;
+    PMReal height = 0.0;
+    bool operator==(const FlowBlock& o) const = default;
+};
+
 struct Flow {
     bool composed = false;
     uint64 textStamp = 0;
     uint64 attributeStamp = 0;
     RangeData range;
+    std::vector<FlowBlock> blocks;
     std::vector<Parcel> parcels;
     std::vector<ParagraphEntry> paragraphs;
     TextComposition composition;
 };
 
-uint64 Key(const std::u16string& text, TextIndex start, TextIndex end, const std::vector<int32>& changes) {
+uint64 Key(const std::u16string& text, TextIndex start, TextIndex end, const std::vector<int32>& changes,
+           const std::vector<LayoutBlock>& blocks) {
     uint64 hash = 1469598103934665603ull; // FNV-1a
     const auto mix = [&](uint64 value) {
         hash ^= value;
@@ -49,14 +66,21 @@ uint64 Key(const std::u16string& text, TextIndex start, TextIndex end, const std
         mix(text[static_cast<size_t>(i)]);
     for (int32 change : changes)
         mix(0x100000000ull + static_cast<uint64>(change));
+    for (const LayoutBlock& block : blocks) {
+        mix(0x200000000ull + static_cast<uint64>(block.offset));
+        mix(std::bit_cast<uint64>(block.width));
+        mix(std::bit_cast<uint64>(block.height));
+    }
     return hash;
 }
 
 // The paragraphs of range: each ends after a paragraph return, the last one at the range's end.
 std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeData range,
-                                            const std::vector<TextIndex>& changes) {
+                                            const std::vector<TextIndex>& changes,
+                                            const std::vector<FlowBlock>& blocks) {
     std::vector<ParagraphEntry> paragraphs;
     auto change = changes.begin();
+    auto block = blocks.begin();
     for (TextIndex start = range.Start(); start < range.End();) {
         const auto cr = std::find(text.begin() + start, text.begin() + range.End(), kTextChar_CR);
         const TextIndex end =
@@ -67,7 +91,10 @@ std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeDat
         for (; change != changes.end() && *change < end; ++change)
             if (*change > start)
                 entry.changes.push_back(*change - start);
-        entry.key = Key(text, start, end, entry.changes);
+        for (; block != blocks.end() && block->at < end; ++block)
+            if (block->at >= start)
+                entry.blocks.push_back(LayoutBlock{block->at - start, block->width, block->height});
+        entry.key = Key(text, start, end, entry.changes, entry.blocks);
         paragraphs.push_back(std::move(entry));
         start = end;
     }
@@ -75,9 +102,9 @@ std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeDat
 }
 
 bool IsCurrent(const Flow& flow, uint64 textStamp, uint64 attributeStamp, RangeData range,
-               const std::vector<Parcel>& parcels) {
+               const std::vector<FlowBlock>& blocks, const std::vector<Parcel>& parcels) {
     return flow.composed && flow.textStamp == textStamp && flow.attributeStamp == attributeStamp &&
-           flow.range == range && flow.parcels == parcels;
+           flow.range == range && flow.blocks == blocks && flow.parcels == parcels;
 }
 
 bool SameParagraph(const ParagraphEntry& a, const ParagraphEntry& b) {
@@ -118,6 +145,8 @@ public:
     void Invalidate(int32 threadKey) override { fFlows.erase(threadKey); }
 
 private:
+    // The tables anchored in range, in text order.
+    std::vector<FlowBlock> Blocks(const std::u16string& text, RangeData range) const;
     void Shape(const std::u16string& text, std::vector<ParagraphEntry>& paragraphs,
                TextComposition::Stats* stats);
     void LayOut(const std::vector<Parcel>& parcels, std::vector<ParagraphEntry>& paragraphs,
@@ -125,6 +154,23 @@ private:
 
     std::map<int32, Flow> fFlows;
 };
+
+std::vector<FlowBlock> WaxStrand::Blocks(const std::u16string& text, RangeData range) const {
+    std::vector<FlowBlock> blocks;
+    InterfacePtr<IItemStrand> items(this, IID_IITEMSTRAND);
+    OwnedItemDataList anchors;
+    if (!items || items->CollectOwnedItems(range, kTableAnchorBoss, &anchors) == 0)
+        return blocks;
+    for (const OwnedItemData& anchor : anchors) {
+        if (text[static_cast<size_t>(anchor.fAt)] != kTextChar_Table ||
+            (!blocks.empty() && blocks.back().at == anchor.fAt))
+            continue;
+        InterfacePtr<ITableModel> table = Query::Get<ITableModel>(GetBoss()->GetDataBase(), anchor.fUID);
+        if (table)
+            blocks.push_back(FlowBlock{anchor.fAt, table->GetTotalWidth(), table->GetTotalHeight()});
+    }
+    return blocks;
+}
 
 void WaxStrand::Shape(const std::u16string& text, std::vector<ParagraphEntry>& paragraphs,
                       TextComposition::Stats* stats) {
@@ -159,8 +205,8 @@ void WaxStrand::LayOut(const std::vector<Parcel>& parcels, std::vector<Paragraph
         entry.lines.clear();
         entry.begin = flow;
         entry.linesStart = entry.start;
-        entry.laidOut =
-            layout.Layout(*entry.shaped, entry.start, entry.changes, &flow, &entry.lines, overset);
+        entry.laidOut = layout.Layout(*entry.shaped, entry.start, entry.changes, entry.blocks, &flow,
+                                      &entry.lines, overset);
         entry.end = flow;
         ++stats->paragraphsLaidOut;
         stats->linesLaidOut += static_cast<int32>(entry.lines.size());
@@ -175,7 +221,8 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     const RangeData clipped(std::clamp<TextIndex>(range.Start(), 0, text->GetLength()),
                             std::clamp<TextIndex>(range.End(), 0, text->GetLength()));
     Flow& flow = fFlows[threadKey];
-    if (IsCurrent(flow, text->GetChangeStamp(), attributes->GetChangeStamp(), clipped, parcels)) {
+    std::vector<FlowBlock> blocks = Blocks(units, clipped);
+    if (IsCurrent(flow, text->GetChangeStamp(), attributes->GetChangeStamp(), clipped, blocks, parcels)) {
         // Nothing changed since the last composition: answer it again, having done no work.
         TextComposition::Stats none;
         none.paragraphs = flow.composition.GetStats().paragraphs;
@@ -183,7 +230,7 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
         return flow.composition;
     }
     std::vector<ParagraphEntry> paragraphs =
-        SplitParagraphs(units, clipped, attributes->GetChangePositions(clipped));
+        SplitParagraphs(units, clipped, attributes->GetChangePositions(clipped), blocks);
     Reuse(flow.paragraphs, paragraphs, flow.parcels == parcels);
 
     TextComposition::Stats stats;
@@ -196,6 +243,7 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     flow.textStamp = text->GetChangeStamp();
     flow.attributeStamp = attributes->GetChangeStamp();
     flow.range = clipped;
+    flow.blocks = std::move(blocks);
     flow.parcels = parcels;
     flow.paragraphs = std::move(paragraphs);
     flow.composition.Reset(parcels, clipped.Start());

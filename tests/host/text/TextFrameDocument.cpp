@@ -9,6 +9,7 @@
 #include "host/text/ICreateMCFrameData.h"
 #include "host/text/IGraphicFrameData.h"
 #include "host/text/IMultiColumnItemData.h"
+#include "host/text/INewTableCmdData.h"
 #include "host/text/ITextModelCmds.h"
 
 TextFrameDocument::Frame TextFrameDocument::NewFrame(int32 page, const PMRect& pageBounds, UID story,
@@ -40,6 +41,23 @@ InterfacePtr<IMultiColumnTextFrame> TextFrameDocument::TextFrame(const Frame& fr
 
 InterfacePtr<ITextFrameColumn> TextFrameDocument::Column(const Frame& frame, int32 n) const {
     return InterfacePtr<ITextFrameColumn>(TextFrame(frame)->QueryFrameColumn(n));
+}
+
+UID TextFrameDocument::NewTable(UID story, TextIndex at, const std::vector<PMReal>& columnWidths,
+                                const std::vector<PMReal>& rowHeights,
+                                const std::vector<std::u16string>& cellTexts, ErrorCode* result) const {
+    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNewTableCmdBoss));
+    cmd->SetItemList(UIDList(UIDRef(DB(), story)));
+    InterfacePtr<INewTableCmdData> data(cmd, IID_INEWTABLECMDDATA);
+    data->Set(at, columnWidths, rowHeights);
+    std::vector<WideString> texts;
+    for (const std::u16string& text : cellTexts)
+        texts.emplace_back(text);
+    data->SetCellTexts(texts);
+    const ErrorCode error = CmdUtils::ProcessCommand(cmd);
+    if (result)
+        *result = error;
+    return error == kSuccess ? cmd->GetItemList()->At(0) : kInvalidUID;
 }
 
 ErrorCode TextFrameDocument::Insert(UID story, TextIndex at, const std::u16string& text) const {

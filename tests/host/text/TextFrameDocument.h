@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../document/LayoutTestDocument.h"
 #include "host/text/IMultiColumnTextFrame.h"
@@ -24,6 +25,11 @@ public:
                    PMReal gutter = 12.0) const;
     InterfacePtr<IMultiColumnTextFrame> TextFrame(const Frame& frame) const;
     InterfacePtr<ITextFrameColumn> Column(const Frame& frame, int32 n) const;
+    // A table anchored at `at` in the story's primary text through the new-table command; the
+    // table model, or kInvalidUID with *result the command's error.
+    UID NewTable(UID story, TextIndex at, const std::vector<PMReal>& columnWidths,
+                 const std::vector<PMReal>& rowHeights, const std::vector<std::u16string>& cellTexts = {},
+                 ErrorCode* result = nullptr) const;
     ErrorCode Insert(UID story, TextIndex at, const std::u16string& text) const;
     ErrorCode Delete(UID story, TextIndex at, int32 length) const;
     InterfacePtr<ITextModel> Model(UID story) const { return Get<ITextModel>(story); }

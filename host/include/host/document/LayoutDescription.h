@@ -64,9 +64,18 @@ struct LayoutDescription {
         PMReal gutter = 12.0;
         PMReal inset = 0.0; // on every side
     };
+    // A table standing alone in a paragraph of a story: its columns' widths, its rows' heights
+    // and its cells' texts, row by row.
+    struct Table {
+        int32 paragraph = 0; // the index of its paragraph in the story
+        std::vector<PMReal> columnWidths;
+        std::vector<PMReal> rowHeights;
+        std::vector<std::vector<std::u16string>> cells; // empty, or one row of texts per row
+    };
     struct Story {
         std::string id;
         std::vector<std::u16string> paragraphs; // each ends with a paragraph return in the story
+        std::vector<Table> tables;              // a table's paragraph holds an empty string
     };
 
     PMReal pageWidth = 612.0;

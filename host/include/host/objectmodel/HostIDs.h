@@ -310,10 +310,13 @@ constexpr ClassID kMultiColumnItemBoss = 0x1900;          // the text of a text 
 constexpr ClassID kFrameItemBoss = 0x1901;                // one column of a multi-column item
 constexpr ClassID kCreateMultiColumnItemCmdBoss = 0x1902; // makes a text frame (create-text-frame)
 constexpr ClassID kDrawingStyleBoss = 0x1903;             // what attribute reports tell the composer
-// Known numbers of tables and their text (tables are not built yet).
+// Known numbers of tables and their text. The item strand holds a table's anchor at the
+// table's 0x16 character; the anchor and the table frame answer ITableModel for the table model,
+// which owns the cells' thread dictionary; each cell holds one story thread (see ITableModel.h).
 constexpr ClassID kTableAnchorBoss = 0x24F; // owned item at a table's 0x16 character
 constexpr ClassID kTableModelBoss = 0xB608; // owner of a table's cell thread dictionary
-constexpr ClassID kTableFrameBoss = 0xB651; // owned table frame
+constexpr ClassID kTableFrameBoss = 0xB651; // the table as composed in its frame column
+constexpr ClassID kTableCellBoss = 0xB666;  // a cell: holder of the cell's story thread
 
 constexpr PMIID IID_ITEXTINSET = 0x370C;  // on spline items: the text inset of a text frame
 constexpr PMIID IID_IFRAMEUTILS = 0x3734; // utility: text frames and text at a point
@@ -349,3 +352,31 @@ constexpr ImplementationID kColumnGeometryImpl = 0x190E;
 constexpr ImplementationID kTextFrameShapeImpl = 0x190F;
 constexpr ImplementationID kDrawingStyleImpl = 0x1910;
 constexpr ImplementationID kCreateMultiColumnItemCmdImpl = 0x1920;
+
+// ---------------------------------------------------------------------------------------------
+// Tables (text module, plug-in ID kHostTextPluginID): the table classes above, their commands,
+// interfaces and implementations.
+// ---------------------------------------------------------------------------------------------
+constexpr ClassID kNewTableCmdBoss = 0x1A00;    // anchors a new table in a story's primary text
+constexpr ClassID kDeleteTableCmdBoss = 0x1A01; // deletes a table's objects and cell text
+
+constexpr PMIID IID_ITABLEMODEL = 0x1A00;
+constexpr PMIID IID_ITABLEFRAME = 0x1A01;
+constexpr PMIID IID_ICELLCONTENT = 0x1A02;
+constexpr PMIID IID_ITEXTSTORYTHREADDICTHIER = 0x1A03;
+constexpr PMIID IID_ITHREADSTRAND = 0x1A04;
+constexpr PMIID IID_INEWTABLECMDDATA = 0x1A05;
+
+constexpr ImplementationID kTableModelImpl = 0x1A00;    // persistent, on the table model
+constexpr ImplementationID kTableModelRefImpl = 0x1A01; // on the anchor and the table frame
+constexpr ImplementationID kTableFrameImpl = 0x1A02;
+constexpr ImplementationID kCellContentImpl = 0x1A03;
+constexpr ImplementationID kCellStoryThreadImpl = 0x1A04;
+constexpr ImplementationID kCellParcelListImpl = 0x1A05;
+constexpr ImplementationID kTableThreadDictImpl = 0x1A06;
+constexpr ImplementationID kTextStoryThreadDictHierImpl = 0x1A07;
+constexpr ImplementationID kThreadStrandImpl = 0x1A08;
+constexpr ImplementationID kTableAnchorImpl = 0x1A09; // IOwnedItem of the anchor
+constexpr ImplementationID kNewTableCmdImpl = 0x1A0A;
+constexpr ImplementationID kDeleteTableCmdImpl = 0x1A0B;
+constexpr ImplementationID kNewTableCmdDataImpl = 0x1A0C;

@@ -26,7 +26,8 @@ public:
     virtual IMultiColumnTextFrame* QueryMultiColumnTextFrame(const IPMUnknown* item) const = 0;
     // The multi-column items of every text frame on a spread, in drawing order.
     virtual UIDList GetTextFrames(const UIDRef& spread) const = 0;
-    // The frontmost column of a spread whose bounds hold the pasteboard point, and the text there.
+    // The frontmost column of a spread whose bounds hold the pasteboard point, and the text there
+    // (a table cell's where the point is in a cell of a table the column shows).
     virtual TextHit FindTextAtPoint(const UIDRef& spread, const PMPoint& pasteboardPoint) const = 0;
     // The text position at a pasteboard point in one parcel of a thread; -1 where no line is.
     virtual PMReal TextPositionAtPoint(const ITextStoryThread* thread, ParcelKey key,

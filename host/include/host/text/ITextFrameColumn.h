@@ -24,5 +24,6 @@ public:
     virtual int32 TextSpan() const = 0;
     // The real-valued text position at a pasteboard point; -1 where no line of the column is at
     // the point's height. Left or right of a line, the line's start or visible end answers.
+    // Inside a cell of a table the column shows, the cell's text answers the same way.
     virtual PMReal TextPositionAt(const PMPoint& pasteboardPoint) const = 0;
 };

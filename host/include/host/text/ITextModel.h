@@ -1,7 +1,8 @@
-// ITextModel: a story's text. Every story ends with a paragraph return that cannot be deleted,
-// so an empty story has length 1. Edits keep the strands (characters, attributes, owned items)
-// in step and run the owned items' hooks (IOwnedItem, ITextModelMemento). Call them inside a
-// command; ITextModelCmds makes the undoable commands that do.
+// ITextModel: a story's text: its primary thread's, then its table cells' (IThreadStrand). Every
+// thread ends with a paragraph return that cannot be deleted, so an empty story has length 1.
+// Edits keep the strands (characters, attributes, owned items, thread lengths) in step and run
+// the owned items' hooks (IOwnedItem, ITextModelMemento). Call them inside a command;
+// ITextModelCmds makes the undoable commands that do.
 #pragma once
 
 #include "host/objectmodel/HostIDs.h"
@@ -15,8 +16,9 @@ public:
     // Characters including the final paragraph return.
     virtual int32 TotalLength() const = 0;
 
-    // Edits fail with kInvalidParameterError (changing nothing) for a position or range outside
-    // [0, TotalLength() - 1]: nothing goes after, and nothing removes, the final return.
+    // Edits fail with kInvalidParameterError (changing nothing) for a position or range that is
+    // not inside one thread before its final return: nothing goes after, and nothing removes, a
+    // thread's final return.
     virtual ErrorCode Insert(TextIndex position, const WideString& text) = 0;
     virtual ErrorCode Delete(TextIndex position, int32 length) = 0;
     virtual ErrorCode Replace(TextIndex position, int32 length, const WideString& text) = 0;

@@ -1,5 +1,6 @@
 // ITextStoryThread: one flow of a story's text through its own parcels. A story's primary
-// thread holds all of its text and flows through the story's frame list.
+// thread holds the text before its tables' cells (all of it in a story without tables) and flows
+// through the story's frame list; a table cell's thread (on the cell) flows through the cell.
 #pragma once
 
 #include "host/database/UID.h"

@@ -1,6 +1,7 @@
 // IWaxStrand: the composition of a story (not stored; rebuilt on demand). Composing a range into
-// parcels again re-shapes only paragraphs whose text or attribute boundaries changed and lays out
-// lines again only from the first change until the layout falls back into step.
+// parcels again re-shapes only paragraphs whose text, attribute boundaries or tables changed and
+// lays out lines again only from the first change until the layout falls back into step. A
+// table's anchor character is a line of its own, as high as the table.
 #pragma once
 
 #include "host/objectmodel/HostIDs.h"

@@ -28,6 +28,8 @@ public:
     const WaxLine& GetLine(int32 parcel, int32 n) const;
     int32 CountAllLines() const { return static_cast<int32>(fLines.size()); }
     const WaxLine& GetNthLine(int32 n) const { return *fLines[static_cast<size_t>(n)]; }
+    // The line (for GetNthLine) whose text holds index, or -1 when no line shows it.
+    int32 FindLineAt(TextIndex index) const;
     // The first index that found no room, or -1 when all of the range is placed.
     TextIndex GetOversetStart() const { return fOversetStart; }
     bool IsOverset() const { return fOversetStart >= 0; }
