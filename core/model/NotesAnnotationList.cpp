@@ -10,6 +10,7 @@
 #include "host/text/IFrameUtils.h"
 #include "host/text/IItemStrand.h"
 #include "host/text/IMultiColumnTextFrame.h"
+#include "host/text/ITableModel.h"
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStoryThread.h"
 #include "host/text/ITextStoryThreadDict.h"
@@ -135,8 +136,10 @@ void NotesAnnotationList::AddMarkersInRange(const IItemStrand* itemStrand, Range
 }
 
 void NotesAnnotationList::AddMarkersOfTable(const IItemStrand* itemStrand, UID tableItem, UIDList* result) {
-    InterfacePtr<ITextStoryThreadDict> storyThreadDict(UIDRef(::GetDataBase(this), tableItem),
-                                                       IID_ITEXTSTORYTHREADDICT);
+    InterfacePtr<ITableModel> tableModel(UIDRef(::GetDataBase(this), tableItem), IID_ITABLEMODEL);
+    if (!NOTES_CHECK_NIL(tableModel))
+        return;
+    InterfacePtr<ITextStoryThreadDict> storyThreadDict(tableModel->QueryThreadDict());
     if (!NOTES_CHECK_NIL(storyThreadDict))
         return;
     for (int32 t = 0; t < storyThreadDict->GetThreadCount(); ++t) {

@@ -9,6 +9,7 @@
 #include "host/text/ITextFrameColumn.h"
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStoryThreadDict.h"
+#include "host/text/ITextStoryThreadDictHier.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
@@ -43,10 +44,16 @@ void NotesTextProfile::AddStory(IDataBase* database, UID story) {
     InterfacePtr<ITextModel> textModel(UIDRef(database, story), IID_ITEXTMODEL);
     if (!NOTES_CHECK_NIL(textModel))
         return;
-    InterfacePtr<ITextStoryThreadDict> storyThreadDict(textModel, IID_ITEXTSTORYTHREADDICT);
-    if (!NOTES_CHECK_NIL(storyThreadDict))
+    // The story's own dictionary first, then the cell dictionary of each of its tables.
+    InterfacePtr<ITextStoryThreadDictHier> storyThreadDictHier(textModel, IID_ITEXTSTORYTHREADDICTHIER);
+    if (!NOTES_CHECK_NIL(storyThreadDictHier))
         return;
-    AddThreadDict(database, story, storyThreadDict);
+    for (int32 n = 0; n < storyThreadDictHier->GetDictCount(); ++n) {
+        InterfacePtr<ITextStoryThreadDict> nextStoryThreadDict(storyThreadDictHier->QueryNthDict(n));
+        if (!NOTES_CHECK_NIL(nextStoryThreadDict))
+            continue;
+        AddThreadDict(database, story, nextStoryThreadDict);
+    }
 }
 
 void NotesTextProfile::AddThreadDict(IDataBase* database, UID story, const ITextStoryThreadDict* dict) {

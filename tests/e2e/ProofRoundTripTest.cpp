@@ -163,8 +163,9 @@ TEST_F(ProofRoundTrip, EveryCharacterOfFoundWordsMapsBackToItsIndex) {
         const IFrameUtils::TextHit hit = Utils<IFrameUtils>()->FindTextAtPoint(
             SpreadOfPage(db, found.page), ToPasteboard(db, found.page, found.pdfRect.GetCenter()));
         EXPECT_EQ(hit.story, body) << found.word;
-        if (std::find(inCells.begin(), inCells.end(), found.word) != inCells.end())
+        if (std::find(inCells.begin(), inCells.end(), found.word) != inCells.end()) {
             EXPECT_EQ(found.page, 1) << found.word << " is in the table, in the third frame";
+        }
         const TextIndex index = static_cast<TextIndex>(std::floor(hit.position));
         if (found.character < 0) {
             // The middle of the word's rectangle lies on one of its characters.

@@ -87,3 +87,43 @@ TEST_F(TextMarkupListingTest, OtherOwnedItemsAreNotAnnotations) {
     EXPECT_EQ(Listed(0).Length(), 0);
 }
 } // namespace
+
+namespace {
+TEST(TextMarkupInTableTest, AMarkerInACellIsListedOnThePageOfTheTable) {
+    IDocument* document = BuildDocument(R"({
+      "pageSize": {"width": 612, "height": 792},
+      "spreads": [{"pages": [{}, {}]}],
+      "textFrames": [{"page": 2, "bounds": [72, 72, 540, 300], "story": "s"}],
+      "stories": [{"id": "s", "paragraphs": ["Before the table",
+        {"table": {"columnWidths": [120, 120], "rowHeights": [30], "cells": [["Left cell", "Right cell"]]}}]}]
+    })");
+    ASSERT_NE(document, nullptr);
+    IDataBase* db = document->GetDocumentDataBase();
+    InterfacePtr<ISpreadList> spreads(DocumentRef(document), IID_ISPREADLIST);
+    const UIDList frames = Utils<IFrameUtils>()->GetTextFrames(UIDRef(db, spreads->GetNthSpreadUID(0)));
+    ASSERT_EQ(frames.Length(), 1);
+    InterfacePtr<IMultiColumnTextFrame> frame(UIDRef(db, frames.At(0)), IID_IMULTICOLUMNTEXTFRAME);
+    InterfacePtr<ITextModel> model(frame->QueryTextModel());
+    const std::u16string text = model->GetText(0, model->TotalLength()).GetUTF16();
+    const TextIndex inCell = static_cast<TextIndex>(text.find(u"Right cell"));
+    ASSERT_GT(inCell, 0);
+
+    const UID marker = db->NewUID(kNotesHighlightEndTextMarkerBoss);
+    InterfacePtr<ITextModelCmds> cmds(model, IID_ITEXTMODELCMDS);
+    InterfacePtr<ICommand> set(cmds->SetOwnedItemCmd(inCell + 2, marker, kNotesHighlightEndTextMarkerBoss));
+    ASSERT_EQ(CmdUtils::ProcessCommand(set), kSuccess);
+
+    InterfacePtr<IPageList> pages(DocumentRef(document), IID_IPAGELIST);
+    InterfacePtr<INotesAnnotationList> second(UIDRef(db, pages->GetNthPageUID(1)), IID_INOTESANNOTATIONLIST);
+    InterfacePtr<INotesAnnotationList> first(UIDRef(db, pages->GetNthPageUID(0)), IID_INOTESANNOTATIONLIST);
+    ASSERT_EQ(second->GetAnnotationCount(), 1) << "found through the table anchored in the frame's text";
+    EXPECT_EQ(second->GetAnnotations().At(0), marker);
+    EXPECT_EQ(first->GetAnnotationCount(), 0);
+    second.reset();
+    first.reset();
+    cmds.reset();
+    model.reset();
+    frame.reset();
+    Close(document);
+}
+} // namespace

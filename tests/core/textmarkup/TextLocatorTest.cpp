@@ -24,7 +24,8 @@ using namespace CoreFixture;
 using A = INotesAnnotation;
 
 namespace {
-// Story s flows through the two columns of page 1; t and u sit side by side on page 2; e is empty.
+// Story s flows through the two columns of page 1; t (with a table) and u sit side by side on
+// page 2; e is empty.
 constexpr const char* kLayout = R"({
   "pageSize": {"width": 612, "height": 792},
   "spreads": [{"pages": [{}]}, {"pages": [{}, {}]}],
@@ -35,7 +36,8 @@ constexpr const char* kLayout = R"({
   "stories": [{"id": "s", "paragraphs": ["Harbour lights gleam over the quiet water tonight", "Beacon",
                  "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
                  "Omega marks the second column"]},
-              {"id": "t", "paragraphs": ["Tern"]},
+              {"id": "t", "paragraphs": ["Tern", {"table": {"columnWidths": [100, 100], "rowHeights": [40, 40],
+                 "cells": [["Quince", "Rowan"], ["Sorrel", "Teasel"]]}}]},
               {"id": "u", "paragraphs": ["Umber"]},
               {"id": "e", "paragraphs": [""]}]
 })";
@@ -58,7 +60,8 @@ protected:
         const std::filesystem::path dir = TestSupport::MakeTempDir("text-locator");
         const std::string proof = (dir / "proof.pdf").string();
         ASSERT_EQ(PdfExporter::Export(db, proof).error, kSuccess);
-        quads = FindQuads(proof, {"Harbour", "tonight", "Beacon", "Omega", "Tern", "Umber"});
+        quads =
+            FindQuads(proof, {"Harbour", "tonight", "Beacon", "Omega", "Tern", "Umber", "Rowan", "Teasel"});
     }
     static void TearDownTestSuite() {
         Close(document);
@@ -189,6 +192,26 @@ TEST_F(TextLocatorTest, QuadsInTwoStoriesGiveTwoRunsButOneQuadAcrossThemGivesNon
     // different frames, so no text area holds both.
     const PMPointList across = {both[0], second[1], both[2], second[3]};
     EXPECT_TRUE(Locate(tern.page, across, A::kHighlightAnnotation).empty());
+}
+
+TEST_F(TextLocatorTest, TableCellsAreTextAreasOfTheirOwnThreads) {
+    const Quad rowan = QuadOf("Rowan");
+    auto runs = Locate(rowan.page, PasteboardCorners(rowan), A::kSquigglyAnnotation);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].story, StoryWith("Tern")) << "a cell's text lies in its table's story";
+    EXPECT_EQ(runs[0].range, RangeData(IndexOf("Rowan"), IndexOf("Rowan") + 5));
+
+    // Body text and a cell are two threads of one story: one markup over both gives two runs, and
+    // two cells are two threads too.
+    PMPointList mixed = PasteboardCorners(QuadOf("Tern"));
+    for (const char* word : {"Rowan", "Teasel"}) {
+        const PMPointList more = PasteboardCorners(QuadOf(word));
+        mixed.insert(mixed.end(), more.begin(), more.end());
+    }
+    runs = Locate(rowan.page, mixed, A::kHighlightAnnotation);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].range, RangeData(IndexOf("Tern"), IndexOf("Tern") + 4));
+    EXPECT_EQ(runs[2].range, RangeData(IndexOf("Teasel"), IndexOf("Teasel") + 6));
 }
 
 TEST_F(TextLocatorTest, MarksWithinHalfAPointOutsideAColumnStillHitIt) {
