@@ -34,5 +34,6 @@ ImplementationDeclaration MakeTextStoryThreadDictImplementation(ImplementationID
 ImplementationDeclaration MakeDrawingStyleImplementation(ImplementationID id);
 ImplementationDeclaration MakeFrameUtilsImplementation(ImplementationID id);
 ImplementationDeclaration MakeCreateMultiColumnItemCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeFitFrameToContentCmdImplementation(ImplementationID id);
 // The shape of multi-column items lives with the graphics: it draws the frame's text.
 ImplementationDeclaration MakeTextFrameShapeImplementation(ImplementationID id);

@@ -320,3 +320,12 @@ constexpr ImplementationID kColumnGeometryImpl = 0x190E;
 constexpr ImplementationID kTextFrameShapeImpl = 0x190F;
 constexpr ImplementationID kDrawingStyleImpl = 0x1910;
 constexpr ImplementationID kCreateMultiColumnItemCmdImpl = 0x1920;
+
+// ---------------------------------------------------------------------------------------------
+// Fitting text frames to their text (text module, plug-in ID kHostTextPluginID).
+// ---------------------------------------------------------------------------------------------
+// Item list: text frames (frame, multi-column item or column). Each frame that holds its story's
+// end gets the height that just shows its text; earlier frames of a thread stay as they are.
+constexpr ClassID kFitFrameToContentCmdBoss = 0x1D00;
+
+constexpr ImplementationID kFitFrameToContentCmdImpl = 0x1D00;
