@@ -38,16 +38,17 @@ bool FrameFit::HoldsStoryEnd() const {
     InterfacePtr<IFrameList> frames = Query::Get<IFrameList>(fDataBase, fFrame->GetTextModelUID());
     InterfacePtr<ITextStoryThread> thread =
         Query::Get<ITextStoryThread>(fDataBase, fFrame->GetTextModelUID());
-    if (!frames || !thread || frames->GetFrameCount() == 0)
+    const std::vector<UID> columns = frames ? frames->GetFrameUIDs() : std::vector<UID>();
+    if (!thread || columns.empty())
         return false;
     const TextComposition& composition = Composition();
     // Overset text is the last frame's to show; otherwise the first column whose text reaches
     // the end holds it (empty columns after it merely stand where the text would go on).
-    UID holder = frames->GetNthFrameUID(frames->GetFrameCount() - 1);
-    for (int32 n = 0; !composition.IsOverset() && n < frames->GetFrameCount(); ++n) {
-        const int32 parcel = composition.FindParcel(static_cast<ParcelKey>(frames->GetNthFrameUID(n)));
+    UID holder = columns.back();
+    for (size_t n = 0; !composition.IsOverset() && n < columns.size(); ++n) {
+        const int32 parcel = composition.FindParcel(static_cast<ParcelKey>(columns[n]));
         if (parcel >= 0 && composition.GetParcelTextRange(parcel).End() == thread->GetTextEnd()) {
-            holder = frames->GetNthFrameUID(n);
+            holder = columns[n];
             break;
         }
     }

@@ -22,6 +22,7 @@ public:
         const std::vector<UID> live = Live();
         return n >= 0 && n < static_cast<int32>(live.size()) ? live[static_cast<size_t>(n)] : kInvalidUID;
     }
+    std::vector<UID> GetFrameUIDs() const override { return Live(); }
     ITextFrameColumn* QueryNthFrame(int32 n) const override {
         return Query::Get<ITextFrameColumn>(GetBoss()->GetDataBase(), GetNthFrameUID(n)).forget();
     }
