@@ -1,6 +1,7 @@
-// MedianRatioReporter: the usual console report, then the ratio of two benchmarks' median real
-// times for each pair it was given, with a line saying what the ratio compares. Benchmarks in a
-// pair must report in the same time unit and run with repetitions (so that a median exists).
+// MedianRatioReporter: the usual console report, then the ratio of two benchmarks' medians, of
+// real time and of CPU time (steadier on a shared machine), for each pair it was given, with a
+// line saying what the ratio compares. Benchmarks in a pair must report in the same time unit
+// and run with repetitions (so that a median exists).
 #pragma once
 
 #include <map>
@@ -23,5 +24,9 @@ public:
 
 private:
     std::vector<Ratio> fRatios;
-    std::map<std::string, double> fMedians;
+    struct Medians {
+        double real = 0.0;
+        double cpu = 0.0;
+    };
+    std::map<std::string, Medians> fMedians;
 };
