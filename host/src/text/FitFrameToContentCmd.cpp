@@ -49,9 +49,9 @@ protected:
     }
 
     void DoNotify() override {
-        IDataBase* db = fItemList.GetDataBase();
         if (fItemList.IsEmpty())
-            return;
+            return; // every frame fitted already: nothing moved
+        IDataBase* db = fItemList.GetDataBase();
         PageItemOps::Broadcast(db, kTransformChangeClass, IID_ITRANSFORM_DOCUMENT, this);
         PageItemOps::Broadcast(db, kTransformDoneChangeClass, IID_ITRANSFORM_DOCUMENT, this);
     }
