@@ -31,7 +31,8 @@ void Xfer(IPMStream* stream, std::vector<T>& elements, XferElement xferElement) 
 
 // Transfers count plain elements (bytes, code units) as their in-memory bytes, count being
 // transferred by the caller. Reading grows the buffer a piece at a time while the stream stays
-// good, so a damaged count allocates no more than a piece beyond the data.
+// good, so a damaged count allocates no more than a piece beyond the data; data cut short reads
+// as none.
 template <class Buffer> void XferPlain(IPMStream* stream, Buffer& data, int32 count) {
     using Element = typename Buffer::value_type;
     if (!stream->IsReading()) {
@@ -46,6 +47,8 @@ template <class Buffer> void XferPlain(IPMStream* stream, Buffer& data, int32 co
         stream->XferBytes(data.data() + done, piece * static_cast<int32>(sizeof(Element)));
         done += piece;
     }
+    if (!stream->IsGood())
+        data.clear();
 }
 
 // The same for a list of UID references.
