@@ -3,8 +3,7 @@
 // is timed; the edits run outside the clock.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
+#include "LongText.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
@@ -15,25 +14,6 @@
 
 namespace {
 constexpr int32 kPages = 500;
-constexpr size_t kTextBytes = 1'500'000;
-
-std::u16string MakeText() {
-    static const char16_t* const words[] = {u"annotation", u"proof",    u"page",  u"the",   u"of",
-                                            u"and",        u"reviewer", u"marks", u"text",  u"frame",
-                                            u"well-known", u"layout",   u"a",     u"to",    u"document",
-                                            u"composer",   u"line",     u"in",    u"story", u"is"};
-    std::mt19937 random(42);
-    std::u16string text;
-    while (text.size() < kTextBytes) {
-        const int32 count = 60 + static_cast<int32>(random() % 90);
-        for (int32 w = 0; w < count; ++w) {
-            text += words[random() % std::size(words)];
-            text += w + 1 < count ? u' ' : u'.';
-        }
-        text += u'\r';
-    }
-    return text;
-}
 
 std::vector<Parcel> Pages() {
     std::vector<Parcel> parcels;
@@ -58,7 +38,7 @@ public:
         fModel.reset(ObjectModel::CheckedCast<ITextModel>(db->Instantiate(story, IID_ITEXTMODEL)));
         fCmds = InterfacePtr<ITextModelCmds>(fModel, IID_ITEXTMODELCMDS);
         fWax = InterfacePtr<IWaxStrand>(fModel, IID_IWAXSTRAND);
-        Process(fCmds->InsertCmd(0, WideString(MakeText())));
+        Process(fCmds->InsertCmd(0, WideString(LongText::Make())));
     }
     ~LongStory() {
         fModel.reset();

@@ -2,6 +2,7 @@
 // free-standing attribute lists) is the same list without persistence.
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "../objectmodel/HostImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/document/IGraphicAttrClassID.h"
@@ -64,16 +65,12 @@ public:
     void ReadWrite(IPMStream* stream, ImplementationID) override {
         if (!Persistent)
             return;
-        int32 count = CountBosses();
-        stream->XferInt32(count);
-        if (stream->IsReading())
-            fAttributes.assign(static_cast<size_t>(std::max(count, 0)), GraphicAttribute());
-        for (GraphicAttribute& attribute : fAttributes) {
-            stream->XferID(attribute.attributeClass);
-            stream->XferReal(attribute.real);
-            stream->XferReference(attribute.swatch);
-            stream->XferID(attribute.classValue);
-        }
+        CountedList::Xfer(stream, fAttributes, [](IPMStream* s, GraphicAttribute& attribute) {
+            s->XferID(attribute.attributeClass);
+            s->XferReal(attribute.real);
+            s->XferReference(attribute.swatch);
+            s->XferID(attribute.classValue);
+        });
     }
 
 private:

@@ -1,6 +1,7 @@
 // Hierarchy: the stored parent and children of an object of the spread tree.
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "../objectmodel/HostImplementations.h"
 #include "Query.h"
 #include "host/database/IPMStream.h"
@@ -70,12 +71,7 @@ public:
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
         stream->XferReference(fParent);
-        int32 count = GetChildCount();
-        stream->XferInt32(count);
-        if (stream->IsReading())
-            fChildren.assign(static_cast<size_t>(std::max(count, 0)), kInvalidUID);
-        for (UID& child : fChildren)
-            stream->XferReference(child);
+        CountedList::XferReferences(stream, fChildren);
     }
 
 private:

@@ -608,6 +608,11 @@ LayoutParser::Result LayoutParser::Parse(const std::string& text) {
         result.path = "$";
         result.problem = "the text is not valid JSON (at byte " + std::to_string(error.byte) + ").";
         return result;
+    } catch (const json::exception&) {
+        // Reading throws other kinds too: a number beyond a double's range ("1e999") is out of range.
+        result.path = "$";
+        result.problem = "the text holds a number too large to read.";
+        return result;
     }
     try {
         result.description = Parser().Run(root);

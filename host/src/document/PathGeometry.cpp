@@ -1,4 +1,5 @@
 // PathGeometry: the stored paths of a spline item.
+#include "../database/CountedList.h"
 #include "../objectmodel/HostImplementations.h"
 #include "BezierBounds.h"
 #include "host/database/IPMStream.h"
@@ -73,29 +74,20 @@ public:
     }
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = GetNumPaths();
-        stream->XferInt32(count);
-        if (stream->IsReading())
-            fPaths.assign(static_cast<size_t>(std::max(count, 0)), Path());
-        for (Path& path : fPaths)
-            XferPath(stream, path);
+        CountedList::Xfer(stream, fPaths, XferPath);
     }
 
 private:
     static void XferPath(IPMStream* stream, Path& path) {
         stream->XferBool(path.open);
-        int32 count = static_cast<int32>(path.points.size());
-        stream->XferInt32(count);
-        if (stream->IsReading())
-            path.points.assign(static_cast<size_t>(std::max(count, 0)), PMPathPoint());
-        for (PMPathPoint& point : path.points) {
-            PMPoint left = point.GetLeftDirPoint(), anchor = point.GetAnchor(),
-                    right = point.GetRightDirPoint();
-            stream->XferPoint(left);
-            stream->XferPoint(anchor);
-            stream->XferPoint(right);
-            point = PMPathPoint(left, anchor, right);
-        }
+        CountedList::Xfer(stream, path.points, XferPoint);
+    }
+    static void XferPoint(IPMStream* stream, PMPathPoint& point) {
+        PMPoint left = point.GetLeftDirPoint(), anchor = point.GetAnchor(), right = point.GetRightDirPoint();
+        stream->XferPoint(left);
+        stream->XferPoint(anchor);
+        stream->XferPoint(right);
+        point = PMPathPoint(left, anchor, right);
     }
     bool Valid(int32 index) const { return index >= 0 && index < GetNumPaths(); }
     const Path& At(int32 index) const { return fPaths[static_cast<size_t>(index)]; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "../database/CountedList.h"
 #include "host/database/IPMStream.h"
 #include "host/database/UID.h"
 
@@ -26,14 +27,7 @@ public:
     void Remove(UID uid) { std::erase(fUIDs, uid); }
     const std::vector<UID>& UIDs() const { return fUIDs; }
 
-    void ReadWrite(IPMStream* stream) {
-        int32 count = Count();
-        stream->XferInt32(count);
-        if (stream->IsReading())
-            fUIDs.assign(static_cast<size_t>(std::max(count, 0)), kInvalidUID);
-        for (UID& uid : fUIDs)
-            stream->XferReference(uid);
-    }
+    void ReadWrite(IPMStream* stream) { CountedList::XferReferences(stream, fUIDs); }
 
 private:
     std::vector<UID> fUIDs;

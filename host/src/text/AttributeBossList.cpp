@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "../database/SectionCodec.h"
-#include "StreamLimits.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/InterfacePtr.h"
@@ -81,18 +81,10 @@ void AttributeBossList::ClearAttribute(ClassID attributeClass) {
 }
 
 void AttributeBossList::ReadWrite(IPMStream* stream) {
-    int32 count = CountBosses();
-    stream->XferInt32(count);
-    count = StreamLimits::CheckedCount(stream, count);
-    if (stream->IsReading())
-        fAttributes.assign(static_cast<size_t>(count), Attribute{});
-    for (Attribute& attribute : fAttributes) {
-        stream->XferID(attribute.classID);
+    CountedList::Xfer(stream, fAttributes, [](IPMStream* s, Attribute& attribute) {
+        s->XferID(attribute.classID);
         int32 length = static_cast<int32>(attribute.data.size());
-        stream->XferInt32(length);
-        length = StreamLimits::CheckedCount(stream, length);
-        if (stream->IsReading())
-            attribute.data.assign(static_cast<size_t>(length), 0);
-        stream->XferBytes(attribute.data.data(), length);
-    }
+        s->XferInt32(length);
+        CountedList::XferPlain(s, attribute.data, length);
+    });
 }

@@ -2,8 +2,8 @@
 // always differ (equal neighbours are merged after every change).
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "ChangeStamp.h"
-#include "StreamLimits.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
@@ -176,17 +176,12 @@ template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
 
 void AttributeStrand::ReadWrite(IPMStream* stream, ImplementationID) {
     stream->XferInt32(fLength);
-    int32 count = static_cast<int32>(fRuns.size());
-    stream->XferInt32(count);
-    count = StreamLimits::CheckedCount(stream, count);
-    if (stream->IsReading()) {
+    if (stream->IsReading())
         fStamp = ChangeStamp::Next();
-        fRuns.assign(static_cast<size_t>(count), Run{});
-    }
-    for (Run& run : fRuns) {
-        stream->XferInt32(run.start);
-        run.attributes.ReadWrite(stream);
-    }
+    CountedList::Xfer(stream, fRuns, [](IPMStream* s, Run& run) {
+        s->XferInt32(run.start);
+        run.attributes.ReadWrite(s);
+    });
     if (stream->IsReading() && (!stream->IsGood() || fLength < 0 || (fRuns.empty() && fLength > 0))) {
         // Damaged data: keep the length, with no attributes.
         fLength = std::max<int32>(fLength, 0);

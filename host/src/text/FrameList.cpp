@@ -2,8 +2,8 @@
 // undoing the deletion brings the threading back) but every query passes over them.
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "../document/Query.h"
-#include "StreamLimits.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/Boss.h"
@@ -22,6 +22,7 @@ public:
         const std::vector<UID> live = Live();
         return n >= 0 && n < static_cast<int32>(live.size()) ? live[static_cast<size_t>(n)] : kInvalidUID;
     }
+    std::vector<UID> GetFrameUIDs() const override { return Live(); }
     ITextFrameColumn* QueryNthFrame(int32 n) const override {
         return Query::Get<ITextFrameColumn>(GetBoss()->GetDataBase(), GetNthFrameUID(n)).forget();
     }
@@ -42,13 +43,7 @@ public:
         fColumns.erase(found);
     }
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = static_cast<int32>(fColumns.size());
-        stream->XferInt32(count);
-        count = StreamLimits::CheckedCount(stream, count);
-        if (stream->IsReading())
-            fColumns.assign(static_cast<size_t>(count), kInvalidUID);
-        for (UID& column : fColumns)
-            stream->XferReference(column);
+        CountedList::XferReferences(stream, fColumns);
     }
 
 private:

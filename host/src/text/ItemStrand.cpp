@@ -1,7 +1,7 @@
 // ItemStrand: owned items ordered by the index they are anchored at.
 #include <algorithm>
 
-#include "StreamLimits.h"
+#include "../database/CountedList.h"
 #include "TextImplementations.h"
 #include "host/database/IDataBase.h"
 #include "host/database/IPMStream.h"
@@ -85,16 +85,11 @@ public:
     }
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = static_cast<int32>(fItems.size());
-        stream->XferInt32(count);
-        count = StreamLimits::CheckedCount(stream, count);
-        if (stream->IsReading())
-            fItems.assign(static_cast<size_t>(count), OwnedItemData{});
-        for (OwnedItemData& item : fItems) {
-            stream->XferInt32(item.fAt);
-            stream->XferReference(item.fUID);
-            stream->XferID(item.fClassID);
-        }
+        CountedList::Xfer(stream, fItems, [](IPMStream* s, OwnedItemData& item) {
+            s->XferInt32(item.fAt);
+            s->XferReference(item.fUID);
+            s->XferID(item.fClassID);
+        });
         if (stream->IsReading())
             std::sort(fItems.begin(), fItems.end(), Before);
     }

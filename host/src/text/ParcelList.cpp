@@ -43,8 +43,10 @@ private:
 std::vector<Parcel> ParcelList::GetParcels() const {
     std::vector<Parcel> parcels;
     InterfacePtr<IFrameList> frames = Frames();
-    for (int32 n = 0; frames && n < frames->GetFrameCount(); ++n) {
-        const UID column = frames->GetNthFrameUID(n);
+    if (!frames)
+        return parcels;
+    // One pass over the list: asking for each column by its place would walk the list each time.
+    for (UID column : frames->GetFrameUIDs()) {
         InterfacePtr<IGeometry> geometry = Query::Get<IGeometry>(DB(), column);
         InterfacePtr<ITransform> transform = Query::Get<ITransform>(DB(), column);
         if (geometry && transform)

@@ -1,7 +1,7 @@
 // StoryList: the document's stories in the order they were made.
 #include <algorithm>
 
-#include "StreamLimits.h"
+#include "../database/CountedList.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
@@ -29,13 +29,7 @@ public:
         fStories.erase(found);
     }
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = CountStories();
-        stream->XferInt32(count);
-        count = StreamLimits::CheckedCount(stream, count);
-        if (stream->IsReading())
-            fStories.assign(static_cast<size_t>(count), kInvalidUID);
-        for (UID& story : fStories)
-            stream->XferReference(story);
+        CountedList::XferReferences(stream, fStories);
     }
 
 private:

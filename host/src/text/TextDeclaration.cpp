@@ -40,7 +40,8 @@ std::vector<ImplementationDeclaration> FrameImplementations() {
             MakeDrawingStyleImplementation(kDrawingStyleImpl),
             MakeFrameUtilsImplementation(kFrameUtilsImpl),
             MakeTextFrameShapeImplementation(kTextFrameShapeImpl),
-            MakeCreateMultiColumnItemCmdImplementation(kCreateMultiColumnItemCmdImpl)};
+            MakeCreateMultiColumnItemCmdImplementation(kCreateMultiColumnItemCmdImpl),
+            MakeFitFrameToContentCmdImplementation(kFitFrameToContentCmdImpl)};
 }
 
 std::vector<ImplementationDeclaration> TableImplementations() {
@@ -131,7 +132,11 @@ std::vector<ClassDeclaration> FrameClasses() {
                           {IID_ICREATEMCFRAMEDATA, kCreateMCFrameDataImpl},
                           {IID_IMULTICOLUMNITEMDATA, kCmdMultiColumnItemDataImpl}}},
         ClassDeclaration{
-            kDrawingStyleBoss, kInvalidClass, "kDrawingStyleBoss", {{IID_IDRAWINGSTYLE, kDrawingStyleImpl}}}};
+            kDrawingStyleBoss, kInvalidClass, "kDrawingStyleBoss", {{IID_IDRAWINGSTYLE, kDrawingStyleImpl}}},
+        ClassDeclaration{kFitFrameToContentCmdBoss,
+                         kInvalidClass,
+                         "kFitFrameToContentCmdBoss",
+                         {{IID_ICOMMAND, kFitFrameToContentCmdImpl}}}};
 }
 
 ClassDeclaration TextCommandClass(ClassID id, const char* name, ImplementationID impl) {

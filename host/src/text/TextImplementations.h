@@ -47,5 +47,6 @@ ImplementationDeclaration MakeCellParcelListImplementation(ImplementationID id);
 ImplementationDeclaration MakeNewTableCmdImplementation(ImplementationID id);
 ImplementationDeclaration MakeNewTableCmdDataImplementation(ImplementationID id);
 ImplementationDeclaration MakeDeleteTableCmdImplementation(ImplementationID id);
+ImplementationDeclaration MakeFitFrameToContentCmdImplementation(ImplementationID id);
 // The shape of multi-column items lives with the graphics: it draws the frame's text.
 ImplementationDeclaration MakeTextFrameShapeImplementation(ImplementationID id);

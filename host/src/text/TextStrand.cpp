@@ -1,8 +1,8 @@
 // TextStrand: the story's code units, stored as one block.
 #include <algorithm>
 
+#include "../database/CountedList.h"
 #include "ChangeStamp.h"
-#include "StreamLimits.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/CPMUnknown.h"
@@ -42,13 +42,10 @@ public:
     void ReadWrite(IPMStream* stream, ImplementationID) override {
         int32 length = GetLength();
         stream->XferInt32(length);
-        length = StreamLimits::CheckedCount(stream, length);
-        if (stream->IsReading()) {
+        if (stream->IsReading())
             fStamp = ChangeStamp::Next();
-            fText.assign(static_cast<size_t>(length), u'\0');
-        }
         // Code units go as their in-memory (little-endian) bytes.
-        stream->XferBytes(fText.data(), length * 2);
+        CountedList::XferPlain(stream, fText, length);
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "host/database/DataBase.h"
 #include "host/document/DocumentManager.h"
+#include "host/document/IHierarchy.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/PlugInLoader.h"
@@ -158,5 +159,28 @@ TEST_F(DocumentFileTest, ADamagedDocumentIsRefusedNotCrashedOn) {
         manager.CloseDocument(result.document);
     else
         EXPECT_FALSE(result.message.empty());
+}
+
+// Found by fuzzing: stored lists (children, paths, UID lists, attribute runs, text) were sized from
+// their stored count before any element was read, so one damaged count asked for gigabytes. Each
+// file here has one such count; reading it must take only the elements really stored.
+TEST_F(DocumentFileTest, ADamagedCountInAStoredListAllocatesOnlyWhatIsStored) {
+    auto& manager = DocumentManager::Instance();
+    for (const char* name : {"child-count-of-721-million.phd", "attribute-count-of-268-million.phd"}) {
+        const std::filesystem::path path = TestSupport::SourceDir() / "tests/host/fixtures/damaged" / name;
+        DocumentManager::Result opened = manager.OpenDocument(path.string());
+        ASSERT_NE(opened.document, nullptr) << name << ": " << opened.message;
+        IDataBase* db = opened.document->GetDocumentDataBase();
+        const std::vector<UID> uids = db->GetAllUIDs();
+        for (UID uid : uids) {
+            InterfacePtr<IPMUnknown> object(db->Instantiate(uid, IID_IPMPERSIST));
+            InterfacePtr<IHierarchy> hierarchy(object, IID_IHIERARCHY);
+            if (hierarchy) {
+                EXPECT_LE(hierarchy->GetChildCount(), static_cast<int32>(uids.size()))
+                    << name << " UID " << uid;
+            }
+        }
+        manager.CloseDocument(opened.document);
+    }
 }
 } // namespace

@@ -75,6 +75,20 @@ TEST_P(LayoutDescriptionBadInput, IsRefusedNamingItsJsonPath) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, LayoutDescriptionBadInput, ::testing::ValuesIn(kBadCases));
 
+// Found by fuzzing: the JSON reader throws out_of_range, not parse_error, for a number beyond a
+// double's range, and that escaped the parser and ended the program.
+TEST(LayoutDescription, ANumberBeyondADoublesRangeIsRefusedInsteadOfEndingTheProgram) {
+    for (const char* text :
+         {"9999999e999", R"({"spreads": [{"pages": [{}]}], "pageSize": {"width": 1e400}})"}) {
+        LayoutParser::Result result;
+        ASSERT_NO_THROW(result = LayoutParser::Parse(text)) << text;
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.path, "$");
+        EXPECT_EQ(result.Message(),
+                  "The layout description is invalid at $: the text holds a number too large to read.");
+    }
+}
+
 TEST(LayoutDescription, GoodDescriptionBuildsTheDescribedDocument) {
     const LayoutParser::Result parsed = LayoutParser::Parse(kGood);
     ASSERT_TRUE(parsed.ok) << parsed.Message();

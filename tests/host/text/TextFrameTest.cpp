@@ -170,6 +170,8 @@ TEST_F(TextFrames, DeletingAFrameFlowsItsTextOnAndUndoBringsTheThreadingBack) {
     doc.Process(kDeleteCmdBoss, UIDList(UIDRef(doc.DB(), first.spline)), &deleted);
     ASSERT_EQ(deleted, kSuccess);
     EXPECT_EQ(doc.Get<IFrameList>(first.story)->GetFrameCount(), 1);
+    EXPECT_EQ(doc.Get<IFrameList>(first.story)->GetFrameUIDs(),
+              std::vector<UID>{doc.TextFrame(second)->GetNthColumnUID(0)});
     EXPECT_EQ(doc.TextFrame(second)->TextStart(), 0);
 
     ASSERT_EQ(doc.DB()->GetUndoHistory().Undo(), kSuccess);

@@ -354,6 +354,7 @@ constexpr ImplementationID kDrawingStyleImpl = 0x1910;
 constexpr ImplementationID kCreateMultiColumnItemCmdImpl = 0x1920;
 
 // ---------------------------------------------------------------------------------------------
+<<<<<<< HEAD
 // Tables (text module, plug-in ID kHostTextPluginID): the table classes above, their commands,
 // interfaces and implementations.
 // ---------------------------------------------------------------------------------------------
@@ -380,3 +381,12 @@ constexpr ImplementationID kTableAnchorImpl = 0x1A09; // IOwnedItem of the ancho
 constexpr ImplementationID kNewTableCmdImpl = 0x1A0A;
 constexpr ImplementationID kDeleteTableCmdImpl = 0x1A0B;
 constexpr ImplementationID kNewTableCmdDataImpl = 0x1A0C;
+=======
+// Fitting text frames to their text (text module, plug-in ID kHostTextPluginID).
+// ---------------------------------------------------------------------------------------------
+// Item list: text frames (frame, multi-column item or column). Each frame that holds its story's
+// end gets the height that just shows its text; earlier frames of a thread stay as they are.
+constexpr ClassID kFitFrameToContentCmdBoss = 0x1D00;
+
+constexpr ImplementationID kFitFrameToContentCmdImpl = 0x1D00;
+>>>>>>> fitframe
