@@ -3,7 +3,7 @@
 // cell threads at all, so every range answered lies inside the text.
 #include <algorithm>
 
-#include "StreamLimits.h"
+#include "../database/CountedList.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/Boss.h"
@@ -84,15 +84,10 @@ public:
     }
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
-        int32 count = static_cast<int32>(fCells.size());
-        stream->XferInt32(count);
-        count = StreamLimits::CheckedCount(stream, count);
-        if (stream->IsReading())
-            fCells.assign(static_cast<size_t>(count), Thread{});
-        for (Thread& thread : fCells) {
-            stream->XferReference(thread.holder);
-            stream->XferInt32(thread.length);
-        }
+        CountedList::Xfer(stream, fCells, [](IPMStream* s, Thread& thread) {
+            s->XferReference(thread.holder);
+            s->XferInt32(thread.length);
+        });
     }
 
 private:

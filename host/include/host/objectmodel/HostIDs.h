@@ -354,7 +354,6 @@ constexpr ImplementationID kDrawingStyleImpl = 0x1910;
 constexpr ImplementationID kCreateMultiColumnItemCmdImpl = 0x1920;
 
 // ---------------------------------------------------------------------------------------------
-<<<<<<< HEAD
 // Tables (text module, plug-in ID kHostTextPluginID): the table classes above, their commands,
 // interfaces and implementations.
 // ---------------------------------------------------------------------------------------------
@@ -381,7 +380,8 @@ constexpr ImplementationID kTableAnchorImpl = 0x1A09; // IOwnedItem of the ancho
 constexpr ImplementationID kNewTableCmdImpl = 0x1A0A;
 constexpr ImplementationID kDeleteTableCmdImpl = 0x1A0B;
 constexpr ImplementationID kNewTableCmdDataImpl = 0x1A0C;
-=======
+
+// ---------------------------------------------------------------------------------------------
 // Fitting text frames to their text (text module, plug-in ID kHostTextPluginID).
 // ---------------------------------------------------------------------------------------------
 // Item list: text frames (frame, multi-column item or column). Each frame that holds its story's
@@ -389,4 +389,3 @@ constexpr ImplementationID kNewTableCmdDataImpl = 0x1A0C;
 constexpr ClassID kFitFrameToContentCmdBoss = 0x1D00;
 
 constexpr ImplementationID kFitFrameToContentCmdImpl = 0x1D00;
->>>>>>> fitframe
