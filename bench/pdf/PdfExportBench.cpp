@@ -47,7 +47,7 @@ constexpr int32 kPages = 500;
 LayoutDescription Describe() {
     LayoutDescription description;
     description.layers.push_back({"Layer 1", true, false, true});
-    description.stories.push_back({"long", LongText::Paragraphs()});
+    description.stories.push_back({"long", LongText::Paragraphs(), {}});
     for (int32 page = 0; page < kPages; ++page) {
         description.spreads.push_back({{LayoutDescription::Page()}});
         LayoutDescription::TextFrame frame;

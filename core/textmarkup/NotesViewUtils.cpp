@@ -173,8 +173,20 @@ bool NotesViewUtils::ReplaceFrameText(const UIDRef& frame, const PMString& text)
     const int32 replaced = std::max<int32>(textModel->TotalLength() - 1, 0);
     InterfacePtr<ICommand> replaceCmd(
         textModelCmds->ReplaceCmd(0, replaced, WideString(WithoutLineFeeds(text))));
-    if (!NOTES_CHECK_NIL(replaceCmd) || !NOTES_CHECK_SUCCESS(CmdUtils::ProcessCommand(replaceCmd)))
+    if (!NOTES_CHECK_NIL(replaceCmd))
         return false;
+    if (CmdUtils::ProcessCommand(replaceCmd) != kSuccess) {
+        NOTES_LOG_FAILED("replaceCmd");
+        return false;
+    }
+    InterfacePtr<ICommand> fitFrameToContentCmd(CmdUtils::CreateCommand(kFitFrameToContentCmdBoss));
+    if (!NOTES_CHECK_NIL(fitFrameToContentCmd))
+        return false;
+    fitFrameToContentCmd->SetItemList(UIDList(frame));
+    if (CmdUtils::ProcessCommand(fitFrameToContentCmd) != kSuccess) {
+        NOTES_LOG_FAILED("fitFrameToContentCmd");
+        return false;
+    }
     return true;
 }
 

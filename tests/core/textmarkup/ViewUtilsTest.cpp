@@ -8,6 +8,7 @@
 #include "INotesViewUtils.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
+#include "host/document/IGeometry.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IPageList.h"
@@ -73,10 +74,19 @@ TEST(ViewUtilsTest, FrameTextIsReplacedUpToTheClosingReturnAndUndoes) {
     InterfacePtr<ITextModel> model(frame->QueryTextModel());
     const auto text = [&] { return model->GetText(0, model->TotalLength()).GetUTF16(); };
 
-    ASSERT_TRUE(NotesViewUtils::ReplaceFrameText(UIDRef(db, frames.At(0)), PMString(u"New\nnote\ntext")));
+    InterfacePtr<IGeometry> geometry(UIDRef(db, frame->GetFrameItemUID()), IID_IGEOMETRY);
+    const PMRect before = geometry->GetPathBoundingBox();
+    {
+        CmdUtils::SequenceContext oneStep;
+        ASSERT_TRUE(NotesViewUtils::ReplaceFrameText(UIDRef(db, frames.At(0)), PMString(u"New\nnote\ntext")));
+    }
     EXPECT_EQ(text(), u"Newnotetext\r") << "line feeds are dropped, the closing return stays";
+    const PMRect fitted = geometry->GetPathBoundingBox();
+    EXPECT_LT(fitted.Height(), before.Height()) << "the frame is fitted to its one line";
+    EXPECT_EQ(fitted.LeftTop(), before.LeftTop());
     ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
     EXPECT_EQ(text(), u"Old note\rsecond line\r");
+    EXPECT_EQ(geometry->GetPathBoundingBox(), before);
     Close(document);
 }
 
