@@ -45,7 +45,7 @@ TEST(TableDrawing, BordersAndCellTextGoWhereTheTableIsComposed) {
     // Each glyph of "gamma" at the position of its cell's composition, inside the cell.
     const TextComposition& gamma = doc.Get<ITextParcelList>(model->GetCellUID(1, 0))->GetComposition();
     const WaxLine& line = gamma.GetNthLine(0);
-    const RecordingGraphicsPort::Operation& shown = port.Find("showglyphs").at(3);
+    const RecordingGraphicsPort::Operation shown = port.Find("showglyphs").at(3);
     PMReal x = line.GetXLeft();
     for (size_t g = 0; g < 5; ++g) {
         EXPECT_NEAR(shown.args[2 + 3 * g], x, 1e-9);
