@@ -3,6 +3,7 @@
 #include "Query.h"
 #include "host/commands/ICommand.h"
 #include "host/document/IDocumentLayer.h"
+#include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/ILayerList.h"
 #include "host/document/IMasterSpreadList.h"
@@ -110,6 +111,18 @@ bool IsPageItem(IDataBase* db, UID uid) {
         return false;
     InterfacePtr<ISpreadLayer> layer = Query::Get<ISpreadLayer>(db, hierarchy->GetLayerUID());
     return layer && !layer->IsPagesLayer() && hierarchy->GetLayerUID() != uid;
+}
+
+bool AddAttributes(const UIDList& items, const std::vector<GraphicAttribute>& attributes) {
+    for (UID uid : items.GetUIDs()) {
+        InterfacePtr<IGraphicStyleAttributeBossList> list =
+            Query::Get<IGraphicStyleAttributeBossList>(items.GetDataBase(), uid);
+        if (!list)
+            return false;
+        for (const GraphicAttribute& attribute : attributes)
+            list->AddAttribute(attribute);
+    }
+    return true;
 }
 
 bool AreAllPageItems(const UIDList& items) {

@@ -2,7 +2,10 @@
 // are meant to run inside a command, so that undo records them.
 #pragma once
 
+#include <vector>
+
 #include "host/database/UIDList.h"
+#include "host/document/GraphicAttribute.h"
 #include "host/objectmodel/ObjectIDs.h"
 #include "host/util/Geometry.h"
 
@@ -25,6 +28,9 @@ void ArrangeSpreads(IDataBase* db, bool masters);
 bool IsPageItem(IDataBase* db, UID uid);
 // True when every UID of the list is a page item (and the list is not empty).
 bool AreAllPageItems(const UIDList& items);
+// Adds the attributes to the graphic attribute list of each item in turn; false at the first item
+// without such a list (the items before it keep theirs, for the failed command to roll back).
+bool AddAttributes(const UIDList& items, const std::vector<GraphicAttribute>& attributes);
 // Tells the document's observers, with the command as the changer.
 void Broadcast(IDataBase* db, ClassID change, PMIID protocol, ICommand* cmd);
 } // namespace PageItemOps

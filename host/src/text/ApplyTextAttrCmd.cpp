@@ -1,10 +1,7 @@
 // ApplyTextAttrCmd: applies a list of character attributes over a range of a story.
 #include "TextCommand.h"
 #include "TextImplementations.h"
-#include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/ClassRegistry.h"
-#include "host/text/IAttributeStrand.h"
-#include "host/text/ITextModel.h"
 
 namespace {
 class ApplyTextAttrCmd final : public TextCommand {
@@ -13,16 +10,9 @@ public:
 
 protected:
     void Do() override {
-        InterfacePtr<ITextModel> model = QueryStory<ITextModel>();
-        InterfacePtr<IAttributeStrand> strand = QueryStory<IAttributeStrand>();
         const TextCmdParameters& p = Parameters();
-        const RangeData range(p.position, p.position + p.length);
-        if (!strand || !RangeFits(model, p)) {
-            ErrorUtils::PMSetGlobalErrorCode(kInvalidParameterError);
-            return;
-        }
-        strand->Apply(range, p.attributes);
-        ErrorUtils::PMSetGlobalErrorCode(kSuccess);
+        ChangeAttributes(
+            [&p](IAttributeStrand* strand, const RangeData& range) { strand->Apply(range, p.attributes); });
     }
     PMString* CreateName() override { return new PMString("Apply Text Attribute"); }
 };

@@ -1,10 +1,7 @@
 // ClearTextAttrCmd: removes the character attribute of one class from a range of a story.
 #include "TextCommand.h"
 #include "TextImplementations.h"
-#include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/ClassRegistry.h"
-#include "host/text/IAttributeStrand.h"
-#include "host/text/ITextModel.h"
 
 namespace {
 class ClearTextAttrCmd final : public TextCommand {
@@ -13,16 +10,9 @@ public:
 
 protected:
     void Do() override {
-        InterfacePtr<ITextModel> model = QueryStory<ITextModel>();
-        InterfacePtr<IAttributeStrand> strand = QueryStory<IAttributeStrand>();
         const TextCmdParameters& p = Parameters();
-        const RangeData range(p.position, p.position + p.length);
-        if (!strand || !RangeFits(model, p)) {
-            ErrorUtils::PMSetGlobalErrorCode(kInvalidParameterError);
-            return;
-        }
-        strand->Clear(range, p.itemClass);
-        ErrorUtils::PMSetGlobalErrorCode(kSuccess);
+        ChangeAttributes(
+            [&p](IAttributeStrand* strand, const RangeData& range) { strand->Clear(range, p.itemClass); });
     }
     PMString* CreateName() override { return new PMString("Clear Text Attribute"); }
 };

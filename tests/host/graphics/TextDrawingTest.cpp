@@ -2,6 +2,7 @@
 // they stand for, and the text adornments that attribute reports attach: beneath the glyphs for
 // negative priorities, above them otherwise, none for an attribute without a value, and
 // screen-only adornments kept off output.
+#include "DeclaredPlugIn.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/IPlugIn.h"
-#include "host/objectmodel/PlugInLoader.h"
 #include "host/text/IAttrReport.h"
 #include "host/text/IDrawingStyle.h"
 #include "host/text/ITextAdornment.h"
@@ -76,36 +76,29 @@ using BandAdornment = TestAdornment<-10, 0>;
 using LineAdornment = TestAdornment<1, 0>;
 using ScreenAdornment = TestAdornment<2, ITextAdornment::kScreenOnly>;
 
-class DrawingTestPlugIn final : public IPlugIn {
-public:
-    DrawingTestPlugIn() {
-        fDecl.id = kDrawingTestPluginID;
-        fDecl.name = "TextDrawingTests";
-        fDecl.version = {1, 0, 0};
-        fDecl.implementations = {
-            IMPLEMENTATION(MarkReport, 0x7E2001, false), IMPLEMENTATION(ScreenReport, 0x7E2002, false),
-            IMPLEMENTATION(BandAdornment, 0x7E2003, false), IMPLEMENTATION(LineAdornment, 0x7E2004, false),
-            IMPLEMENTATION(ScreenAdornment, 0x7E2005, false)};
-        fDecl.classes = {
-            {kMarkAttrBoss, kTextAttrBoss, "kMarkAttrBoss", {{IID_IATTRREPORT, 0x7E2001}}},
-            {kScreenAttrBoss, kTextAttrBoss, "kScreenAttrBoss", {{IID_IATTRREPORT, 0x7E2002}}},
-            {kBandAdornmentBoss, kInvalidClass, "kBandAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2003}}},
-            {kLineAdornmentBoss, kInvalidClass, "kLineAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2004}}},
-            {kScreenAdornmentBoss, kInvalidClass, "kScreenAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2005}}}};
-    }
-    const PlugInDeclaration& GetDeclaration() const override { return fDecl; }
-    std::string GetResourceFile() const override { return "host_tests"; }
-
-private:
-    PlugInDeclaration fDecl;
-};
+PlugInDeclaration DrawingTestPlugInDeclaration() {
+    PlugInDeclaration decl;
+    decl.id = kDrawingTestPluginID;
+    decl.name = "TextDrawingTests";
+    decl.version = {1, 0, 0};
+    decl.implementations = {
+        IMPLEMENTATION(MarkReport, 0x7E2001, false), IMPLEMENTATION(ScreenReport, 0x7E2002, false),
+        IMPLEMENTATION(BandAdornment, 0x7E2003, false), IMPLEMENTATION(LineAdornment, 0x7E2004, false),
+        IMPLEMENTATION(ScreenAdornment, 0x7E2005, false)};
+    decl.classes = {
+        {kMarkAttrBoss, kTextAttrBoss, "kMarkAttrBoss", {{IID_IATTRREPORT, 0x7E2001}}},
+        {kScreenAttrBoss, kTextAttrBoss, "kScreenAttrBoss", {{IID_IATTRREPORT, 0x7E2002}}},
+        {kBandAdornmentBoss, kInvalidClass, "kBandAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2003}}},
+        {kLineAdornmentBoss, kInvalidClass, "kLineAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2004}}},
+        {kScreenAdornmentBoss, kInvalidClass, "kScreenAdornmentBoss", {{IID_ITEXTADORNMENT, 0x7E2005}}}};
+    return decl;
+}
 
 class TextDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        static DrawingTestPlugIn plugIn;
-        if (!PlugInLoader::Instance().FindPlugIn(kDrawingTestPluginID))
-            PlugInLoader::Instance().RegisterPlugIn(&plugIn, "host_tests");
+        static DeclaredPlugIn plugIn(DrawingTestPlugInDeclaration(), "host_tests");
+        plugIn.RegisterOnce();
         frame = doc.NewFrame(0, PMRect(72, 72, 372, 272));
         ASSERT_EQ(doc.Insert(frame.story, 0, kText), kSuccess);
     }

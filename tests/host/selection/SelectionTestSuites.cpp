@@ -1,10 +1,10 @@
 #include "SelectionTestSuites.h"
+#include "DeclaredPlugIn.h"
 
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IPlugIn.h"
-#include "host/objectmodel/PlugInLoader.h"
 #include "host/selection/ILayoutTarget.h"
 #include "host/selection/ITextTarget.h"
 #include "host/selection/SelectionSuiteUtils.h"
@@ -60,31 +60,24 @@ public:
     }
 };
 
-class TestPlugIn final : public IPlugIn {
-public:
-    TestPlugIn() {
-        fDecl.id = kTestPluginID;
-        fDecl.name = "SelectionTests";
-        fDecl.version = {1, 0, 0};
-        fDecl.implementations = {IMPLEMENTATION(AbstractSuite, kAbstractSuiteImpl, false),
-                                 IMPLEMENTATION(LayoutSuite, kLayoutSuiteImpl, false),
-                                 IMPLEMENTATION(TextSuite, kTextSuiteImpl, false)};
-        fDecl.classes = {{kPointCmdBoss, kInvalidClass, "kPointCmdBoss", {{IID_IPOINTDATA, kPointDataImpl}}}};
-        fDecl.addIns = {{kAbstractSelectionBoss, {{IID_ITESTSELECTIONSUITE, kAbstractSuiteImpl}}},
-                        {kLayoutSelectionBoss, {{IID_ITESTSELECTIONSUITE, kLayoutSuiteImpl}}},
-                        {kTextSelectionBoss, {{IID_ITESTSELECTIONSUITE, kTextSuiteImpl}}}};
-    }
-    const PlugInDeclaration& GetDeclaration() const override { return fDecl; }
-    std::string GetResourceFile() const override { return "selection_tests"; }
-
-private:
-    PlugInDeclaration fDecl;
-};
+PlugInDeclaration TestPlugInDeclaration() {
+    PlugInDeclaration decl;
+    decl.id = kTestPluginID;
+    decl.name = "SelectionTests";
+    decl.version = {1, 0, 0};
+    decl.implementations = {IMPLEMENTATION(AbstractSuite, kAbstractSuiteImpl, false),
+                            IMPLEMENTATION(LayoutSuite, kLayoutSuiteImpl, false),
+                            IMPLEMENTATION(TextSuite, kTextSuiteImpl, false)};
+    decl.classes = {{kPointCmdBoss, kInvalidClass, "kPointCmdBoss", {{IID_IPOINTDATA, kPointDataImpl}}}};
+    decl.addIns = {{kAbstractSelectionBoss, {{IID_ITESTSELECTIONSUITE, kAbstractSuiteImpl}}},
+                   {kLayoutSelectionBoss, {{IID_ITESTSELECTIONSUITE, kLayoutSuiteImpl}}},
+                   {kTextSelectionBoss, {{IID_ITESTSELECTIONSUITE, kTextSuiteImpl}}}};
+    return decl;
+}
 } // namespace
 
 void Register() {
-    static TestPlugIn plugIn;
-    if (!PlugInLoader::Instance().FindPlugIn(kTestPluginID))
-        PlugInLoader::Instance().RegisterPlugIn(&plugIn, "selection_tests");
+    static DeclaredPlugIn plugIn(TestPlugInDeclaration(), "selection_tests");
+    plugIn.RegisterOnce();
 }
 } // namespace SelectionTestSuites

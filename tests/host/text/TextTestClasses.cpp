@@ -1,4 +1,5 @@
 #include "TextTestClasses.h"
+#include "DeclaredPlugIn.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@
 #include "host/objectmodel/IPlugIn.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "host/objectmodel/PlugInLoader.h"
 #include "host/text/COwnedItem.h"
 #include "host/text/ITextAttrUID.h"
 #include "host/text/ITextModelCmds.h"
@@ -118,58 +118,51 @@ protected:
 constexpr ClassID kSetPartnerCmdBoss = 0x7E1007;
 constexpr ImplementationID kSetPartnerCmdImpl = 0x7E1005;
 
-class TextTestPlugIn final : public IPlugIn {
-public:
-    TextTestPlugIn() {
-        fDecl.id = kTextTestPluginID;
-        fDecl.name = "TextTests";
-        fDecl.version = {1, 0, 0};
-        fDecl.implementations = {IMPLEMENTATION(MarkerOwnedItem, kMarkerOwnedItemImpl, false),
-                                 IMPLEMENTATION(PlainOwnedItem, kPlainOwnedItemImpl, false),
-                                 IMPLEMENTATION(TestMemento, kTestMementoImpl, false),
-                                 IMPLEMENTATION(NewItemCmd, kNewTestItemCmdImpl, false),
-                                 IMPLEMENTATION(SetPartnerCmd, kSetPartnerCmdImpl, false)};
-        const std::vector<InterfaceDeclaration> itemData = {{IID_IPMPERSIST, kPMPersistImpl},
-                                                            {IID_ITESTPAYLOAD, kPersistIntDataImpl},
-                                                            {IID_ITESTPARTNER, kPersistUIDDataImpl}};
-        auto withOwned = [&](ImplementationID owned) {
-            auto interfaces = itemData;
-            interfaces.push_back({IID_IOWNEDITEM, owned});
-            return interfaces;
-        };
-        fDecl.classes = {
-            {kTestMarkerBoss, kInvalidClass, "kTestMarkerBoss", withOwned(kMarkerOwnedItemImpl)},
-            {kPlainItemBoss, kInvalidClass, "kPlainItemBoss", withOwned(kPlainOwnedItemImpl)},
-            {kTestMementoBoss,
-             kInvalidClass,
-             "kTestMementoBoss",
-             {{IID_ITEXTMODELMEMENTO, kTestMementoImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
-            {kTestAttrBoss, kTextAttrBoss, "kTestAttrBoss", {}},
-            {kOtherTestAttrBoss, kTextAttrBoss, "kOtherTestAttrBoss", {}},
-            {kNewTestItemCmdBoss,
-             kInvalidClass,
-             "kNewTestItemCmdBoss",
-             {{IID_ICOMMAND, kNewTestItemCmdImpl},
-              {IID_ITESTPAYLOAD, kIntDataImpl},
-              {IID_IINTDATA, kIntDataImpl}}},
-            {kSetPartnerCmdBoss,
-             kInvalidClass,
-             "kSetPartnerCmdBoss",
-             {{IID_ICOMMAND, kSetPartnerCmdImpl}, {IID_ITESTPARTNER, kUIDDataImpl}}},
-        };
-    }
-    const PlugInDeclaration& GetDeclaration() const override { return fDecl; }
-    std::string GetResourceFile() const override { return "host_tests"; }
-
-private:
-    PlugInDeclaration fDecl;
-};
+PlugInDeclaration TextTestPlugInDeclaration() {
+    PlugInDeclaration decl;
+    decl.id = kTextTestPluginID;
+    decl.name = "TextTests";
+    decl.version = {1, 0, 0};
+    decl.implementations = {IMPLEMENTATION(MarkerOwnedItem, kMarkerOwnedItemImpl, false),
+                            IMPLEMENTATION(PlainOwnedItem, kPlainOwnedItemImpl, false),
+                            IMPLEMENTATION(TestMemento, kTestMementoImpl, false),
+                            IMPLEMENTATION(NewItemCmd, kNewTestItemCmdImpl, false),
+                            IMPLEMENTATION(SetPartnerCmd, kSetPartnerCmdImpl, false)};
+    const std::vector<InterfaceDeclaration> itemData = {{IID_IPMPERSIST, kPMPersistImpl},
+                                                        {IID_ITESTPAYLOAD, kPersistIntDataImpl},
+                                                        {IID_ITESTPARTNER, kPersistUIDDataImpl}};
+    auto withOwned = [&](ImplementationID owned) {
+        auto interfaces = itemData;
+        interfaces.push_back({IID_IOWNEDITEM, owned});
+        return interfaces;
+    };
+    decl.classes = {
+        {kTestMarkerBoss, kInvalidClass, "kTestMarkerBoss", withOwned(kMarkerOwnedItemImpl)},
+        {kPlainItemBoss, kInvalidClass, "kPlainItemBoss", withOwned(kPlainOwnedItemImpl)},
+        {kTestMementoBoss,
+         kInvalidClass,
+         "kTestMementoBoss",
+         {{IID_ITEXTMODELMEMENTO, kTestMementoImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
+        {kTestAttrBoss, kTextAttrBoss, "kTestAttrBoss", {}},
+        {kOtherTestAttrBoss, kTextAttrBoss, "kOtherTestAttrBoss", {}},
+        {kNewTestItemCmdBoss,
+         kInvalidClass,
+         "kNewTestItemCmdBoss",
+         {{IID_ICOMMAND, kNewTestItemCmdImpl},
+          {IID_ITESTPAYLOAD, kIntDataImpl},
+          {IID_IINTDATA, kIntDataImpl}}},
+        {kSetPartnerCmdBoss,
+         kInvalidClass,
+         "kSetPartnerCmdBoss",
+         {{IID_ICOMMAND, kSetPartnerCmdImpl}, {IID_ITESTPARTNER, kUIDDataImpl}}},
+    };
+    return decl;
+}
 } // namespace
 
 void Register() {
-    static TextTestPlugIn plugIn;
-    if (!PlugInLoader::Instance().FindPlugIn(kTextTestPluginID))
-        PlugInLoader::Instance().RegisterPlugIn(&plugIn, "host_tests");
+    static DeclaredPlugIn plugIn(TextTestPlugInDeclaration(), "host_tests");
+    plugIn.RegisterOnce();
 }
 
 std::vector<std::string>& MementoLog() {

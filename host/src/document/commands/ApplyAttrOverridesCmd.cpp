@@ -23,14 +23,11 @@ protected:
                                                                IID_IGRAPHICSTYLEATTRIBUTEBOSSLIST);
         if (!db || fItemList.IsEmpty() || !overrides)
             return;
-        for (UID uid : fItemList.GetUIDs()) {
-            InterfacePtr<IGraphicStyleAttributeBossList> list =
-                Query::Get<IGraphicStyleAttributeBossList>(db, uid);
-            if (!list)
-                return;
-            for (int32 i = 0; i < overrides->CountBosses(); ++i)
-                list->AddAttribute(overrides->GetNthAttribute(i));
-        }
+        std::vector<GraphicAttribute> attributes;
+        for (int32 i = 0; i < overrides->CountBosses(); ++i)
+            attributes.push_back(overrides->GetNthAttribute(i));
+        if (!PageItemOps::AddAttributes(fItemList, attributes))
+            return;
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     }
     void DoNotify() override {

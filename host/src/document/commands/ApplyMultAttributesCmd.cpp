@@ -20,14 +20,8 @@ protected:
         InterfacePtr<IApplyMultAttributesCmdData> data(this, IID_IAPPLYMULTATTRIBUTESCMDDATA);
         if (!db || fItemList.IsEmpty() || !data)
             return;
-        for (UID uid : fItemList.GetUIDs()) {
-            InterfacePtr<IGraphicStyleAttributeBossList> list =
-                Query::Get<IGraphicStyleAttributeBossList>(db, uid);
-            if (!list)
-                return;
-            for (const GraphicAttribute& attribute : data->GetAttributes())
-                list->AddAttribute(attribute);
-        }
+        if (!PageItemOps::AddAttributes(fItemList, data->GetAttributes()))
+            return;
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     }
     void DoNotify() override {
