@@ -15,11 +15,6 @@
 namespace {
 // The parcels' bounds are grown by this much so that marks drawn just outside a line still hit it.
 constexpr PMReal kAreaTolerance = 0.5;
-
-// The smallest rectangle that holds the four corners of an inner rectangle taken to the pasteboard.
-PMRect PasteboardBoundsOf(const PMRect& inner, const PMMatrix& innerToPasteboard) {
-    return innerToPasteboard.TransformRect(inner);
-}
 } // namespace
 
 void NotesTextProfile::Update() {
@@ -79,7 +74,7 @@ void NotesTextProfile::AddThreadParcels(IDataBase* database, UID story, ITextSto
     if (!NOTES_CHECK_NIL(parcelList))
         return;
     for (int32 p = 0; p < parcelList->GetParcelCount(); ++p)
-        AddParcel(database, story, thread, parcelList->GetNthParcelKey(p), kind);
+        AddParcel(database, story, thread, parcelList, parcelList->GetNthParcelKey(p), kind);
 }
 
 void NotesTextProfile::AddTableCells(IDataBase* database, UID story, const ITextStoryThreadDict* dict) {
@@ -90,31 +85,28 @@ void NotesTextProfile::AddTableCells(IDataBase* database, UID story, const IText
         InterfacePtr<IParcelList> cellParcelList(textStoryThread->QueryParcelList());
         if (!NOTES_CHECK_NIL(cellParcelList) || !NOTES_CHECK_TRUE(cellParcelList->GetParcelCount() == 1))
             continue;
-        AddParcel(database, story, textStoryThread, cellParcelList->GetNthParcelKey(0),
+        AddParcel(database, story, textStoryThread, cellParcelList, cellParcelList->GetNthParcelKey(0),
                   NotesTextArea::kTableCell);
     }
 }
 
-bool NotesTextProfile::AddParcel(IDataBase* database, UID story, ITextStoryThread* thread, ParcelKey key,
-                                 int32 kind) {
-    InterfacePtr<IParcelList> parcelList(thread->QueryParcelList());
-    if (!NOTES_CHECK_NIL(parcelList))
-        return false;
+void NotesTextProfile::AddParcel(IDataBase* database, UID story, ITextStoryThread* thread,
+                                 const IParcelList* parcelList, ParcelKey key, int32 kind) {
     InterfacePtr<ITextFrameColumn> textFrameColumn(UIDRef(database, parcelList->GetParcelFrameUID(key)),
                                                    IID_ITEXTFRAMECOLUMN);
     if (!NOTES_CHECK_NIL(textFrameColumn))
-        return false;
+        return;
     InterfacePtr<IMultiColumnTextFrame> multiColumnTextFrame(textFrameColumn->QueryMultiColumnTextFrame());
     if (!NOTES_CHECK_NIL(multiColumnTextFrame))
-        return false;
+        return;
     InterfacePtr<IHierarchy> mctFrameHierarchy(multiColumnTextFrame, IID_IHIERARCHY);
     if (!NOTES_CHECK_NIL(mctFrameHierarchy))
-        return false;
+        return;
+    // The smallest rectangle that holds the parcel's four corners on the pasteboard.
     const PMRect bounds =
-        PasteboardBoundsOf(parcelList->GetParcelBounds(key), parcelList->GetParcelToPasteboardMatrix(key));
+        parcelList->GetParcelToPasteboardMatrix(key).TransformRect(parcelList->GetParcelBounds(key));
     AddTextArea(bounds, thread, mctFrameHierarchy->GetSpreadUID(), story, kind, key,
                 ::GetUID(multiColumnTextFrame));
-    return true;
 }
 
 void NotesTextProfile::AddTextArea(const PMRect& bounds, ITextStoryThread* thread, UID spreadUID, UID story,

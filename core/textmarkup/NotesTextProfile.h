@@ -8,6 +8,7 @@
 #include "host/objectmodel/CPMUnknown.h"
 
 class IDataBase;
+class IParcelList;
 class ITextStoryThreadDict;
 
 class NotesTextProfile final : public CPMUnknown<INotesTextProfile> {
@@ -30,8 +31,9 @@ private:
     void AddThreadDict(IDataBase* database, UID story, const ITextStoryThreadDict* dict);
     void AddThreadParcels(IDataBase* database, UID story, ITextStoryThread* thread, int32 kind);
     void AddTableCells(IDataBase* database, UID story, const ITextStoryThreadDict* dict);
-    // Enters one parcel of a thread, found through its frame column; false when a look-up failed.
-    bool AddParcel(IDataBase* database, UID story, ITextStoryThread* thread, ParcelKey key, int32 kind);
+    // Enters one parcel of a thread, found through its frame column; nothing when a look-up fails.
+    void AddParcel(IDataBase* database, UID story, ITextStoryThread* thread, const IParcelList* parcelList,
+                   ParcelKey key, int32 kind);
 
     std::vector<SpreadGroup> fGroups;
     bool fValid = false;
