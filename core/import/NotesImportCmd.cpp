@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "INotesAnnotation.h"
 #include "INotesAnnotsManager.h"
@@ -245,9 +246,10 @@ void NotesImportCmd::ImportPages(PDDoc pdf, const Pairing& pairing, const INotes
 
 void NotesImportCmd::ApplyTextMarkups() {
     UIDList markups(fRun.database);
+    std::unordered_set<UID> listed;
     for (const auto& [uid, dict] : fRun.mAnnotationMapping) {
         InterfacePtr<INotesAnnotation> annotation(UIDRef(fRun.database, uid), IID_INOTESANNOTATION);
-        if (annotation && annotation->GetSubType() == A::kTextMarkupType && !markups.Contains(uid))
+        if (annotation && annotation->GetSubType() == A::kTextMarkupType && listed.insert(uid).second)
             markups.Append(uid);
     }
     if (markups.IsEmpty())
@@ -260,6 +262,24 @@ void NotesImportCmd::ApplyTextMarkups() {
         NOTES_LOG_FAILED("setTextMarkupsCmd");
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     }
+    CountMarkupsNotAnchored(listed, *setTextMarkupsCmd->GetItemList());
+}
+
+void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored) {
+    // A PDF markup fails when none of its runs made it into the text (a duplicate of another
+    // markup, or a run that no longer fits its story): it was created but is not in the document.
+    const std::unordered_set<UID> inText(anchored.GetUIDs().begin(), anchored.GetUIDs().end());
+    std::vector<std::pair<CosObj, bool>> markups; // in order of creation; true once one run is in the text
+    for (const auto& [uid, dict] : fRun.mAnnotationMapping) {
+        if (!listed.contains(uid))
+            continue;
+        if (markups.empty() || !CosObjEqual(markups.back().first, dict))
+            markups.emplace_back(dict, false);
+        markups.back().second = markups.back().second || inText.contains(uid);
+    }
+    for (const auto& [dict, placed] : markups)
+        if (!placed)
+            ++fRun.failureCount;
 }
 
 void NotesImportCmd::RemoveOrphanPopups() {

@@ -5,6 +5,8 @@
 // import in its integer data.
 #pragma once
 
+#include <unordered_set>
+
 #include "NotesImportRun.h"
 #include "host/commands/Command.h"
 #include "host/pdf/PdfLibrary.h"
@@ -44,6 +46,7 @@ private:
     static bool Admits(const INotesImportSettings* settings, int32 type);
     static int32 AnnotationFlags(CosObj dict);
     void ApplyTextMarkups();
+    void CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored);
     void RemoveOrphanPopups();
     void StoreFailureCount();
 

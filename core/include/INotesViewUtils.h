@@ -8,6 +8,7 @@
 #include "host/database/UIDList.h"
 #include "host/database/UIDRef.h"
 #include "host/objectmodel/IPMUnknown.h"
+#include "host/text/RangeData.h"
 
 class IDocument;
 
@@ -28,9 +29,13 @@ public:
     virtual void UpdateFreeTextFrame(INotesAnnotation* annotation) = 0;
     // The character attribute class of a text-markup type; kInvalidClass for other types.
     virtual ClassID GetTextAttributeClass(INotesAnnotation::NotesAnnotationType type) = 0;
+    // Applies each listed text markup's attribute again over the text between its markers.
+    virtual void ReapplyMarkup(const UIDList& annotations) = 0;
     // The end-marker class of a text-markup type; kInvalidClass for other types.
     virtual ClassID GetEndMarkerClass(INotesAnnotation::NotesAnnotationType type) = 0;
     // Where a popup opens for a point: 180 x 120 pt beside the nearest page of the spread (outside
     // its outer edge), centred on the point's height; at the point when no spread or page is given.
     virtual PMRect GetPopupBounds(const UIDRef& spread, const PMPoint& point) = 0;
+    // The story and the characters a text markup marks now; false when it is not anchored in text.
+    virtual bool16 GetMarkedText(const UIDRef& annotation, UIDRef* story, RangeData* range) = 0;
 };

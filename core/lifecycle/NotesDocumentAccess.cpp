@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "NotesFailureLog.h"
+#include "NotesID.h"
 #include "host/document/IGeometry.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/ILayoutUtils.h"
 #include "host/document/ISpread.h"
 #include "host/document/ITransform.h"
 #include "host/objectmodel/HostIDs.h"
+#include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 
 namespace NotesDocumentAccess {
@@ -56,5 +58,21 @@ UID PageOfItem(const IPMUnknown* item) {
     if (db->GetClass(ownerUID) == kPageBoss)
         return ownerUID;
     return NearestPageOfSpread(db, ownerUID, PasteboardBoundsOf(item).GetCenter());
+}
+UID AnnotationSpreadLayerOf(const IPMUnknown* item) {
+    IDataBase* db = ::GetDataBase(item);
+    auto layerUIDData = QueryDocumentInterface<IUIDData>(db, IID_INOTESDOCLAYERREFERENCE);
+    if (!NOTES_CHECK_NIL(layerUIDData) || !NOTES_CHECK_TRUE(layerUIDData->GetUID() != kInvalidUID))
+        return kInvalidUID;
+    InterfacePtr<IHierarchy> hierarchy(item, IID_IHIERARCHY);
+    if (!NOTES_CHECK_NIL(hierarchy))
+        return kInvalidUID;
+    const UID spreadUID = hierarchy->GetSpreadUID();
+    if (!NOTES_CHECK_TRUE(spreadUID != kInvalidUID))
+        return kInvalidUID;
+    InterfacePtr<ISpread> spread(UIDRef(db, spreadUID), IID_ISPREAD);
+    if (!NOTES_CHECK_NIL(spread))
+        return kInvalidUID;
+    return spread->GetSpreadLayerUID(layerUIDData->GetUID(), ISpread::kContentLayer);
 }
 } // namespace NotesDocumentAccess

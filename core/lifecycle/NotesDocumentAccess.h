@@ -23,6 +23,9 @@ template <class T> InterfacePtr<T> QueryDocumentInterface(IDataBase* db, PMIID i
 UID NearestPageOfSpread(IDataBase* db, UID spread, const PMPoint& pasteboardPoint);
 // The page an item belongs to: the page that owns it, else the nearest page of its spread.
 UID PageOfItem(const IPMUnknown* item);
+// The annotation layer's spread layer on the spread that holds an item; kInvalidUID (logged) when
+// the document has no annotation layer or the item lies on no spread.
+UID AnnotationSpreadLayerOf(const IPMUnknown* item);
 // The item's path bounds in pasteboard coordinates (an empty rectangle without geometry).
 PMRect PasteboardBoundsOf(const IPMUnknown* item);
 } // namespace NotesDocumentAccess

@@ -16,23 +16,7 @@
 #include "host/text/ITextStoryThreadDict.h"
 #include "lifecycle/NotesDocumentAccess.h"
 #include "lifecycle/NotesFailureLog.h"
-
-namespace {
-// The classes of the end markers of the six text-markup kinds; the end marker is the annotation.
-bool IsEndMarkerClass(ClassID itemClass) {
-    switch (itemClass) {
-    case kNotesHighlightEndTextMarkerBoss:
-    case kNotesUnderlineEndTextMarkerBoss:
-    case kNotesSquigglyEndTextMarkerBoss:
-    case kNotesStrikethroughEndTextMarkerBoss:
-    case kNotesCaretEndTextMarkerBoss:
-    case kNotesRedactionEndTextMarkerBoss:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
+#include "textmarkup/NotesTextMarkupClasses.h"
 
 UIDList NotesAnnotationList::GetAnnotations() {
     IDataBase* database = ::GetDataBase(this);
@@ -128,7 +112,7 @@ void NotesAnnotationList::AddMarkersInRange(const IItemStrand* itemStrand, Range
     OwnedItemDataList items;
     itemStrand->CollectOwnedItems(range, kInvalidClass, &items);
     for (const OwnedItemData& item : items) {
-        if (IsEndMarkerClass(item.fClassID) && !result->Contains(item.fUID))
+        if (NotesTextMarkupClasses::IsEndMarkerClass(item.fClassID) && !result->Contains(item.fUID))
             result->Append(item.fUID);
         else if (item.fClassID == kTableAnchorBoss || item.fClassID == kTableFrameBoss)
             AddMarkersOfTable(itemStrand, item.fUID, result);

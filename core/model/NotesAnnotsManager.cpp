@@ -11,7 +11,11 @@
 #include "host/document/ISpreadList.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/IStoryList.h"
+#include "host/text/ITextModel.h"
 #include "lifecycle/NotesFailureLog.h"
+#include "textmarkup/NotesTextMarkupClasses.h"
 
 UID NotesAnnotsManager::GetAnnotationSpreadLayer(int32 pageIndex) {
     IDataBase* database = ::GetDataBase(this);
@@ -53,18 +57,34 @@ ErrorCode NotesAnnotsManager::RemoveTextMarkups(const UIDList& annotations) {
 }
 
 ErrorCode NotesAnnotsManager::RemoveAllTextMarkups() {
-    // Text markups live in stories as end markers; gather them from every page's list.
+    // Every story's owned items, so that markers in overset text and in tables go too.
     IDataBase* database = ::GetDataBase(this);
-    if (!NOTES_CHECK_NIL(database))
+    InterfacePtr<IStoryList> storyList(this, IID_ISTORYLIST);
+    if (!NOTES_CHECK_NIL(database) || !NOTES_CHECK_NIL(storyList))
         return kFailure;
     UIDList markups(database);
-    ForEachAnnotation([&](UID uid, INotesAnnotation* annotation) {
-        if (annotation->GetSubType() == INotesAnnotation::kTextMarkupType && !markups.Contains(uid))
-            markups.Append(uid);
-    });
+    for (int32 i = 0; i < storyList->CountStories(); ++i) {
+        const UIDRef story(database, storyList->GetNthStoryUID(i));
+        InterfacePtr<ITextModel> textModel(story, IID_ITEXTMODEL);
+        InterfacePtr<IItemStrand> itemStrand(story, IID_IITEMSTRAND);
+        if (!NOTES_CHECK_NIL(textModel) || !NOTES_CHECK_NIL(itemStrand))
+            continue;
+        OwnedItemDataList items;
+        itemStrand->CollectOwnedItems(RangeData(0, textModel->TotalLength()), kInvalidClass, &items);
+        for (const OwnedItemData& item : items)
+            if (NotesTextMarkupClasses::IsEndMarkerClass(item.fClassID))
+                markups.Append(item.fUID);
+    }
     if (markups.IsEmpty())
         return kSuccess;
-    return RemoveTextMarkups(markups);
+    InterfacePtr<ICommand> deleteTextMarkupCmd(CmdUtils::CreateCommand(kNotesRemoveTextMarkupCmdBoss));
+    if (!NOTES_CHECK_NIL(deleteTextMarkupCmd))
+        return kFailure;
+    deleteTextMarkupCmd->SetItemList(markups);
+    const ErrorCode result = CmdUtils::ProcessCommand(deleteTextMarkupCmd);
+    if (result != kSuccess)
+        NOTES_LOG_FAILED("deleteTextMarkupCmd");
+    return result;
 }
 
 std::vector<UID> NotesAnnotsManager::AllPages() {

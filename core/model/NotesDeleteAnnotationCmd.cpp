@@ -10,6 +10,7 @@
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
@@ -52,20 +53,6 @@ bool NotesDeleteAnnotationCmd::Collect(const UIDRef& ref, UIDList* textMarkups, 
     return true;
 }
 
-bool NotesDeleteAnnotationCmd::ProcessOn(ClassID commandClass, const UIDList& items, const char* what) {
-    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(commandClass));
-    if (!cmd) {
-        NOTES_LOG_NIL(what);
-        return false;
-    }
-    cmd->SetItemList(items);
-    if (CmdUtils::ProcessCommand(cmd) != kSuccess) {
-        NOTES_LOG_FAILED(what);
-        return false;
-    }
-    return true;
-}
-
 void NotesDeleteAnnotationCmd::Do() {
     ErrorCode status = kFailure;
     do {
@@ -79,9 +66,9 @@ void NotesDeleteAnnotationCmd::Do() {
         if (!collected)
             break;
         if (!textMarkups.IsEmpty() &&
-            !ProcessOn(kNotesRemoveTextMarkupCmdBoss, textMarkups, "removeTextMarkupCmd"))
+            !NotesCommands::ProcessOn(kNotesRemoveTextMarkupCmdBoss, textMarkups, "removeTextMarkupCmd"))
             break;
-        if (!pageItems.IsEmpty() && !ProcessOn(kDeleteCmdBoss, pageItems, "deleteCmd"))
+        if (!pageItems.IsEmpty() && !NotesCommands::ProcessOn(kDeleteCmdBoss, pageItems, "deleteCmd"))
             break;
         status = kSuccess;
     } while (false);

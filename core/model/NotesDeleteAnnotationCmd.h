@@ -16,5 +16,4 @@ protected:
 private:
     // Sorts one annotation into the markups to remove and the page items to delete.
     bool Collect(const UIDRef& annotation, UIDList* textMarkups, UIDList* pageItems);
-    static bool ProcessOn(ClassID commandClass, const UIDList& items, const char* what);
 };

@@ -1,6 +1,7 @@
 #include "NotesSaveAnnotationCmd.h"
 
 #include "INotesAnnotation.h"
+#include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/InterfacePtr.h"
@@ -27,4 +28,19 @@ void NotesSaveAnnotationCmd::Do() {
 
 PMString* NotesSaveAnnotationCmd::CreateName() {
     return new PMString(NOTES_KEY(kNotesSaveAnnotationCmdNameKey));
+}
+
+bool NotesSaveAnnotationCmd::SaveRecord(const UIDRef& target, const INotesAnnotation* record) {
+    InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
+    InterfacePtr<INotesAnnotation> annotationData(saveAnnotationCmd, IID_INOTESANNOTATION);
+    if (!NOTES_CHECK_NIL(annotationData) || !NOTES_CHECK_NIL(record))
+        return false;
+    annotationData->Set(record->GetType(), record->GetPoints(), record->GetColor(), record->CanShowPopup(),
+                        record->GetContent(), record->GetAuthor(), record->GetDate());
+    saveAnnotationCmd->SetItemList(UIDList(target));
+    if (CmdUtils::ProcessCommand(saveAnnotationCmd) != kSuccess) {
+        NOTES_LOG_FAILED("saveAnnotationCmd");
+        return false;
+    }
+    return true;
 }

@@ -2,10 +2,17 @@
 #pragma once
 
 #include "host/commands/Command.h"
+#include "host/database/UIDRef.h"
+
+class INotesAnnotation;
 
 class NotesSaveAnnotationCmd final : public Command {
 public:
     explicit NotesSaveAnnotationCmd(IPMUnknown* boss) : Command(boss) {}
+
+    // Processes the command on target with a copy of every field of record; false (logged as
+    // "saveAnnotationCmd") when it cannot be made or fails.
+    static bool SaveRecord(const UIDRef& target, const INotesAnnotation* record);
 
 protected:
     void Do() override;

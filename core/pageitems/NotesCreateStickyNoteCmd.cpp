@@ -11,6 +11,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "lifecycle/NotesFailureLog.h"
+#include "model/NotesSaveAnnotationCmd.h"
 
 bool NotesCreateStickyNoteCmd::SetFillColor(const UIDRef& note, UID swatch) {
     InterfacePtr<IGraphicStyleAttributeBossList> graphicStyleAttributeBossList(
@@ -33,21 +34,6 @@ bool NotesCreateStickyNoteCmd::SetNoTextWrap(const UIDRef& note) {
     setStandOffCmd->SetItemList(UIDList(note));
     if (CmdUtils::ProcessCommand(setStandOffCmd) != kSuccess) {
         NOTES_LOG_FAILED("setStandOffCmd");
-        return false;
-    }
-    return true;
-}
-
-bool NotesCreateStickyNoteCmd::SaveRecord(const UIDRef& note, const INotesAnnotation* record) {
-    InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
-    InterfacePtr<INotesAnnotation> annotationData(saveAnnotationCmd, IID_INOTESANNOTATION);
-    if (!NOTES_CHECK_NIL(annotationData))
-        return false;
-    annotationData->Set(record->GetType(), record->GetPoints(), record->GetColor(), record->CanShowPopup(),
-                        record->GetContent(), record->GetAuthor(), record->GetDate());
-    saveAnnotationCmd->SetItemList(UIDList(note));
-    if (CmdUtils::ProcessCommand(saveAnnotationCmd) != kSuccess) {
-        NOTES_LOG_FAILED("saveAnnotationCmd");
         return false;
     }
     return true;
@@ -88,7 +74,8 @@ void NotesCreateStickyNoteCmd::Do() {
         if (!NOTES_CHECK_TRUE(stickyNoteUIDRef.GetUID() != kInvalidUID))
             break;
         if (!SetFillColor(stickyNoteUIDRef, record->GetColor()) || !SetNoTextWrap(stickyNoteUIDRef) ||
-            !SaveRecord(stickyNoteUIDRef, record) || !SetPopupReferenceAndLocks(stickyNoteUIDRef))
+            !NotesSaveAnnotationCmd::SaveRecord(stickyNoteUIDRef, record) ||
+            !SetPopupReferenceAndLocks(stickyNoteUIDRef))
             break;
         fItemList = UIDList(stickyNoteUIDRef);
         status = kSuccess;

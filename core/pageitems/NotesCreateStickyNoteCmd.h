@@ -18,6 +18,5 @@ protected:
 private:
     bool SetFillColor(const UIDRef& note, UID swatch);
     bool SetNoTextWrap(const UIDRef& note);
-    bool SaveRecord(const UIDRef& note, const INotesAnnotation* record);
     bool SetPopupReferenceAndLocks(const UIDRef& note);
 };

@@ -12,21 +12,7 @@ UID NotesSplineAnnotationLayout::GetPageUID() {
 }
 
 UID NotesSplineAnnotationLayout::GetLayerUID() {
-    IDataBase* db = ::GetDataBase(this);
-    auto layerUIDData =
-        NotesDocumentAccess::QueryDocumentInterface<IUIDData>(db, IID_INOTESDOCLAYERREFERENCE);
-    if (!NOTES_CHECK_NIL(layerUIDData) || !NOTES_CHECK_TRUE(layerUIDData->GetUID() != kInvalidUID))
-        return kInvalidUID;
-    InterfacePtr<IHierarchy> hierarchy(this, IID_IHIERARCHY);
-    if (!NOTES_CHECK_NIL(hierarchy))
-        return kInvalidUID;
-    const UID spreadUID = hierarchy->GetSpreadUID();
-    if (!NOTES_CHECK_TRUE(spreadUID != kInvalidUID))
-        return kInvalidUID;
-    InterfacePtr<ISpread> spread(UIDRef(db, spreadUID), IID_ISPREAD);
-    if (!NOTES_CHECK_NIL(spread))
-        return kInvalidUID;
-    return spread->GetSpreadLayerUID(layerUIDData->GetUID(), ISpread::kContentLayer);
+    return NotesDocumentAccess::AnnotationSpreadLayerOf(this);
 }
 
 PMRect NotesSplineAnnotationLayout::GetBounds() {

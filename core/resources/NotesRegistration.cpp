@@ -27,6 +27,7 @@
 #include "model/NotesSaveOtherItemDataCmd.h"
 #include "pageitems/NotesCreateLayerCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
+#include "pageitems/NotesDrawingMarkupAdornmentShape.h"
 #include "pageitems/NotesLayerManager.h"
 #include "pageitems/NotesNewStickyNoteCmd.h"
 #include "pageitems/NotesSaveLayerReferenceCmd.h"
@@ -34,6 +35,16 @@
 #include "pageitems/NotesStickyNotesHandleShape.h"
 #include "pageitems/NotesStickyNotesPathHandleShape.h"
 #include "pageitems/NotesStickyNotesShape.h"
+#include "textmarkup/NotesCreateMarkersCmd.h"
+#include "textmarkup/NotesCreateTextMarkupCmd.h"
+#include "textmarkup/NotesMarkupAnnotationLayout.h"
+#include "textmarkup/NotesRemoveTextMarkupCmd.h"
+#include "textmarkup/NotesSetTextMarkupCmd.h"
+#include "textmarkup/NotesTextAdornment.h"
+#include "textmarkup/NotesTextAttrReport.h"
+#include "textmarkup/NotesTextMarkupClasses.h"
+#include "textmarkup/NotesTextMarkupMemento.h"
+#include "textmarkup/NotesTextMarkupOwnedItem.h"
 #include "textmarkup/NotesTextProfile.h"
 #include "textmarkup/NotesViewUtils.h"
 
@@ -68,6 +79,31 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
+        // Text markups
+        IMPLEMENTATION(NotesCreateMarkersCmd, kNotesCreateMarkersCmdImpl, false),
+        IMPLEMENTATION(NotesCreateTextMarkupCmd, kNotesCreateTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesSetTextMarkupCmd, kNotesSetTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesRemoveTextMarkupCmd, kNotesRemoveTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesTextMarkupOwnedItem, kNotesTextMarkupOwnedItemImpl, false),
+        IMPLEMENTATION(NotesTextMarkupMemento, kNotesTextMarkupMementoImpl, false),
+        IMPLEMENTATION(NotesMarkupAnnotationLayout, kNotesMarkupAnnotationLayoutImpl, false),
+        IMPLEMENTATION(NotesTextHighlightAttrReport, kNotesTextHighlightAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextUnderlineAttrReport, kNotesTextUnderlineAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextSquigglyAttrReport, kNotesTextSquigglyAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextStrikethroughAttrReport, kNotesTextStrikethroughAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextCaretAttrReport, kNotesTextCaretAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextCaretLastAttrReport, kNotesTextCaretLastAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextRedactionAttrReport, kNotesTextRedactionAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextMarkupAttrReport, kNotesTextMarkupAttrReportImpl, false),
+        IMPLEMENTATION(NotesTextHighlightAdornment, kNotesTextHighlightAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextUnderlineAdornment, kNotesTextUnderlineAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextSquigglyAdornment, kNotesTextSquigglyAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextStrikethroughAdornment, kNotesTextStrikethroughAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextCaretAdornment, kNotesTextCaretAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextCaretLastAdornment, kNotesTextCaretLastAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextRedactionAdornment, kNotesTextRedactionAdornmentImpl, false),
+        IMPLEMENTATION(NotesTextMarkupAdornment, kNotesTextMarkupAdornmentImpl, false),
+        IMPLEMENTATION(NotesDrawingMarkupAdornmentShape, kNotesDrawingMarkupAdornmentShapeImpl, false),
         // Annotation colours
         IMPLEMENTATION(NotesAnnotationColorList, kNotesAnnotationColorListImpl, true),
         IMPLEMENTATION(NotesColorManager, kNotesColorManagerImpl, false),
@@ -86,8 +122,122 @@ std::vector<ImplementationAlias> Aliases() {
     };
 }
 
+// The marker classes of the six text-markup kinds; every end marker is an annotation, and the
+// caret's also says whether it stands before a paragraph return.
+void AddMarkerClasses(std::vector<ClassDeclaration>* classes) {
+    const std::vector<InterfaceDeclaration> marker = {
+        {IID_IPMPERSIST, kPMPersistImpl},
+        {IID_IOWNEDITEM, kNotesTextMarkupOwnedItemImpl},
+        {IID_INOTESOTHERITEMREFERENCE, kNotesMarkerPersistUIDDataImpl}};
+    std::vector<InterfaceDeclaration> markupMarker = marker;
+    markupMarker.insert(markupMarker.end(), {{IID_INOTESANNOTATION, kNotesAnnotationImpl},
+                                             {IID_INOTESANNOTATIONLAYOUT, kNotesMarkupAnnotationLayoutImpl},
+                                             {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+                                             {IID_IRANGEDATA, kPersistRangeDataImpl},
+                                             {IID_INOTESMARKERDATA, kNotesPersistUIDDataImpl}});
+    classes->push_back({kNotesTextMarkerBoss, kInvalidClass, "kNotesTextMarkerBoss", marker});
+    classes->push_back(
+        {kNotesTextMarkupMarkerBoss, kInvalidClass, "kNotesTextMarkupMarkerBoss", markupMarker});
+    struct Kind {
+        ClassID endClass;
+        const char* startName;
+        const char* endName;
+    };
+    const Kind kinds[] = {
+        {kNotesHighlightEndTextMarkerBoss, "kNotesHighlightStartTextMarkerBoss",
+         "kNotesHighlightEndTextMarkerBoss"},
+        {kNotesUnderlineEndTextMarkerBoss, "kNotesUnderlineStartTextMarkerBoss",
+         "kNotesUnderlineEndTextMarkerBoss"},
+        {kNotesSquigglyEndTextMarkerBoss, "kNotesSquigglyStartTextMarkerBoss",
+         "kNotesSquigglyEndTextMarkerBoss"},
+        {kNotesStrikethroughEndTextMarkerBoss, "kNotesStrikethroughStartTextMarkerBoss",
+         "kNotesStrikethroughEndTextMarkerBoss"},
+        {kNotesCaretEndTextMarkerBoss, "kNotesCaretStartTextMarkerBoss", "kNotesCaretEndTextMarkerBoss"},
+        {kNotesRedactionEndTextMarkerBoss, "kNotesRedactionStartTextMarkerBoss",
+         "kNotesRedactionEndTextMarkerBoss"}};
+    for (const Kind& kind : kinds) {
+        std::vector<InterfaceDeclaration> extra;
+        if (kind.endClass == kNotesCaretEndTextMarkerBoss)
+            extra.push_back({IID_INOTESCARETLASTDATA, kPersistBoolDataImpl});
+        classes->push_back({kind.endClass - 1, kNotesTextMarkerBoss, kind.startName, {}});
+        classes->push_back({kind.endClass, kNotesTextMarkupMarkerBoss, kind.endName, extra});
+    }
+}
+
+// The character attributes of the markups (and the selection emphasis) with their reports, and
+// the text adornment of each (class + 1).
+void AddAttributeClasses(std::vector<ClassDeclaration>* classes) {
+    struct Kind {
+        ClassID attributeClass;
+        const char* attributeName;
+        const char* adornmentName;
+        ImplementationID report;
+        ImplementationID adornment;
+    };
+    const Kind kinds[] = {
+        {kNotesTextHighlightAttrBoss, "kNotesTextHighlightAttrBoss", "kNotesTextHighlightAdornmentBoss",
+         kNotesTextHighlightAttrReportImpl, kNotesTextHighlightAdornmentImpl},
+        {kNotesTextUnderlineAttrBoss, "kNotesTextUnderlineAttrBoss", "kNotesTextUnderlineAdornmentBoss",
+         kNotesTextUnderlineAttrReportImpl, kNotesTextUnderlineAdornmentImpl},
+        {kNotesTextSquigglyAttrBoss, "kNotesTextSquigglyAttrBoss", "kNotesTextSquigglyAdornmentBoss",
+         kNotesTextSquigglyAttrReportImpl, kNotesTextSquigglyAdornmentImpl},
+        {kNotesTextStrikethroughAttrBoss, "kNotesTextStrikethroughAttrBoss",
+         "kNotesTextStrikethroughAdornmentBoss", kNotesTextStrikethroughAttrReportImpl,
+         kNotesTextStrikethroughAdornmentImpl},
+        {kNotesTextCaretAttrBoss, "kNotesTextCaretAttrBoss", "kNotesTextCaretAdornmentBoss",
+         kNotesTextCaretAttrReportImpl, kNotesTextCaretAdornmentImpl},
+        {kNotesTextCaretLastAttrBoss, "kNotesTextCaretLastAttrBoss", "kNotesTextCaretLastAdornmentBoss",
+         kNotesTextCaretLastAttrReportImpl, kNotesTextCaretLastAdornmentImpl},
+        {kNotesTextRedactionAttrBoss, "kNotesTextRedactionAttrBoss", "kNotesTextRedactionAdornmentBoss",
+         kNotesTextRedactionAttrReportImpl, kNotesTextRedactionAdornmentImpl},
+        {kNotesTextMarkupAttrBoss, "kNotesTextMarkupAttrBoss", "kNotesTextMarkupAdornmentBoss",
+         kNotesTextMarkupAttrReportImpl, kNotesTextMarkupAdornmentImpl}};
+    for (const Kind& kind : kinds) {
+        classes->push_back(
+            {kind.attributeClass, kTextAttrBoss, kind.attributeName, {{IID_IATTRREPORT, kind.report}}});
+        classes->push_back({NotesTextMarkupClasses::AdornmentClassOf(kind.attributeClass),
+                            kInvalidClass,
+                            kind.adornmentName,
+                            {{IID_ITEXTADORNMENT, kind.adornment}}});
+    }
+}
+
+std::vector<ClassDeclaration> TextMarkupClasses() {
+    std::vector<ClassDeclaration> classes = {
+        {kNotesCreateTextMarkupCmdBoss,
+         kInvalidClass,
+         "kNotesCreateTextMarkupCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateTextMarkupCmdImpl},
+          {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesCreateMarkersCmdBoss,
+         kInvalidClass,
+         "kNotesCreateMarkersCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateMarkersCmdImpl}, {IID_IINTDATA, kIntDataImpl}}},
+        {kNotesSetTextMarkupCmdBoss,
+         kInvalidClass,
+         "kNotesSetTextMarkupCmdBoss",
+         {{IID_ICOMMAND, kNotesSetTextMarkupCmdImpl}}},
+        {kNotesRemoveTextMarkupCmdBoss,
+         kInvalidClass,
+         "kNotesRemoveTextMarkupCmdBoss",
+         {{IID_ICOMMAND, kNotesRemoveTextMarkupCmdImpl}}},
+        {kNotesTextMarkupMementoBoss,
+         kInvalidClass,
+         "kNotesTextMarkupMementoBoss",
+         {{IID_ITEXTMODELMEMENTO, kNotesTextMarkupMementoImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
+        {kNotesDrawingMarkupAdornmentBoss,
+         kInvalidClass,
+         "kNotesDrawingMarkupAdornmentBoss",
+         {{IID_IADORNMENTSHAPE, kNotesDrawingMarkupAdornmentShapeImpl}}},
+    };
+    AddMarkerClasses(&classes);
+    AddAttributeClasses(&classes);
+    return classes;
+}
+
 std::vector<ClassDeclaration> Classes() {
-    return {
+    std::vector<ClassDeclaration> classes = {
         {kNotesSaveAnnotationCmdBoss,
          kInvalidClass,
          "kNotesSaveAnnotationCmdBoss",
@@ -158,6 +308,9 @@ std::vector<ClassDeclaration> Classes() {
          "kNotesClearAllColorsCmdBoss",
          {{IID_ICOMMAND, kNotesClearAllColorsCmdImpl}}},
     };
+    const std::vector<ClassDeclaration> textMarkups = TextMarkupClasses();
+    classes.insert(classes.end(), textMarkups.begin(), textMarkups.end());
+    return classes;
 }
 
 std::vector<AddInDeclaration> AddIns() {

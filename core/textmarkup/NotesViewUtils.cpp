@@ -19,12 +19,16 @@
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/selection/ISelectionManager.h"
+#include "host/text/IAttributeStrand.h"
 #include "host/text/IFrameUtils.h"
 #include "host/text/IItemStrand.h"
 #include "host/text/IMultiColumnTextFrame.h"
 #include "host/text/ITextModel.h"
 #include "host/text/ITextModelCmds.h"
+#include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
+#include "textmarkup/NotesMarkedRun.h"
+#include "textmarkup/NotesTextMarkupClasses.h"
 
 namespace {
 using A = INotesAnnotation;
@@ -71,8 +75,12 @@ void NotesViewUtils::SetEmphasis(const UIDList& annotations, bool16 on) {
     IDataBase* database = annotations.GetDataBase();
     for (UID uid : annotations.GetUIDs()) {
         InterfacePtr<INotesAnnotation> annotation(UIDRef(database, uid), IID_INOTESANNOTATION);
-        if (!NOTES_CHECK_NIL(annotation) || annotation->GetSubType() == A::kTextMarkupType)
-            continue; // text-markup emphasis is an attribute on the marked text, kept by the markers
+        if (!NOTES_CHECK_NIL(annotation))
+            continue;
+        if (annotation->GetSubType() == A::kTextMarkupType) {
+            SetTextEmphasis(UIDRef(database, uid), on);
+            continue;
+        }
         InterfacePtr<IPageItemAdornmentList> adornments(annotation, IID_IPAGEITEMADORNMENTLIST);
         if (!NOTES_CHECK_NIL(adornments))
             continue;
@@ -114,26 +122,51 @@ void NotesViewUtils::SelectAnnotation(const UIDRef& annotationRef) {
     }
     UIDRef story;
     RangeData range;
-    if (MarkedText(annotationRef, &story, &range))
+    if (GetMarkedText(annotationRef, &story, &range))
         selectionManager->SelectText(story, range);
 }
 
-bool NotesViewUtils::MarkedText(const UIDRef& endMarker, UIDRef* story, RangeData* range) {
-    IDataBase* database = endMarker.GetDataBase();
-    InterfacePtr<IUIDData> otherItemUIDData(endMarker, IID_INOTESOTHERITEMREFERENCE);
-    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
-    if (!NOTES_CHECK_NIL(otherItemUIDData) || !NOTES_CHECK_NIL(storyUIDData))
-        return false;
-    InterfacePtr<IItemStrand> itemStrand(UIDRef(database, storyUIDData->GetUID()), IID_IITEMSTRAND);
-    if (!NOTES_CHECK_NIL(itemStrand))
-        return false;
-    const TextIndex startIndex = itemStrand->GetOwnedItemIndex(otherItemUIDData->GetUID());
-    const TextIndex endIndex = itemStrand->GetOwnedItemIndex(endMarker.GetUID());
-    if (!NOTES_CHECK_TRUE(startIndex != -1) || !NOTES_CHECK_TRUE(endIndex != -1))
-        return false;
-    *story = UIDRef(database, storyUIDData->GetUID());
-    *range = RangeData(startIndex, endIndex + 1);
-    return true;
+bool16 NotesViewUtils::GetMarkedText(const UIDRef& annotation, UIDRef* story, RangeData* range) {
+    NotesMarkedRun run;
+    if (!NotesMarkedRun::Find(annotation, &run) || !NOTES_CHECK_TRUE(run.start != -1) ||
+        !NOTES_CHECK_TRUE(run.end != -1))
+        return kFalse;
+    *story = run.story;
+    *range = run.Range();
+    return kTrue;
+}
+
+void NotesViewUtils::SetTextEmphasis(const UIDRef& annotation, bool16 on) {
+    NotesMarkedRun run;
+    if (!NotesMarkedRun::Find(annotation, &run) || !run.IsAnchored())
+        return;
+    InterfacePtr<IAttributeStrand> attributeStrand(run.story, IID_IATTRIBUTESTRAND);
+    if (!NOTES_CHECK_NIL(attributeStrand))
+        return;
+    const RangeData range = run.Range();
+    const RangeData emphasised = attributeStrand->GetAttributeRange(range.Start(), kNotesTextMarkupAttrBoss);
+    const bool shown = emphasised.Start() <= range.Start() && emphasised.End() >= range.End();
+    if (on && !shown)
+        NotesCommands::ApplyAttribute(run.story, range, kNotesTextMarkupAttrBoss, annotation.GetUID(),
+                                      "applyTextAttrCmd");
+    else if (!on && !emphasised.IsEmpty())
+        NotesCommands::ClearAttribute(run.story, range, kNotesTextMarkupAttrBoss, "clearTextAttrCmd");
+}
+
+void NotesViewUtils::ReapplyMarkup(const UIDList& annotations) {
+    for (int32 i = 0; i < annotations.Length(); ++i) {
+        NotesMarkedRun run;
+        if (!NotesMarkedRun::Find(annotations.GetRef(i), &run))
+            continue;
+        const TextIndex startIndex = run.start;
+        if (!NOTES_CHECK_TRUE(startIndex != -1) || !NOTES_CHECK_TRUE(run.end != -1))
+            continue;
+        const RangeData range = run.Range();
+        if (!NOTES_CHECK_TRUE(range.End() != range.Start(nil)))
+            continue;
+        NotesCommands::ApplyAttribute(run.story, range, run.AttributeClass(), run.endMarker,
+                                      "applyTextAttrCmd");
+    }
 }
 
 void NotesViewUtils::UpdatePopupText(INotesAnnotation* annotation) {
@@ -191,41 +224,11 @@ bool NotesViewUtils::ReplaceFrameText(const UIDRef& frame, const PMString& text)
 }
 
 ClassID NotesViewUtils::GetTextAttributeClass(A::NotesAnnotationType type) {
-    switch (type) {
-    case A::kHighlightAnnotation:
-        return kNotesTextHighlightAttrBoss;
-    case A::kStrikethroughAnnotation:
-        return kNotesTextStrikethroughAttrBoss;
-    case A::kUnderlineAnnotation:
-        return kNotesTextUnderlineAttrBoss;
-    case A::kSquigglyAnnotation:
-        return kNotesTextSquigglyAttrBoss;
-    case A::kRedactionAnnotation:
-        return kNotesTextRedactionAttrBoss;
-    case A::kCaretAnnotation:
-        return kNotesTextCaretAttrBoss;
-    default:
-        return kInvalidClass;
-    }
+    return NotesTextMarkupClasses::AttributeClassOf(type);
 }
 
 ClassID NotesViewUtils::GetEndMarkerClass(A::NotesAnnotationType type) {
-    switch (type) {
-    case A::kHighlightAnnotation:
-        return kNotesHighlightEndTextMarkerBoss;
-    case A::kStrikethroughAnnotation:
-        return kNotesStrikethroughEndTextMarkerBoss;
-    case A::kUnderlineAnnotation:
-        return kNotesUnderlineEndTextMarkerBoss;
-    case A::kSquigglyAnnotation:
-        return kNotesSquigglyEndTextMarkerBoss;
-    case A::kRedactionAnnotation:
-        return kNotesRedactionEndTextMarkerBoss;
-    case A::kCaretAnnotation:
-        return kNotesCaretEndTextMarkerBoss;
-    default:
-        return kInvalidClass;
-    }
+    return NotesTextMarkupClasses::EndMarkerClassOf(type);
 }
 
 PMRect NotesViewUtils::GetPopupBounds(const UIDRef& spread, const PMPoint& point) {

@@ -18,15 +18,16 @@ public:
     void UpdatePopupText(INotesAnnotation* annotation) override;
     void UpdateFreeTextFrame(INotesAnnotation* annotation) override;
     ClassID GetTextAttributeClass(INotesAnnotation::NotesAnnotationType type) override;
+    void ReapplyMarkup(const UIDList& annotations) override;
     ClassID GetEndMarkerClass(INotesAnnotation::NotesAnnotationType type) override;
     PMRect GetPopupBounds(const UIDRef& spread, const PMPoint& point) override;
+    bool16 GetMarkedText(const UIDRef& annotation, UIDRef* story, RangeData* range) override;
 
     // Replaces all text of the frame's story but its closing paragraph return with the text (line
     // feeds dropped), then fits the frame to it. False when nothing was changed.
     static bool ReplaceFrameText(const UIDRef& frame, const PMString& text);
 
 private:
-    // The text from a text markup's start marker to its end marker, the end marker's character
-    // included; false when a marker is missing from the text.
-    static bool MarkedText(const UIDRef& endMarker, UIDRef* story, RangeData* range);
+    // Applies (on) or clears the selection emphasis over a text markup's marked text.
+    static void SetTextEmphasis(const UIDRef& annotation, bool16 on);
 };

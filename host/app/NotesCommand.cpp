@@ -5,12 +5,15 @@
 #include "INotesAnnotation.h"
 #include "INotesAnnotationList.h"
 #include "INotesMasterPageList.h"
+#include "INotesViewUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/IMasterSpread.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/text/ITextModel.h"
 
 namespace {
 std::string MasterPageLabel(IDataBase* db, UID page) {
@@ -30,10 +33,10 @@ NotesCommand::NotesCommand(CLI::App& app) {
 }
 
 std::string NotesCommand::KindName(int32 type) {
-    static const char* const kNames[] = {"unknown",   "popup",   "sticky note", "highlight", "strike-through",
-                                         "underline", "squiggly underline",     "replacement", "insertion",
-                                         "line",      "polyline", "polygon",    "circle",    "square",
-                                         "free text"};
+    static const char* const kNames[] = {"unknown",        "popup",     "sticky note",        "highlight",
+                                         "strike-through", "underline", "squiggly underline", "replacement",
+                                         "insertion",      "line",      "polyline",           "polygon",
+                                         "circle",         "square",    "free text"};
     return type >= 0 && type <= 14 ? kNames[type] : "unknown";
 }
 
@@ -48,13 +51,31 @@ nlohmann::ordered_json NotesCommand::Annotations(IDataBase* db, UID page) {
         if (!annotation)
             continue;
         nlohmann::ordered_json note;
+        note["id"] = uid;
         note["kind"] = KindName(annotation->GetType());
         note["author"] = annotation->GetAuthor().GetUTF8String();
         note["date"] = annotation->GetDate().Format();
         note["content"] = annotation->GetContent().GetUTF8String();
+        AddMarkedText(UIDRef(db, uid), &note);
         notes.push_back(note);
     }
     return notes;
+}
+
+void NotesCommand::AddMarkedText(const UIDRef& annotation, nlohmann::ordered_json* note) {
+    Utils<INotesViewUtils> viewUtils;
+    UIDRef story;
+    RangeData range;
+    InterfacePtr<INotesAnnotation> record(annotation, IID_INOTESANNOTATION);
+    if (!viewUtils || !record || record->GetSubType() != INotesAnnotation::kTextMarkupType ||
+        !viewUtils->GetMarkedText(annotation, &story, &range))
+        return;
+    InterfacePtr<ITextModel> model(story, IID_ITEXTMODEL);
+    if (!model)
+        return;
+    (*note)["story"] = story.GetUID();
+    (*note)["range"] = {range.Start(), range.End()};
+    (*note)["text"] = WideString(model->GetText(range.Start(), range.Length())).GetUTF8String();
 }
 
 nlohmann::ordered_json NotesCommand::Collect(IDataBase* db) {
@@ -62,6 +83,8 @@ nlohmann::ordered_json NotesCommand::Collect(IDataBase* db) {
     const UIDRef docRef(db, db->GetRootUID());
     const auto add = [&](UID page, const std::string& label) {
         nlohmann::ordered_json notes = Annotations(db, page);
+        for (auto& note : notes)
+            note["page"] = label;
         if (!notes.empty())
             pages.push_back({{"page", label}, {"notes", notes}});
     };
@@ -79,10 +102,12 @@ std::string NotesCommand::ToText(const nlohmann::ordered_json& pages) {
     for (const auto& page : pages) {
         text += page["page"].get<std::string>() + "\n";
         for (const auto& note : page["notes"]) {
-            text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() + ", " +
-                    note["date"].get<std::string>() + "\n";
+            text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() +
+                    ", " + note["date"].get<std::string>() + "\n";
             if (!note["content"].get<std::string>().empty())
                 text += "    " + note["content"].get<std::string>() + "\n";
+            if (note.contains("text"))
+                text += "    marks \"" + note["text"].get<std::string>() + "\"\n";
         }
     }
     return text;

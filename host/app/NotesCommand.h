@@ -1,6 +1,7 @@
 // NotesCommand: `pagehost notes DOC [--json]`: the Notes panel's tree in text: the pages that hold
 // annotations, master pages first, and under each page its annotations in the page list's order
-// with their kind, author, date and note text.
+// with their kind, author, date and note text; a text markup also with the text it marks as it
+// stands in its story now (the JSON adds each annotation's id, page, story and range).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -9,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host/database/UID.h"
+#include "host/database/UIDRef.h"
 
 class IDataBase;
 
@@ -26,6 +27,8 @@ private:
     static nlohmann::ordered_json Collect(IDataBase* db);
     static nlohmann::ordered_json Annotations(IDataBase* db, UID page);
     static std::string ToText(const nlohmann::ordered_json& pages);
+    // The story, range and text of a text markup, asked of the plug-in's view utilities.
+    static void AddMarkedText(const UIDRef& annotation, nlohmann::ordered_json* note);
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

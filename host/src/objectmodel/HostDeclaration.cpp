@@ -17,6 +17,8 @@ std::vector<ImplementationDeclaration> HostImplementations() {
             MakeBoolDataImplementation(kPersistBoolDataImpl, true),
             MakeIntDataImplementation(kIntDataImpl, false),
             MakeIntDataImplementation(kPersistIntDataImpl, true),
+            MakeRangeDataImplementation(kPersistRangeDataImpl, true),
+            MakeRangeDataImplementation(kRangeDataImpl, false),
             MakeStringDataImplementation(kStringDataImpl),
             MakeSubjectImplementation(kSubjectImpl),
             MakeDocumentImplementation(kDocumentImpl),

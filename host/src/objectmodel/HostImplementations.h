@@ -9,6 +9,7 @@ ImplementationDeclaration MakePMPersistImplementation(ImplementationID id);
 ImplementationDeclaration MakeUIDDataImplementation(ImplementationID id, bool persistent);
 ImplementationDeclaration MakeBoolDataImplementation(ImplementationID id, bool persistent);
 ImplementationDeclaration MakeIntDataImplementation(ImplementationID id, bool persistent);
+ImplementationDeclaration MakeRangeDataImplementation(ImplementationID id, bool persistent);
 ImplementationDeclaration MakeStringDataImplementation(ImplementationID id);
 ImplementationDeclaration MakeDocumentImplementation(ImplementationID id);
 ImplementationDeclaration MakeDeleteUIDCmdImplementation(ImplementationID id);

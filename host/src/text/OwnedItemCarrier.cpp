@@ -5,6 +5,7 @@
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IAttrReport.h"
 #include "host/text/IItemStrand.h"
 #include "host/text/IOwnedItem.h"
 #include "host/text/ITextAttrUID.h"
@@ -31,10 +32,11 @@ void OwnedItemCarrier::BeforeRemoval(RangeData range) const {
     const UIDRef story(fDataBase, fStory);
     for (const OwnedItemData& item : items)
         if (InterfacePtr<ITextModelMemento> memento = MementoOf(fDataBase, item.fUID))
-            memento->Removing(story, item.fAt);
-    // A memento may already have deleted its item (or another one of the range).
+            memento->Removing(story, item.fAt, range);
+    // A memento may already have deleted its item (or another one of the range), or moved it out
+    // of the text that goes.
     for (const OwnedItemData& item : items) {
-        if (!fDataBase->IsValidUID(item.fUID))
+        if (!fDataBase->IsValidUID(item.fUID) || !range.Contains(strand->GetOwnedItemIndex(item.fUID)))
             continue;
         InterfacePtr<IOwnedItem> owned = Query<IOwnedItem>(fDataBase, item.fUID);
         if (!owned || !owned->DeletesWithText())
@@ -111,21 +113,45 @@ void OwnedItemCarrier::Reinsert(TextIndex position, const Copies& copies) const 
 
 std::vector<AttributeRun> OwnedItemCarrier::RemapRuns(const std::vector<AttributeRun>& runs,
                                                       const Copies& copies) {
-    if (copies.copies.IsEmpty())
-        return runs;
     std::vector<AttributeRun> remapped = runs;
     for (AttributeRun& run : remapped) {
         AttributeBossList changed;
+        std::vector<ClassID> dropped;
         for (int32 n = 0; n < run.attributes.CountBosses(); ++n) {
             InterfacePtr<ITextAttrUID> value(
                 ObjectModel::CheckedCast<ITextAttrUID>(run.attributes.QueryBossN(n, IID_ITEXTATTRUID)));
-            const int32 carried = value ? copies.sources.Location(value->Get()) : -1;
-            if (carried < 0)
+            const int32 carried =
+                !value || copies.sources.IsEmpty() ? -1 : copies.sources.Location(value->Get());
+            if (carried < 0) {
+                // The item such a value names did not come along: the pasted text is not part of it.
+                if (FollowsOwnedItems(value.get()))
+                    dropped.push_back(Boss::FromUnknown(value.get())->GetClass());
                 continue;
+            }
             value->Set(copies.copies[carried]);
             changed.ApplyAttribute(value.get());
         }
         run.attributes.ApplyAttributes(changed);
+        for (ClassID attributeClass : dropped)
+            run.attributes.ClearAttribute(attributeClass);
     }
     return remapped;
+}
+
+AttributeBossList OwnedItemCarrier::WithoutDeletedItems(const AttributeBossList& attributes) const {
+    AttributeBossList kept = attributes;
+    for (int32 n = 0; n < attributes.CountBosses(); ++n) {
+        InterfacePtr<ITextAttrUID> value(
+            ObjectModel::CheckedCast<ITextAttrUID>(attributes.QueryBossN(n, IID_ITEXTATTRUID)));
+        if (FollowsOwnedItems(value.get()) && !fDataBase->IsValidUID(value->Get()))
+            kept.ClearAttribute(Boss::FromUnknown(value.get())->GetClass());
+    }
+    return kept;
+}
+
+bool OwnedItemCarrier::FollowsOwnedItems(const ITextAttrUID* value) {
+    if (!value || value->Get() == kInvalidUID)
+        return false;
+    InterfacePtr<IAttrReport> report(value, IID_IATTRREPORT);
+    return report && report->GetCopyBehavior() == kFollowsOwnedItems;
 }

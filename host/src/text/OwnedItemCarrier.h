@@ -8,6 +8,7 @@
 #include "host/text/TextScrap.h"
 
 class IPMUnknown;
+class ITextAttrUID;
 
 class OwnedItemCarrier {
 public:
@@ -30,10 +31,18 @@ public:
     Copies MakeCopies(const TextScrap& scrap) const;
     // Anchors the copies where the scrap's text now starts and runs their re-insertion hooks.
     void Reinsert(TextIndex position, const Copies& copies) const;
-    // The scrap's attribute runs with UID values that name a carried item changed to its copy.
+    // The scrap's attribute runs with UID values that name a carried item changed to its copy;
+    // attributes that follow owned items (copy behaviour 2) whose item was not carried are dropped.
     static std::vector<AttributeRun> RemapRuns(const std::vector<AttributeRun>& runs, const Copies& copies);
 
+    // The list without attributes that follow owned items whose item no longer exists (text that
+    // replaces a marked run does not take up the mark of an item its removal deleted).
+    AttributeBossList WithoutDeletedItems(const AttributeBossList& attributes) const;
+
 private:
+    static constexpr int32 kFollowsOwnedItems = 2; // IAttrReport::GetCopyBehavior
+    static bool FollowsOwnedItems(const ITextAttrUID* value);
+
     IDataBase* fDataBase;
     UID fStory;
 };

@@ -93,7 +93,8 @@ ErrorCode TextModel::Replace(TextIndex position, int32 length, const WideString&
     if (const ErrorCode removed = Delete(position, length); removed != kSuccess)
         return removed;
     if (!text.IsEmpty())
-        InsertRuns(position, text.GetUTF16(), {AttributeRun{text.Length(), attributes}});
+        InsertRuns(position, text.GetUTF16(),
+                   {AttributeRun{text.Length(), OwnedItemCarrier(this).WithoutDeletedItems(attributes)}});
     return kSuccess;
 }
 

@@ -35,7 +35,7 @@ template <class T> InterfacePtr<T> Query(IDataBase* db, UID uid, PMIID iid = T::
 class TestMemento final : public CPMUnknown<ITextModelMemento> {
 public:
     explicit TestMemento(IPMUnknown* boss) : CPMUnknown<ITextModelMemento>(boss) {}
-    void Removing(const UIDRef&, TextIndex index) override {
+    void Removing(const UIDRef&, TextIndex index, RangeData) override {
         const UIDRef item = Item();
         gLog.push_back("removing " + std::to_string(item.GetUID()) + "@" + std::to_string(index));
         IDataBase* db = item.GetDataBase();

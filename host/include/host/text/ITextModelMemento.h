@@ -5,13 +5,14 @@
 #include "host/database/UIDList.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IPMUnknown.h"
-#include "host/text/TextTypes.h"
+#include "host/text/RangeData.h"
 
 class ITextModelMemento : public IPMUnknown {
 public:
     enum { kDefaultIID = IID_ITEXTMODELMEMENTO };
-    // The character the item is anchored at is about to be deleted (delete, cut or replace).
-    virtual void Removing(const UIDRef& story, TextIndex index) = 0;
+    // The character the item is anchored at is about to be deleted (delete, cut or replace) with
+    // the rest of removed. The item may move itself out of removed (SetOwnedItem); then it stays.
+    virtual void Removing(const UIDRef& story, TextIndex index, RangeData removed) = 0;
     // The item is a copy that a paste has just anchored at index; sources and copies pair every
     // item the same paste carried with its copy, so links between them can be remade.
     virtual void Reinserted(const UIDRef& story, TextIndex index, const UIDList& sources,

@@ -1,0 +1,72 @@
+#include "NotesCommands.h"
+
+#include "NotesFailureLog.h"
+#include "host/commands/CmdUtils.h"
+#include "host/commands/ICommand.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/text/AttributeBossList.h"
+#include "host/text/ITextAttrUID.h"
+#include "host/text/ITextModelCmds.h"
+
+namespace {
+InterfacePtr<ITextModelCmds> CommandsOf(const UIDRef& story, const char* what) {
+    InterfacePtr<ITextModelCmds> textModelCmds(story, IID_ITEXTMODELCMDS);
+    if (!textModelCmds)
+        NOTES_LOG_NIL(what);
+    return textModelCmds;
+}
+} // namespace
+
+bool NotesCommands::Process(ICommand* cmd, const char* what) {
+    InterfacePtr<ICommand> owned(cmd);
+    if (!owned) {
+        NOTES_LOG_NIL(what);
+        return false;
+    }
+    if (CmdUtils::ProcessCommand(owned) != kSuccess) {
+        NOTES_LOG_FAILED(what);
+        return false;
+    }
+    return true;
+}
+
+bool NotesCommands::ProcessOn(ClassID commandClass, const UIDList& items, const char* what) {
+    ICommand* cmd = CmdUtils::CreateCommand(commandClass);
+    if (cmd)
+        cmd->SetItemList(items);
+    return Process(cmd, what);
+}
+
+bool NotesCommands::DeleteUIDs(const UIDList& objects, const char* what) {
+    return objects.IsEmpty() || ProcessOn(kDeleteUIDCmdBoss, objects, what);
+}
+
+bool NotesCommands::SetOwnedItem(const UIDRef& story, TextIndex at, UID item, ClassID itemClass,
+                                 const char* what) {
+    InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
+    return textModelCmds && Process(textModelCmds->SetOwnedItemCmd(at, item, itemClass), what);
+}
+
+bool NotesCommands::RemoveOwnedItem(const UIDRef& story, UID item, const char* what) {
+    InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
+    return textModelCmds && Process(textModelCmds->RemoveOwnedItemCmd(item), what);
+}
+
+bool NotesCommands::ApplyAttribute(const UIDRef& story, RangeData range, ClassID attributeClass, UID value,
+                                   const char* what) {
+    InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
+    InterfacePtr<ITextAttrUID> attribute(CreateObject2<ITextAttrUID>(attributeClass));
+    if (!textModelCmds || !attribute) {
+        NOTES_LOG_NIL(what);
+        return false;
+    }
+    attribute->Set(value);
+    return Process(textModelCmds->ApplyAttributeCmd(range, AttributeBossList(attribute.get())), what);
+}
+
+bool NotesCommands::ClearAttribute(const UIDRef& story, RangeData range, ClassID attributeClass,
+                                   const char* what) {
+    InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
+    return textModelCmds && Process(textModelCmds->ClearAttributeCmd(range, attributeClass), what);
+}

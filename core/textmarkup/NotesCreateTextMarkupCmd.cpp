@@ -1,0 +1,111 @@
+#include "NotesCreateTextMarkupCmd.h"
+
+#include "INotesAnnotation.h"
+#include "INotesTextProfile.h"
+#include "NotesMarkedRun.h"
+#include "NotesTextLocator.h"
+#include "NotesTextMarkupClasses.h"
+#include "host/commands/CmdUtils.h"
+#include "host/commands/ErrorUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/document/IHierarchy.h"
+#include "host/objectmodel/IIntData.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/IRangeData.h"
+#include "lifecycle/NotesCommands.h"
+#include "lifecycle/NotesDocumentAccess.h"
+#include "lifecycle/NotesFailureLog.h"
+#include "model/NotesSaveAnnotationCmd.h"
+
+namespace {
+using A = INotesAnnotation;
+} // namespace
+
+bool NotesCreateTextMarkupCmd::IsDuplicate(const UIDRef& story, RangeData range, ClassID endClass,
+                                           bool caret) {
+    InterfacePtr<IItemStrand> itemStrand(story, IID_IITEMSTRAND);
+    if (!NOTES_CHECK_NIL(itemStrand))
+        return true;
+    const TextIndex first = range.Start();
+    const TextIndex last = caret ? range.Start() : range.End() - 1;
+    return itemStrand->GetOwnedUID(first, endClass - 1) != kInvalidUID ||
+           itemStrand->GetOwnedUID(last, endClass) != kInvalidUID;
+}
+
+bool NotesCreateTextMarkupCmd::FillEndMarker(const UIDRef& endMarker, const UIDRef& story, RangeData range,
+                                             const INotesAnnotation* record) {
+    InterfacePtr<IRangeData> markedRange(endMarker, IID_IRANGEDATA);
+    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
+    InterfacePtr<IUIDData> annotReference(endMarker, IID_INOTESANNOTATIONREFERENCE);
+    InterfacePtr<IUIDData> cmdAnnotReference(this, IID_INOTESANNOTATIONREFERENCE);
+    if (!NOTES_CHECK_NIL(markedRange) || !NOTES_CHECK_NIL(storyUIDData) || !NOTES_CHECK_NIL(annotReference))
+        return false;
+    markedRange->Set(range);
+    storyUIDData->Set(story.GetUID());
+    if (!NotesSaveAnnotationCmd::SaveRecord(endMarker, record))
+        return false;
+    annotReference->Set(cmdAnnotReference ? cmdAnnotReference->GetUID() : kInvalidUID);
+    return true;
+}
+
+UID NotesCreateTextMarkupCmd::CreateMarkedRun(const UIDRef& story, RangeData range,
+                                              const INotesAnnotation* record) {
+    const A::NotesAnnotationType type = record->GetType();
+    const ClassID endClass = NotesTextMarkupClasses::EndMarkerClassOf(type);
+    if (!NOTES_CHECK_TRUE(endClass != kInvalidClass) ||
+        IsDuplicate(story, range, endClass, type == A::kCaretAnnotation))
+        return kInvalidUID;
+    InterfacePtr<ICommand> createTextMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
+    InterfacePtr<IIntData> annotaTypeIntData(createTextMarkersCmd, IID_IINTDATA);
+    if (!NOTES_CHECK_NIL(annotaTypeIntData))
+        return kInvalidUID;
+    annotaTypeIntData->Set(type);
+    createTextMarkersCmd->SetItemList(UIDList(story));
+    if (CmdUtils::ProcessCommand(createTextMarkersCmd) != kSuccess ||
+        !NOTES_CHECK_TRUE(createTextMarkersCmd->GetItemList()->Length() == 1))
+        return kInvalidUID;
+    const UIDRef endMarker = createTextMarkersCmd->GetItemList()->GetRef(0);
+    if (FillEndMarker(endMarker, story, range, record))
+        return endMarker.GetUID();
+    // A run that could not be completed leaves no markers behind.
+    NotesMarkedRun run;
+    UIDList markers(endMarker);
+    if (NotesMarkedRun::Find(endMarker, &run) && run.startMarker != kInvalidUID)
+        markers.Append(run.startMarker);
+    NotesCommands::DeleteUIDs(markers, "deleteUIDCmd");
+    return kInvalidUID;
+}
+
+void NotesCreateTextMarkupCmd::Do() {
+    ErrorCode status = kFailure;
+    IDataBase* database = GetItemList()->GetDataBase();
+    UIDList made(database);
+    do {
+        if (!NOTES_CHECK_TRUE(GetItemList()->Length() == 1) || !NOTES_CHECK_NIL(database))
+            break;
+        InterfacePtr<IHierarchy> spreadLayerHierarchy(GetItemList()->GetRef(0), IID_IHIERARCHY);
+        InterfacePtr<INotesAnnotation> annotation(this, IID_INOTESANNOTATION);
+        auto textModelProfile =
+            NotesDocumentAccess::QueryDocumentInterface<INotesTextProfile>(database, IID_INOTESTEXTPROFILE);
+        if (!NOTES_CHECK_NIL(spreadLayerHierarchy) || !NOTES_CHECK_NIL(annotation) ||
+            !NOTES_CHECK_NIL(textModelProfile))
+            break;
+        textModelProfile->Update();
+        NotesTextLocator locator(database, spreadLayerHierarchy->GetSpreadUID(), textModelProfile);
+        for (const NotesTextLocator::Run& run :
+             locator.Locate(annotation->GetPoints(), annotation->GetType())) {
+            const UID endMarker = CreateMarkedRun(UIDRef(database, run.story), run.range, annotation);
+            if (endMarker != kInvalidUID)
+                made.Append(endMarker);
+        }
+        status = kSuccess;
+    } while (false);
+    fItemList = made;
+    ErrorUtils::PMSetGlobalErrorCode(status);
+}
+
+PMString* NotesCreateTextMarkupCmd::CreateName() {
+    return new PMString(NOTES_KEY(kNotesCreateHighlightCmdNameKey));
+}
