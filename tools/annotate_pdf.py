@@ -22,8 +22,17 @@ Kinds and their placement keys
                        finds the text with page.search_for; otherwise
                        "rects": [[x0, y0, x1, y1], ...] or
                        "quads": [[x0, y0, x1, y1, x2, y2, x3, y3], ...]
-                       (upper-left, upper-right, lower-left, lower-right).
-  Caret                "point" or "near"; "appearance": "content stream text"
+                       (upper-left, upper-right, lower-left, lower-right);
+                       "words": ["w1", "w2", ...] marks one quadrilateral per
+                       word (its first occurrence), in that order, as one
+                       markup; "phrase": true takes every rectangle
+                       search_for gives for "search" (a phrase broken over
+                       lines gives one per line).
+  Caret                "point" or "near"; "before": "word" / "after": "word"
+                       puts the insertion point at the word's left / right
+                       edge, half way down the word (the caret's rectangle
+                       then has that point as its lower-left corner, where
+                       its appearance starts); "appearance": "content stream text"
                        replaces the generated appearance stream (optional
                        "matrix": [a b c d e f], "bbox": [x0 y0 x1 y1], which are
                        written as given, in PDF units).
@@ -121,12 +130,22 @@ def placed_rect(page, spec):
 
 
 def placed_point(page, spec):
+    if "before" in spec or "after" in spec:
+        return caret_rect(page, spec).bl
     if "point" in spec:
         return fitz.Point(spec["point"])
     if "near" in spec:
         word = found_word(page, spec)
         return fitz.Point(word.x1 + 2, word.y0)
     raise CommentError("%s needs 'point' or 'near'" % spec["kind"])
+
+
+def caret_rect(page, spec):
+    """A caret rectangle whose lower-left corner is the insertion point at a word's edge."""
+    word = found_word(page, {"search": spec.get("before", spec.get("after"))})
+    x = word.x0 if "before" in spec else word.x1
+    y = (word.y0 + word.y1) / 2
+    return fitz.Rect(x, y - 14, x + 20, y)
 
 
 def placed_points(page, spec, count):
@@ -143,8 +162,12 @@ def placed_points(page, spec, count):
 
 
 def markup_quads(page, spec):
+    if "search" in spec and spec.get("phrase"):
+        return [fitz.Rect(r).quad for r in page.search_for(spec["search"])]
     if "search" in spec:
         return [found_word(page, spec).quad]
+    if "words" in spec:
+        return [found_word(page, {"search": w}).quad for w in spec["words"]]
     if "quads" in spec:
         return [fitz.Quad(q[0:2], q[2:4], q[4:6], q[6:8]) for q in spec["quads"]]
     if "rects" in spec:
@@ -161,6 +184,8 @@ def create_annotation(page, spec):
         annot = getattr(page, MARKUP_ADDERS[kind])(markup_quads(page, spec))
     elif kind == "Caret":
         annot = page.add_caret_annot(placed_point(page, spec))
+        if "before" in spec or "after" in spec:
+            annot.set_rect(caret_rect(page, spec))
     elif kind == "Redact":
         area = markup_quads(page, spec)[0] if "search" in spec else placed_rect(page, spec)
         annot = page.add_redact_annot(area, text=spec.get("overlay_text"))

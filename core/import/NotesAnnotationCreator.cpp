@@ -16,9 +16,13 @@
 namespace {
 using A = INotesAnnotation;
 
-bool IsDrawnMarkupData(int32 type) { return type == A::kPopupAnnotation || (type >= A::kLineAnnotation && type <= A::kFreeTextAnnotation); }
+bool IsDrawnMarkupData(int32 type) {
+    return type == A::kPopupAnnotation || (type >= A::kLineAnnotation && type <= A::kFreeTextAnnotation);
+}
 
-PMString Translated(const char* key) { return PMString(key, PMString::kTranslateDuringCall); }
+PMString Translated(const char* key) {
+    return PMString(key, PMString::kTranslateDuringCall);
+}
 
 // The words of a "Not Imported" note that name the kind of text edit or markup.
 PMString KindText(int32 type) {
@@ -40,7 +44,9 @@ PMString KindText(int32 type) {
     }
 }
 
-PMPointList Corners(const PMRect& rect) { return {rect.LeftTop(), rect.RightBottom()}; }
+PMPointList Corners(const PMRect& rect) {
+    return {rect.LeftTop(), rect.RightBottom()};
+}
 } // namespace
 
 ClassID NotesAnnotationCreator::CreatingCommandOf(int32 type) {
@@ -155,6 +161,9 @@ void NotesAnnotationCreator::ReadByType(CosObj dict, const PMRect& rect, Values*
         break;
     case A::kRedactionAnnotation:
         values->points = NotesPDFAnnotationReader::GetPoints(dict, "QuadPoints", fFrame);
+        if (values->points.empty()) // without quadrilaterals a redaction covers its rectangle
+            values->points = {rect.LeftTop(), PMPoint(rect.Right(), rect.Top()),
+                              PMPoint(rect.Left(), rect.Bottom()), rect.RightBottom()};
         values->content = NotesPDFAnnotationReader::GetString(dict, "OverlayText");
         values->color = Color(dict, "IC", values->type);
         break;
@@ -239,12 +248,12 @@ UIDList NotesAnnotationCreator::Process(const Values& values) {
     if (linkData)
         linkData->Set(UIDRef(fRun.database, values.linkedItem));
     if (IsDrawnMarkupData(values.type)) {
-        InterfacePtr<INotesDrawMarkupAnnotationData> drawMarkupAnnotationCmdData(createAnnotationCmd,
-                                                                                  IID_INOTESDRAWMARKUPANNOTATIONDATA);
+        InterfacePtr<INotesDrawMarkupAnnotationData> drawMarkupAnnotationCmdData(
+            createAnnotationCmd, IID_INOTESDRAWMARKUPANNOTATIONDATA);
         if (!NOTES_CHECK_NIL(drawMarkupAnnotationCmdData))
             return result;
-        drawMarkupAnnotationCmdData->Set(values.borderWidth, values.color, values.secondColor, values.borderStyle,
-                                         values.startArrowhead, values.endArrowhead);
+        drawMarkupAnnotationCmdData->Set(values.borderWidth, values.color, values.secondColor,
+                                         values.borderStyle, values.startArrowhead, values.endArrowhead);
     }
     if (CmdUtils::ProcessCommand(createAnnotationCmd) != kSuccess) {
         NOTES_LOG_FAILED("CmdUtils::ProcessCommand(createAnnotationCmd)");
@@ -255,8 +264,9 @@ UIDList NotesAnnotationCreator::Process(const Values& values) {
 
 void NotesAnnotationCreator::CreateNotImportedNote(const Values& values) {
     InterfacePtr<IBoolData> converNotImportedEditOptionBoolData(GetApplicationObject(),
-                                                                 IID_INOTESCONVERTNOTIMPORTEDOPTION);
-    if (!NOTES_CHECK_NIL(converNotImportedEditOptionBoolData) || !converNotImportedEditOptionBoolData->GetBool())
+                                                                IID_INOTESCONVERTNOTIMPORTEDOPTION);
+    if (!NOTES_CHECK_NIL(converNotImportedEditOptionBoolData) ||
+        !converNotImportedEditOptionBoolData->GetBool())
         return;
     if (values.points.size() < 2)
         return;
@@ -292,16 +302,17 @@ UIDList NotesAnnotationCreator::Create(PDAnnot annot, A::NotesAnnotationType typ
     Values values;
     bool read = false;
     DURING
-        read = Read(annot, type, &values);
+    read = Read(annot, type, &values);
     HANDLER
-        read = false; // a broken annotation fails alone
+    read = false; // a broken annotation fails alone
     END_HANDLER
     if (read && CreatingCommandOf(values.type) != kInvalidClass) {
         result = Process(values);
         if (result.IsEmpty() && ErrorUtils::PMGetGlobalErrorCode() == kSuccess)
             CreateNotImportedNote(values);
     }
-    const bool failed = result.IsEmpty() || (result.At(0) == kInvalidUID && values.type != A::kPopupAnnotation);
+    const bool failed =
+        result.IsEmpty() || (result.At(0) == kInvalidUID && values.type != A::kPopupAnnotation);
     if (failed)
         ++fRun.failureCount;
     return result;

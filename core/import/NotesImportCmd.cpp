@@ -217,6 +217,8 @@ bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing,
         const UIDList made = creator.Create(annot, type);
         for (UID uid : made.GetUIDs())
             fRun.mAnnotationMapping.emplace_back(uid, dict);
+        if (A::SubTypeOf(type) == A::kTextMarkupType && !made.IsEmpty())
+            fMarkupRuns.push_back(made);
         if (made.IsEmpty())
             ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     }
@@ -268,18 +270,17 @@ void NotesImportCmd::ApplyTextMarkups() {
 void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored) {
     // A PDF markup fails when none of its runs made it into the text (a duplicate of another
     // markup, or a run that no longer fits its story): it was created but is not in the document.
+    // A markup none of whose runs is listed any more was taken into a replacement.
     const std::unordered_set<UID> inText(anchored.GetUIDs().begin(), anchored.GetUIDs().end());
-    std::vector<std::pair<CosObj, bool>> markups; // in order of creation; true once one run is in the text
-    for (const auto& [uid, dict] : fRun.mAnnotationMapping) {
-        if (!listed.contains(uid))
-            continue;
-        if (markups.empty() || !CosObjEqual(markups.back().first, dict))
-            markups.emplace_back(dict, false);
-        markups.back().second = markups.back().second || inText.contains(uid);
-    }
-    for (const auto& [dict, placed] : markups)
-        if (!placed)
+    for (const UIDList& runs : fMarkupRuns) {
+        const auto& uids = runs.GetUIDs();
+        const bool anyListed =
+            std::any_of(uids.begin(), uids.end(), [&](UID uid) { return listed.contains(uid); });
+        const bool anyInText =
+            std::any_of(uids.begin(), uids.end(), [&](UID uid) { return inText.contains(uid); });
+        if (anyListed && !anyInText)
             ++fRun.failureCount;
+    }
 }
 
 void NotesImportCmd::RemoveOrphanPopups() {
@@ -314,6 +315,7 @@ void NotesImportCmd::StoreFailureCount() {
 
 void NotesImportCmd::Do() {
     fRun = NotesImportRun();
+    fMarkupRuns.clear();
     ErrorCode status = kFailure;
     do {
         if (!NOTES_CHECK_TRUE(GetItemList()->Length() == 1))

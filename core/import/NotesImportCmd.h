@@ -51,4 +51,7 @@ private:
     void StoreFailureCount();
 
     NotesImportRun fRun;
+    // The runs made for each PDF text markup of this run, one list per markup (its PDF object is
+    // not asked again once the file is closed).
+    std::vector<UIDList> fMarkupRuns;
 };
