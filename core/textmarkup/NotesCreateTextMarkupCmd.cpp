@@ -93,9 +93,14 @@ void NotesCreateTextMarkupCmd::Do() {
             !NOTES_CHECK_NIL(textModelProfile))
             break;
         textModelProfile->Update();
+        const PMPointList points = annotation->GetPoints();
+        // Markups whose geometry is unusable or that find no text are logged; the caller counts them.
+        if (annotation->GetType() != A::kCaretAnnotation)
+            NOTES_CHECK_TRUE(points.size() >= 4 && points.size() % 4 == 0);
         NotesTextLocator locator(database, spreadLayerHierarchy->GetSpreadUID(), textModelProfile);
-        for (const NotesTextLocator::Run& run :
-             locator.Locate(annotation->GetPoints(), annotation->GetType())) {
+        const std::vector<NotesTextLocator::Run> runs = locator.Locate(points, annotation->GetType());
+        NOTES_CHECK_TRUE(!runs.empty());
+        for (const NotesTextLocator::Run& run : runs) {
             const UID endMarker = CreateMarkedRun(UIDRef(database, run.story), run.range, annotation);
             if (endMarker != kInvalidUID)
                 made.Append(endMarker);

@@ -79,6 +79,7 @@ void DataBase::Touch() {
         return;
     fPending = std::make_unique<UndoStep>();
     fPending->dependenciesBefore = GetPlugInDependencies();
+    fPending->nextUIDBefore = fNextUID;
     Recording().touched.push_back(this);
 }
 
@@ -92,6 +93,7 @@ UID DataBase::NewUID(ClassID classID) {
     const ClassDefinition* definition = ClassRegistry::Instance().FindClass(classID);
     if (!definition || !definition->persistent)
         return kInvalidUID;
+    Touch(); // a step that begins here records the next UID before this one is taken
     const UID uid = fNextUID++;
     RecordBefore(uid); // records that the object did not exist
     Boss* boss = Boss::Create(classID, this, uid);
@@ -272,6 +274,7 @@ void DataBase::RollbackStep() {
     for (const auto& [uid, snapshot] : step->before)
         Restore(uid, snapshot);
     RestoreDependencies(step->dependenciesBefore);
+    fNextUID = step->nextUIDBefore;
 }
 
 void DataBase::BeginRecording() {

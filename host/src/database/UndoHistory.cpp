@@ -41,6 +41,8 @@ ErrorCode UndoHistory::Undo() {
     UndoStep step = std::move(fUndo.back());
     fUndo.pop_back();
     Swap(fDataBase, step.before, &step.after, step.dependenciesBefore, &step.dependenciesAfter);
+    step.nextUIDAfter = fDataBase->GetNextUID();
+    fDataBase->SetNextUID(step.nextUIDBefore);
     fRedo.push_back(std::move(step));
     AnnounceUndoRedo(fDataBase);
     return kSuccess;
@@ -56,6 +58,7 @@ ErrorCode UndoHistory::Redo() {
     Swap(fDataBase, step.after, &before, step.dependenciesAfter, &dependenciesBefore);
     step.before = std::move(before);
     step.dependenciesBefore = std::move(dependenciesBefore);
+    fDataBase->SetNextUID(step.nextUIDAfter);
     fUndo.push_back(std::move(step));
     AnnounceUndoRedo(fDataBase);
     return kSuccess;

@@ -56,6 +56,22 @@ TEST_F(UndoTest, UndoOfACreationRemovesTheObjectAndRedoBringsItBack) {
     EXPECT_EQ(ValueOf(db, item), 3);
 }
 
+// Regression: undo left the database's next new UID where the undone step had moved it, so a
+// document saved after undoing a step that made objects differed from the one saved before it.
+TEST_F(UndoTest, UndoOfACreationPutsTheNextNewUIDBackAndRedoMovesItOnAgain) {
+    const UID before = db->GetNextUID();
+    const UID item = NewItem(db, 3);
+    const UID after = db->GetNextUID();
+    ASSERT_GT(after, before);
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(db->GetNextUID(), before);
+    ASSERT_EQ(db->GetUndoHistory().Redo(), kSuccess);
+    EXPECT_EQ(db->GetNextUID(), after);
+    EXPECT_TRUE(db->IsValidUID(item));
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(NewItem(db, 4), item) << "the next object takes the UID the undone one had";
+}
+
 TEST_F(UndoTest, UndoOfADeletionBringsTheObjectBackWithItsData) {
     const UID item = NewItem(db, 11);
     InterfacePtr<ICommand> del(CmdUtils::CreateCommand(kDeleteUIDCmdBoss));

@@ -44,6 +44,9 @@ public:
     ObjectSnapshot Snapshot(UID uid);
     void Restore(UID uid, const ObjectSnapshot& snapshot);
     void RestoreDependencies(const std::vector<PluginID>& plugIns);
+    // The UID the next new object gets; undo and redo put it back with the objects.
+    UID GetNextUID() const { return fNextUID; }
+    void SetNextUID(UID next) { fNextUID = next; }
 
     // Recording of undoable steps; the command processor brackets the outermost command with these.
     static void BeginRecording();

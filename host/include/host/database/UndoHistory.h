@@ -21,6 +21,10 @@ struct UndoStep {
     std::map<UID, ObjectSnapshot> after; // filled when the step is undone, for redo
     std::vector<PluginID> dependenciesBefore;
     std::vector<PluginID> dependenciesAfter;
+    // The database's next new UID before and after the step, so that undo leaves the document as
+    // it was, byte for byte.
+    UID nextUIDBefore = kInvalidUID;
+    UID nextUIDAfter = kInvalidUID;
 };
 
 class UndoHistory {
