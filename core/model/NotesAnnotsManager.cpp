@@ -14,6 +14,7 @@
 #include "host/text/IItemStrand.h"
 #include "host/text/IStoryList.h"
 #include "host/text/ITextModel.h"
+#include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 #include "textmarkup/NotesTextMarkupClasses.h"
 
@@ -46,14 +47,9 @@ UID NotesAnnotsManager::GetAnnotationSpreadLayer(int32 pageIndex) {
 }
 
 ErrorCode NotesAnnotsManager::RemoveTextMarkups(const UIDList& annotations) {
-    InterfacePtr<ICommand> removeTextMarkupCmd(CmdUtils::CreateCommand(kNotesRemoveTextMarkupCmdBoss));
-    if (!NOTES_CHECK_NIL(removeTextMarkupCmd))
-        return kFailure;
-    removeTextMarkupCmd->SetItemList(annotations);
-    const ErrorCode result = CmdUtils::ProcessCommand(removeTextMarkupCmd);
-    if (result != kSuccess)
-        NOTES_LOG_FAILED("removeTextMarkupCmd");
-    return result;
+    return NotesCommands::ProcessOn(kNotesRemoveTextMarkupCmdBoss, annotations, "removeTextMarkupCmd")
+               ? kSuccess
+               : kFailure;
 }
 
 ErrorCode NotesAnnotsManager::RemoveAllTextMarkups() {
@@ -77,14 +73,8 @@ ErrorCode NotesAnnotsManager::RemoveAllTextMarkups() {
     }
     if (markups.IsEmpty())
         return kSuccess;
-    InterfacePtr<ICommand> deleteTextMarkupCmd(CmdUtils::CreateCommand(kNotesRemoveTextMarkupCmdBoss));
-    if (!NOTES_CHECK_NIL(deleteTextMarkupCmd))
-        return kFailure;
-    deleteTextMarkupCmd->SetItemList(markups);
-    const ErrorCode result = CmdUtils::ProcessCommand(deleteTextMarkupCmd);
-    if (result != kSuccess)
-        NOTES_LOG_FAILED("deleteTextMarkupCmd");
-    return result;
+    return NotesCommands::ProcessOn(kNotesRemoveTextMarkupCmdBoss, markups, "deleteTextMarkupCmd") ? kSuccess
+                                                                                                   : kFailure;
 }
 
 std::vector<UID> NotesAnnotsManager::AllPages() {

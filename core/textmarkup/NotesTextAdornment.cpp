@@ -2,6 +2,7 @@
 
 #include "INotesAnnotation.h"
 #include "NotesMarkupPainter.h"
+#include "NotesTextMarkupClasses.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IColorData.h"
 #include "host/document/ISwatchUtils.h"
@@ -23,15 +24,6 @@ constexpr PMReal kEmphasisPriority = ITextAdornment::kBackgroundPriority - 0.52;
 constexpr PMReal kStrokePriority = 0.0 + 0.55;
 constexpr PMReal kEmphasisGrey = 0.8;
 
-UID ValueOf(const AttributeBossList& attributes, ClassID attributeClass) {
-    for (int32 n = 0; n < attributes.CountBosses(); ++n) {
-        InterfacePtr<ITextAttrUID> value(
-            ObjectModel::CheckedCast<ITextAttrUID>(attributes.QueryBossN(n, IID_ITEXTATTRUID)));
-        if (value && Boss::FromUnknown(value.get())->GetClass() == attributeClass)
-            return value->Get();
-    }
-    return kInvalidUID;
-}
 } // namespace
 
 PMReal NotesTextAdornmentBase::GetDrawPriority() const {
@@ -46,7 +38,8 @@ PMReal NotesTextAdornmentBase::GetDrawPriority() const {
 }
 
 UID NotesTextAdornmentBase::AnnotationOf(const IAttributeStrand* attributeStrand, TextIndex at) const {
-    const UID annotation = ValueOf(attributeStrand->GetAttributes(at), fAttributeClass);
+    const UID annotation =
+        NotesTextMarkupClasses::ValueOf(attributeStrand->GetAttributes(at), fAttributeClass);
     if (!NOTES_CHECK_TRUE(annotation != kInvalidUID))
         return kInvalidUID;
     return annotation;
@@ -103,7 +96,8 @@ void NotesTextAdornmentBase::DrawKind(const NotesMarkupPainter& painter,
     case kNotesTextRedactionAttrBoss:
         painter.Line(NotesMarkupPainter::kStrikeHeight);
         // The last piece of the replaced text marks where the replacement goes.
-        if (ValueOf(attributeStrand->GetAttributes(run.GetTextRange().End()), fAttributeClass) != annotation)
+        if (NotesTextMarkupClasses::ValueOf(attributeStrand->GetAttributes(run.GetTextRange().End()),
+                                            fAttributeClass) != annotation)
             painter.Caret(right);
         break;
     default:

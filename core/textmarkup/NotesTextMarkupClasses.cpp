@@ -1,5 +1,10 @@
 #include "NotesTextMarkupClasses.h"
 
+#include "host/objectmodel/Boss.h"
+#include "host/objectmodel/InterfacePtr.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/text/ITextAttrUID.h"
+
 namespace {
 using A = INotesAnnotation;
 
@@ -63,4 +68,14 @@ NotesTextMarkupClasses::Type NotesTextMarkupClasses::TypeOfMarkerClass(ClassID i
         if (kind.endMarker == itemClass || kind.endMarker - 1 == itemClass)
             return kind.type;
     return A::kUnknownAnnotation;
+}
+
+UID NotesTextMarkupClasses::ValueOf(const AttributeBossList& attributes, ClassID attributeClass) {
+    for (int32 n = 0; n < attributes.CountBosses(); ++n) {
+        InterfacePtr<ITextAttrUID> value(
+            ObjectModel::CheckedCast<ITextAttrUID>(attributes.QueryBossN(n, IID_ITEXTATTRUID)));
+        if (value && Boss::FromUnknown(value.get())->GetClass() == attributeClass)
+            return value->Get();
+    }
+    return kInvalidUID;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "INotesAnnotation.h"
+#include "host/text/AttributeBossList.h"
 
 class NotesTextMarkupClasses {
 public:
@@ -24,4 +25,7 @@ public:
     }
     // The text-markup type whose end or start marker class this is, kUnknownAnnotation otherwise.
     static Type TypeOfMarkerClass(ClassID itemClass);
+    // The UID value of the list's attribute of a class (the annotation a marked character belongs
+    // to), kInvalidUID when the list has none.
+    static UID ValueOf(const AttributeBossList& attributes, ClassID attributeClass);
 };

@@ -17,6 +17,7 @@
 #include "host/text/ITextAttrUID.h"
 #include "host/text/ITextModel.h"
 #include "model/NotesSaveAnnotationCmd.h"
+#include "textmarkup/NotesTextMarkupClasses.h"
 
 using namespace CoreFixture;
 
@@ -108,14 +109,7 @@ std::u16string MarkupDocument::Marked(UID annotation) const {
 
 UID MarkupDocument::AttributeAt(UID story, TextIndex at, ClassID attributeClass) const {
     InterfacePtr<IAttributeStrand> strand(UIDRef(fDataBase, story), IID_IATTRIBUTESTRAND);
-    const AttributeBossList attributes = strand->GetAttributes(at);
-    for (int32 n = 0; n < attributes.CountBosses(); ++n) {
-        InterfacePtr<ITextAttrUID> value(
-            ObjectModel::CheckedCast<ITextAttrUID>(attributes.QueryBossN(n, IID_ITEXTATTRUID)));
-        if (value && Boss::FromUnknown(value.get())->GetClass() == attributeClass)
-            return value->Get();
-    }
-    return kInvalidUID;
+    return NotesTextMarkupClasses::ValueOf(strand->GetAttributes(at), attributeClass);
 }
 
 ErrorCode MarkupDocument::Process(ICommand* cmd) {
