@@ -1,5 +1,6 @@
 // ItemStrand: owned items ordered by the index they are anchored at.
 #include <algorithm>
+#include <unordered_map>
 
 #include "../database/CountedList.h"
 #include "TextImplementations.h"
@@ -49,6 +50,7 @@ public:
             fItems.erase(found);
         const OwnedItemData data{item, at, itemClass};
         fItems.insert(std::upper_bound(fItems.begin(), fItems.end(), data, Before), data);
+        fIndexOf[item] = at;
     }
     bool RemoveOwnedItem(UID item) override {
         const auto found = Find(item);
@@ -56,6 +58,7 @@ public:
             return false;
         PreDirty();
         fItems.erase(found);
+        fIndexOf.erase(item);
         return true;
     }
     void InsertSpace(TextIndex at, int32 length) override {
@@ -63,8 +66,10 @@ public:
         if (it == fItems.end() || length <= 0)
             return;
         PreDirty();
-        for (; it != fItems.end(); ++it)
+        for (; it != fItems.end(); ++it) {
             it->fAt += length;
+            fIndexOf[it->fUID] = it->fAt;
+        }
     }
     void Remove(TextIndex at, int32 length) override {
         if (length <= 0 || FirstAt(at) == fItems.end())
@@ -72,8 +77,12 @@ public:
         PreDirty();
         const auto first = FirstAt(at);
         const auto end = FirstAt(at + length);
-        for (auto it = end; it != fItems.end(); ++it)
+        for (auto it = first; it != end; ++it)
+            fIndexOf.erase(it->fUID);
+        for (auto it = end; it != fItems.end(); ++it) {
             it->fAt -= length;
+            fIndexOf[it->fUID] = it->fAt;
+        }
         fItems.erase(first, end);
     }
 
@@ -82,6 +91,7 @@ public:
             return;
         PreDirty();
         std::erase_if(fItems, [&](const auto& d) { return !Exists(d.fUID); });
+        Reindex();
     }
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
@@ -90,8 +100,10 @@ public:
             s->XferReference(item.fUID);
             s->XferID(item.fClassID);
         });
-        if (stream->IsReading())
+        if (stream->IsReading()) {
             std::sort(fItems.begin(), fItems.end(), Before);
+            Reindex();
+        }
     }
 
 private:
@@ -109,16 +121,29 @@ private:
         return std::lower_bound(fItems.begin(), fItems.end(), index,
                                 [](const OwnedItemData& d, TextIndex i) { return d.fAt < i; });
     }
-    std::vector<OwnedItemData>::const_iterator Find(UID item) const {
-        return std::find_if(fItems.begin(), fItems.end(),
-                            [&](const OwnedItemData& d) { return d.fUID == item; });
+    // An item by the index it is anchored at, so that finding one never walks the whole strand.
+    template <class Items>
+    static auto FindIn(Items& items, const std::unordered_map<UID, TextIndex>& indexOf, UID item) {
+        const auto known = indexOf.find(item);
+        if (known == indexOf.end())
+            return items.end();
+        auto it = std::lower_bound(items.begin(), items.end(), known->second,
+                                   [](const OwnedItemData& d, TextIndex i) { return d.fAt < i; });
+        for (; it != items.end() && it->fAt == known->second; ++it)
+            if (it->fUID == item)
+                return it;
+        return items.end();
     }
-    std::vector<OwnedItemData>::iterator Find(UID item) {
-        return std::find_if(fItems.begin(), fItems.end(),
-                            [&](const OwnedItemData& d) { return d.fUID == item; });
+    std::vector<OwnedItemData>::const_iterator Find(UID item) const { return FindIn(fItems, fIndexOf, item); }
+    std::vector<OwnedItemData>::iterator Find(UID item) { return FindIn(fItems, fIndexOf, item); }
+    void Reindex() {
+        fIndexOf.clear();
+        for (const OwnedItemData& d : fItems)
+            fIndexOf[d.fUID] = d.fAt;
     }
 
     std::vector<OwnedItemData> fItems;
+    std::unordered_map<UID, TextIndex> fIndexOf; // derived from fItems, never stored
 };
 } // namespace
 
