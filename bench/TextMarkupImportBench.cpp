@@ -1,0 +1,135 @@
+// Importing 6,000 highlights (30 on each of 200 pages) made on the document's own proof, with the
+// whole import command, against the same import with text markups left out (the PDF read, the
+// pages paired, nothing made: the floor). Two documents: a story per page, and one story threaded
+// through all 200 frames. Each iteration is undone so every run starts from the same document.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "INotesImportSettings.h"
+#include "host/Host.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/database/UndoHistory.h"
+#include "host/document/DocumentManager.h"
+#include "host/document/LayoutBuilder.h"
+#include "host/document/LayoutParser.h"
+#include "host/graphics/PdfExporter.h"
+#include "host/objectmodel/PlugInLoader.h"
+#include "lifecycle/NotesPlugIn.h"
+#include "pdf/MedianRatioReporter.h"
+
+namespace {
+namespace fs = std::filesystem;
+constexpr int kPages = 200;
+constexpr int kLines = 30;
+
+std::string Layout(bool oneStory) {
+    std::string frames, stories;
+    for (int p = 0; p < kPages; ++p) {
+        std::string paragraphs;
+        for (int l = 0; l < kLines; ++l) {
+            const std::string tag = "w" + std::to_string(p) + "x" + std::to_string(l) + "y";
+            paragraphs +=
+                std::string(paragraphs.empty() ? "" : ", ") + "\"" + tag + "0 " + tag + "1 " + tag + "2\"";
+        }
+        const std::string story = oneStory ? "s" : "s" + std::to_string(p);
+        frames += std::string(p ? ", " : "") + R"({"page": )" + std::to_string(p + 1) +
+                  R"(, "bounds": [72, 72, 540, 506], "story": ")" + story + "\"}";
+        if (!oneStory || p == 0)
+            stories += std::string(p ? ", " : "") + R"({"id": ")" + story + R"(", "paragraphs": [)";
+        stories += (oneStory && p ? ", " : "") + paragraphs;
+        if (!oneStory || p == kPages - 1)
+            stories += "]}";
+    }
+    std::string spreads;
+    for (int p = 0; p < kPages; ++p)
+        spreads += std::string(p ? ", " : "") + R"({"pages": [{}]})";
+    return R"({"pageSize": {"width": 612, "height": 792}, "spreads": [)" + spreads + R"(], "textFrames": [)" +
+           frames + R"(], "stories": [)" + stories + "]}";
+}
+
+struct Fixture {
+    IDocument* document = nullptr;
+    std::string pdf;
+};
+
+Fixture Make(bool oneStory) {
+    static bool initialized = false;
+    if (!initialized) {
+        Host::Initialize();
+        PlugInLoader::Instance().RegisterPlugIn(GetPlugIn(), "libAnnotations.so");
+        initialized = true;
+    }
+    const LayoutParser::Result parsed = LayoutParser::Parse(Layout(oneStory));
+    const LayoutBuilder::Result built = LayoutBuilder::Build(parsed.description);
+    if (!parsed.ok || !built.document)
+        throw std::runtime_error("cannot build the benchmark document");
+    const fs::path dir = fs::temp_directory_path();
+    const std::string name = oneStory ? "one-story" : "story-per-page";
+    const std::string proof = (dir / ("pagehost-bench-markups-" + name + "-proof.pdf")).string();
+    const std::string reviewed = (dir / ("pagehost-bench-markups-" + name + ".pdf")).string();
+    if (PdfExporter::Export(built.document->GetDocumentDataBase(), proof).error != kSuccess)
+        throw std::runtime_error("cannot export the benchmark proof");
+    const std::string command = std::string("/usr/bin/python3 '") + PAGEHOST_SOURCE_DIR +
+                                "/bench/mark_words_pdf.py' '" + proof + "' '" + reviewed + "' " +
+                                std::to_string(kLines) + " 2>/dev/null";
+    if (std::system(command.c_str()) != 0)
+        throw std::runtime_error("cannot mark the benchmark proof: " + command);
+    return {built.document, reviewed};
+}
+
+void Import(benchmark::State& state, bool oneStory, bool textMarkups) {
+    static Fixture fixtures[2] = {Make(false), Make(true)};
+    const Fixture& fixture = fixtures[oneStory ? 1 : 0];
+    IDataBase* db = fixture.document->GetDocumentDataBase();
+    for (auto _ : state) {
+        InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
+        InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
+        settings->Set(PMString(fixture.pdf.c_str()), 0, kFalse, textMarkups, kFalse, kFalse);
+        cmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
+        if (CmdUtils::ProcessCommand(cmd) != kSuccess)
+            state.SkipWithError("the import failed");
+        state.PauseTiming();
+        db->GetUndoHistory().Undo();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ImportHighlights(benchmark::State& state) {
+    Import(state, false, true);
+}
+void BM_ImportWithoutTextMarkups(benchmark::State& state) {
+    Import(state, false, false);
+}
+void BM_ImportHighlightsOneStory(benchmark::State& state) {
+    Import(state, true, true);
+}
+void BM_ImportWithoutTextMarkupsOneStory(benchmark::State& state) {
+    Import(state, true, false);
+}
+
+#define MARKUP_BENCHMARK(name)                                                                               \
+    BENCHMARK(name)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true)
+MARKUP_BENCHMARK(BM_ImportHighlights);
+MARKUP_BENCHMARK(BM_ImportWithoutTextMarkups);
+MARKUP_BENCHMARK(BM_ImportHighlightsOneStory);
+MARKUP_BENCHMARK(BM_ImportWithoutTextMarkupsOneStory);
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    MedianRatioReporter reporter(
+        {{"BM_ImportHighlights", "BM_ImportWithoutTextMarkups",
+          "6,000 highlights, a story per page, against the same import making nothing"},
+         {"BM_ImportHighlightsOneStory", "BM_ImportWithoutTextMarkupsOneStory",
+          "6,000 highlights in one story through 200 frames, against the same import making nothing"}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
