@@ -149,6 +149,23 @@ AttributeBossList OwnedItemCarrier::WithoutDeletedItems(const AttributeBossList&
     return kept;
 }
 
+AttributeBossList OwnedItemCarrier::TypedAttributes(const AttributeBossList& before,
+                                                    const AttributeBossList& after) {
+    AttributeBossList typed = before;
+    for (int32 n = 0; n < before.CountBosses(); ++n) {
+        InterfacePtr<ITextAttrUID> value(
+            ObjectModel::CheckedCast<ITextAttrUID>(before.QueryBossN(n, IID_ITEXTATTRUID)));
+        if (!FollowsOwnedItems(value.get()))
+            continue;
+        const ClassID attributeClass = Boss::FromUnknown(value.get())->GetClass();
+        InterfacePtr<ITextAttrUID> next(
+            ObjectModel::CheckedCast<ITextAttrUID>(after.QueryByClassID(attributeClass, IID_ITEXTATTRUID)));
+        if (!next || next->Get() != value->Get())
+            typed.ClearAttribute(attributeClass);
+    }
+    return typed;
+}
+
 bool OwnedItemCarrier::FollowsOwnedItems(const ITextAttrUID* value) {
     if (!value || value->Get() == kInvalidUID)
         return false;

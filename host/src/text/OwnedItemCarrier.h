@@ -39,6 +39,11 @@ public:
     // replaces a marked run does not take up the mark of an item its removal deleted).
     AttributeBossList WithoutDeletedItems(const AttributeBossList& attributes) const;
 
+    // The attributes typed text takes from the character before it (before), without those that
+    // follow owned items unless the character after it (after) carries the same value: text typed
+    // inside a marked run joins it, text typed at either end does not.
+    static AttributeBossList TypedAttributes(const AttributeBossList& before, const AttributeBossList& after);
+
 private:
     static constexpr int32 kFollowsOwnedItems = 2; // IAttrReport::GetCopyBehavior
     static bool FollowsOwnedItems(const ITextAttrUID* value);

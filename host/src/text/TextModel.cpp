@@ -42,9 +42,12 @@ private:
         const int32 thread = threads->FindThreadAt(position);
         return thread >= 0 && position + length <= threads->GetNthRange(thread).End() - 1;
     }
-    // Attributes that typed text at position takes: those of the character before it.
+    // Attributes that typed text at position takes: those of the character before it (those that
+    // follow owned items only inside their run).
     AttributeBossList InsertionAttributes(TextIndex position) const {
-        return Strand<IAttributeStrand>()->GetAttributes(position > 0 ? position - 1 : 0);
+        InterfacePtr<IAttributeStrand> attributes = Strand<IAttributeStrand>();
+        return OwnedItemCarrier::TypedAttributes(attributes->GetAttributes(position > 0 ? position - 1 : 0),
+                                                 attributes->GetAttributes(position));
     }
     void InsertRuns(TextIndex position, const std::u16string& text, const std::vector<AttributeRun>& runs);
     void RemoveText(TextIndex position, int32 length);

@@ -122,6 +122,19 @@ TEST_F(TextMarkupTest, EditsCarryTheMarkupWithItsWords) {
     EXPECT_EQ(ContentOf(markup).GetUTF8String(), "note");
 }
 
+TEST_F(TextMarkupTest, TextTypedInsideAMarkedRunJoinsItAndTextTypedAtItsEndsDoesNot) {
+    const RangeData quick = Word(u"quick");
+    const UID markup = doc.Mark(body, quick, A::kHighlightAnnotation);
+    ASSERT_EQ(MarkupDocument::Process(cmds->InsertCmd(quick.End(), WideString(u"est"))), kSuccess);
+    EXPECT_EQ(doc.AttributeAt(body, quick.End(), kNotesTextHighlightAttrBoss), kInvalidUID);
+    ASSERT_EQ(MarkupDocument::Process(cmds->InsertCmd(quick.Start(), WideString(u"so "))), kSuccess);
+    EXPECT_EQ(doc.AttributeAt(body, quick.Start(), kNotesTextHighlightAttrBoss), kInvalidUID);
+    ASSERT_EQ(MarkupDocument::Process(cmds->InsertCmd(quick.Start() + 5, WideString(u"-"))),
+              kSuccess); // "qu-ick"
+    EXPECT_EQ(doc.AttributeAt(body, quick.Start() + 5, kNotesTextHighlightAttrBoss), markup);
+    EXPECT_EQ(doc.Marked(markup), u"qu-ick");
+}
+
 TEST_F(TextMarkupTest, DeletingAllTheMarkedTextDeletesTheAnnotationAndUndoRestoresItsRecord) {
     const RangeData words = Word(u"quick brown");
     const UID markup = doc.Mark(body, words, A::kHighlightAnnotation, "keep this");
