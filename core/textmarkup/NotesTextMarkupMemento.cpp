@@ -1,5 +1,6 @@
 #include "NotesTextMarkupMemento.h"
 
+#include "INotesColorManager.h"
 #include "NotesMarkedRun.h"
 #include "NotesTextMarkupClasses.h"
 #include "host/database/IDataBase.h"
@@ -9,6 +10,7 @@
 #include "host/text/IItemStrand.h"
 #include "host/text/ITextAttrUID.h"
 #include "lifecycle/NotesCommands.h"
+#include "lifecycle/NotesDocumentAccess.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
@@ -74,6 +76,20 @@ void NotesTextMarkupMemento::Reinserted(const UIDRef& story, TextIndex, const UI
         storyUIDData->Set(story.GetUID());
     if (NOTES_CHECK_NIL(annotReference))
         annotReference->Set(kInvalidUID);
+    if (sources.GetDataBase() != marker.GetDataBase())
+        TakeKindColor(marker);
+}
+
+void NotesTextMarkupMemento::TakeKindColor(const UIDRef& marker) {
+    // A copy pasted into another document cannot keep the other document's swatch.
+    InterfacePtr<INotesAnnotation> annotation(marker, IID_INOTESANNOTATION);
+    auto colorManager = NotesDocumentAccess::QueryDocumentInterface<INotesColorManager>(
+        marker.GetDataBase(), IID_INOTESCOLORMANAGER);
+    if (!NOTES_CHECK_NIL(annotation) || !NOTES_CHECK_NIL(colorManager))
+        return;
+    annotation->Set(annotation->GetType(), annotation->GetPoints(),
+                    colorManager->GetKindColor(annotation->GetType()), annotation->CanShowPopup(),
+                    annotation->GetContent(), annotation->GetAuthor(), annotation->GetDate());
 }
 
 void NotesTextMarkupMemento::ReinsertionDone(const UIDRef& story) {

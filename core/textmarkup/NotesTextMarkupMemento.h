@@ -5,8 +5,9 @@
 //    character that stays, so the markup keeps marking what is left of its words.
 //  - Re-insertion (paste): the pasted copy of a marker points at the copy of its partner and at
 //    the story it now lies in; its end marker gets no popup (the popup belongs to the original).
-//    A copy whose partner was not copied with it is deleted with its attribute: a paste of part
-//    of a marked run carries no markup.
+//    In another document it takes that document's swatch of its kind. A copy whose partner was not
+//    copied with it is deleted with its attribute: a paste of part of a marked run carries no
+//    markup.
 #pragma once
 
 #include "host/objectmodel/CPMUnknown.h"
@@ -26,4 +27,5 @@ private:
     UIDRef Marker() const;
     static void DeleteMarkup(const NotesMarkedRun& run);
     static void DeleteLoneCopy(const UIDRef& marker);
+    static void TakeKindColor(const UIDRef& marker);
 };

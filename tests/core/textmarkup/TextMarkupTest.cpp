@@ -190,6 +190,23 @@ TEST_F(TextMarkupTest, CopyAndPasteYieldsASecondAnnotationWithTheSameRecord) {
     EXPECT_EQ(doc.Marked(original), u"quick");
 }
 
+TEST_F(TextMarkupTest, AMarkupPastedIntoAnotherDocumentTakesThatDocumentsSwatch) {
+    const RangeData quick = Word(u"quick");
+    ASSERT_NE(doc.Mark(body, quick, A::kUnderlineAnnotation, "travels"), kInvalidUID);
+    InterfacePtr<ITextModel> model(UIDRef(doc.DB(), body), IID_ITEXTMODEL);
+    MarkupDocument other;
+    const UID target = other.Story("s");
+    InterfacePtr<ITextModelCmds> otherCmds(UIDRef(other.DB(), target), IID_ITEXTMODELCMDS);
+    ASSERT_EQ(MarkupDocument::Process(otherCmds->PasteCmd(0, model->Copy(quick.Start(), quick.Length()))),
+              kSuccess);
+    const UID copy = other.AttributeAt(target, 0, kNotesTextUnderlineAttrBoss);
+    ASSERT_NE(copy, kInvalidUID);
+    EXPECT_EQ(other.Marked(copy), u"quick");
+    InterfacePtr<INotesAnnotation> record(UIDRef(other.DB(), copy), IID_INOTESANNOTATION);
+    EXPECT_EQ(record->GetContent().GetUTF8String(), "travels");
+    EXPECT_EQ(record->GetColor(), other.SwatchFor(A::kUnderlineAnnotation));
+}
+
 TEST_F(TextMarkupTest, PastingPartOfAMarkedRunCarriesNoMarkup) {
     const RangeData words = Word(u"quick brown");
     ASSERT_NE(doc.Mark(body, words, A::kUnderlineAnnotation), kInvalidUID);
