@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "INotesAnnotation.h"
+#include "INotesViewUtils.h"
 #include "TextMarkupFixture.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IColorData.h"
@@ -128,6 +129,30 @@ TEST_F(TextMarkupDrawingTest, CaretsStandAtTheLeftEdgeOrBeforeAReturnAtTheRightE
     port = Draw();
     ASSERT_EQ(Count(port, "curveto"), 4u);
     EXPECT_GT(port.Find("curveto")[2].args[4], leftEdge + 100) << "the caret after the paragraph's last word";
+}
+
+TEST_F(TextMarkupDrawingTest, SelectionEmphasisIsGreyBeneathTheHighlight) {
+    const UID markup = doc.Mark(body, Word(u"quick"), A::kHighlightAnnotation);
+    Utils<INotesViewUtils>()->SetEmphasis(UIDList(UIDRef(doc.DB(), markup)), kTrue);
+    const RecordingGraphicsPort port = Draw();
+    const auto& ops = port.GetOperations();
+    size_t grey = ops.size(), highlight = ops.size();
+    InterfacePtr<IColorData> swatch(UIDRef(doc.DB(), doc.SwatchFor(A::kHighlightAnnotation)), IID_ICOLORDATA);
+    const std::vector<PMReal> rgb = swatch->GetColorData();
+    for (size_t i = 0; i < ops.size(); ++i) {
+        if (ops[i].name != "setrgbcolor")
+            continue;
+        if (grey == ops.size() && std::abs(ops[i].args[0] - 0.8) < 1e-9 &&
+            std::abs(ops[i].args[2] - 0.8) < 1e-9)
+            grey = i;
+        if (highlight == ops.size() && std::abs(ops[i].args[0] - rgb[0]) < 1e-9 &&
+            std::abs(ops[i].args[2] - rgb[2]) < 1e-9)
+            highlight = i;
+    }
+    EXPECT_LT(grey, highlight);
+    EXPECT_LT(highlight, First(port, "showglyphs"));
+    Utils<INotesViewUtils>()->SetEmphasis(UIDList(UIDRef(doc.DB(), markup)), kFalse);
+    EXPECT_FALSE(HasColor(Draw(), 0.8, 0.8, 0.8));
 }
 
 TEST_F(TextMarkupDrawingTest, AColourSpaceMarkupsDoNotKnowDrawsPureRed) {
