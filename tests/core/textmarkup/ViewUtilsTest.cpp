@@ -2,6 +2,9 @@
 // through the undoable text commands, and the emphasis of page-item annotations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotsManager.h"
 #include "INotesLayerManager.h"
@@ -14,7 +17,10 @@
 #include "host/document/IPageList.h"
 #include "host/document/ISpreadList.h"
 #include "host/document/ISwatchList.h"
+#include "host/graphics/GraphicsData.h"
 #include "host/graphics/IPageItemAdornmentList.h"
+#include "host/graphics/IShape.h"
+#include "host/graphics/RecordingGraphicsPort.h"
 #include "host/layout/IActiveContext.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/selection/ISelectionManager.h"
@@ -112,6 +118,24 @@ TEST(ViewUtilsTest, EmphasisOfPageItemAnnotationsIsAnAdornmentTurnedOnAndOff) {
     Utils<INotesViewUtils> viewUtils;
     viewUtils->SetDocumentEmphasis(document, kTrue);
     EXPECT_TRUE(adornments->HasAdornment(kNotesDrawingMarkupAdornmentBoss));
+    // The emphasis is drawn: a red 2 pt frame 10 pt outside the note, never when printing.
+    InterfacePtr<IShape> shape(UIDRef(db, cmd->GetItemList()->At(0)), IID_ISHAPE);
+    InterfacePtr<IGeometry> geometry(shape, IID_IGEOMETRY);
+    RecordingGraphicsPort port;
+    GraphicsData data(&port, db);
+    shape->Draw(&data, IShape::kDrawNormal);
+    const auto widths = port.Find("setlinewidth");
+    EXPECT_TRUE(std::any_of(widths.begin(), widths.end(), [](const auto& op) { return op.args[0] == 2.0; }));
+    const auto moves = port.Find("moveto");
+    const PMReal frameLeft = geometry->GetPathBoundingBox().Left() - 10;
+    EXPECT_TRUE(std::any_of(moves.begin(), moves.end(),
+                            [&](const auto& op) { return std::abs(op.args[0] - frameLeft) < 1e-9; }));
+    RecordingGraphicsPort printed;
+    GraphicsData printData(&printed, db);
+    shape->Draw(&printData, IShape::kDrawFlagsForOutput);
+    const auto printedMoves = printed.Find("moveto");
+    EXPECT_FALSE(std::any_of(printedMoves.begin(), printedMoves.end(),
+                             [&](const auto& op) { return std::abs(op.args[0] - frameLeft) < 1e-9; }));
     viewUtils->SetDocumentEmphasis(document, kTrue);
     EXPECT_EQ(adornments->GetAdornments().size(), 1u) << "emphasis is added once";
     viewUtils->ClearDocumentEmphasis(document);
