@@ -17,11 +17,16 @@
 namespace {
 using A = INotesAnnotation;
 constexpr UTF16TextChar kParagraphReturn = 0x0D;
+constexpr UTF16TextChar kTableAnchorChar = 0x16;
+constexpr UTF16TextChar kTableEndChar = 0x17;
 
 // The markers' character for a caret at index: the one after the insertion point, or the one
-// before it when the caret stands before a paragraph return.
+// before it when the caret stands before a paragraph return that ends some text. In an empty
+// paragraph or table cell the character before belongs elsewhere, so the caret keeps the return.
 TextIndex CaretCharacter(const ITextStrand* textStrand, TextIndex index, bool* caretLast) {
-    *caretLast = index > 0 && textStrand->GetChar(index) == kParagraphReturn;
+    const UTF16TextChar before = index > 0 ? textStrand->GetChar(index - 1) : kParagraphReturn;
+    *caretLast = textStrand->GetChar(index) == kParagraphReturn && before != kParagraphReturn &&
+                 before != kTableAnchorChar && before != kTableEndChar;
     return *caretLast ? index - 1 : index;
 }
 } // namespace
@@ -59,9 +64,9 @@ bool NotesSetTextMarkupCmd::Insert(const UIDRef& endMarker) {
     }
     const ClassID endMarkerID = database->GetClass(endMarker.GetUID());
     const ClassID startMarkerID = endMarkerID - 1;
-    // The run must still lie in the story (its final return excluded) and must not repeat a run
-    // of its kind: either way the markup goes rather than stay half made.
-    const bool fits = startIndex >= 0 && endIndex >= startIndex && endIndex < textModel->TotalLength() - 1 &&
+    // The run must still lie in the story and must not repeat a run of its kind: either way the
+    // markup goes rather than stay half made.
+    const bool fits = startIndex >= 0 && endIndex >= startIndex && endIndex < textModel->TotalLength() &&
                       markers.Length() == 2;
     const bool free = fits &&
                       NOTES_CHECK_TRUE(itemStrand->GetOwnedUID(startIndex, startMarkerID) == kInvalidUID) &&

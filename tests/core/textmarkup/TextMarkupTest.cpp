@@ -97,6 +97,17 @@ TEST_F(TextMarkupTest, ACaretMarksTheCharacterAfterItOrTheOneBeforeAParagraphRet
     EXPECT_EQ(doc.Marked(last), u"g");
     EXPECT_EQ(doc.AttributeAt(body, paragraphEnd - 1, kNotesTextCaretLastAttrBoss), last);
     EXPECT_EQ(doc.AttributeAt(body, paragraphEnd - 1, kNotesTextCaretAttrBoss), kInvalidUID);
+
+    // In an empty table cell the character before the return is another cell's: the caret keeps
+    // the cell's own return.
+    const UID table = doc.Story("t");
+    InterfacePtr<ITextModelCmds> tableCmds(UIDRef(doc.DB(), table), IID_ITEXTMODELCMDS);
+    const TextIndex rowan = Word(u"Rowan", table).Start();
+    ASSERT_EQ(MarkupDocument::Process(tableCmds->DeleteCmd(rowan, 5)), kSuccess);
+    const UID inEmptyCell = doc.Mark(table, RangeData(rowan, rowan), A::kCaretAnnotation);
+    ASSERT_NE(inEmptyCell, kInvalidUID);
+    EXPECT_EQ(doc.Marked(inEmptyCell), u"\r");
+    EXPECT_EQ(doc.AttributeAt(table, rowan, kNotesTextCaretAttrBoss), inEmptyCell);
 }
 
 TEST_F(TextMarkupTest, EditsCarryTheMarkupWithItsWords) {
