@@ -4,6 +4,7 @@
 #include "NotesMarkedRun.h"
 #include "NotesTextMarkupClasses.h"
 #include "host/database/IDataBase.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IAttributeStrand.h"
@@ -34,8 +35,16 @@ UIDRef NotesTextMarkupMemento::Marker() const {
 }
 
 void NotesTextMarkupMemento::DeleteMarkup(const NotesMarkedRun& run) {
-    NotesCommands::ProcessOn(kNotesDeleteAnnotationCmdBoss, UIDList(run.EndMarkerRef()),
-                             "deleteAnnotationCmd");
+    // The whole run goes with the text, its attributes too: only the objects are left to delete.
+    IDataBase* database = run.story.GetDataBase();
+    InterfacePtr<IUIDData> annotReference(run.EndMarkerRef(), IID_INOTESANNOTATIONREFERENCE);
+    const UID popup = annotReference ? annotReference->GetUID() : kInvalidUID;
+    UIDList markers(run.EndMarkerRef());
+    if (database->IsValidUID(run.startMarker))
+        markers.Append(run.startMarker);
+    NotesCommands::DeleteUIDs(markers, "deleteAnnotationCmd");
+    if (popup != kInvalidUID && database->IsValidUID(popup))
+        NotesCommands::ProcessOn(kDeleteCmdBoss, UIDList(UIDRef(database, popup)), "deleteCmd");
 }
 
 void NotesTextMarkupMemento::Removing(const UIDRef& story, TextIndex, RangeData removed) {

@@ -8,8 +8,10 @@
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
 #include "INotesAnnotsManager.h"
+#include "INotesLayerManager.h"
 #include "INotesViewUtils.h"
 #include "TextMarkupFixture.h"
+#include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
 #include "host/document/IPageList.h"
 #include "host/objectmodel/IUIDData.h"
@@ -164,6 +166,29 @@ TEST_F(TextMarkupTest, DeletingAllTheMarkedTextDeletesTheAnnotationAndUndoRestor
     EXPECT_EQ(doc.AttributeAt(body, words.Start(), kNotesTextHighlightAttrBoss), markup);
     ASSERT_EQ(History().Redo(), kSuccess);
     EXPECT_FALSE(doc.DB()->IsValidUID(markup));
+}
+
+TEST_F(TextMarkupTest, DeletingAllTheMarkedTextDeletesTheMarkupsPopupToo) {
+    InterfacePtr<INotesLayerManager> layers(doc.Doc(), IID_INOTESLAYERMANAGER);
+    ASSERT_NE(layers->GetNotesLayerUID(), kInvalidUID);
+    InterfacePtr<INotesAnnotsManager> manager(doc.Doc(), IID_INOTESANNOTSMANAGER);
+    InterfacePtr<ICommand> createNote(CmdUtils::CreateCommand(kNotesCreateStickyNoteCmdBoss));
+    InterfacePtr<INotesAnnotation>(createNote, IID_INOTESANNOTATION)
+        ->Set(A::kStickyNoteAnnotation, {PMPoint(400, 100), PMPoint(420, 120)},
+              doc.SwatchFor(A::kStickyNoteAnnotation), kTrue, PMString("popup"), PMString(), IDTime());
+    createNote->SetItemList(UIDList(UIDRef(doc.DB(), manager->GetAnnotationSpreadLayer(0))));
+    ASSERT_EQ(CmdUtils::ProcessCommand(createNote), kSuccess);
+    const UID popup = createNote->GetItemList()->At(0);
+
+    const RangeData words = Word(u"lazy");
+    const UID markup = doc.Mark(body, words, A::kUnderlineAnnotation);
+    InterfacePtr<IUIDData>(UIDRef(doc.DB(), markup), IID_INOTESANNOTATIONREFERENCE)->Set(popup);
+    ASSERT_EQ(MarkupDocument::Process(cmds->DeleteCmd(words.Start(), words.Length())), kSuccess);
+    EXPECT_FALSE(doc.DB()->IsValidUID(markup));
+    EXPECT_FALSE(doc.DB()->IsValidUID(popup));
+    ASSERT_EQ(History().Undo(), kSuccess);
+    EXPECT_TRUE(doc.DB()->IsValidUID(popup));
+    EXPECT_EQ(doc.Marked(markup), u"lazy");
 }
 
 TEST_F(TextMarkupTest, ReplacingAllTheMarkedTextLeavesNoMarkOnTheNewText) {
