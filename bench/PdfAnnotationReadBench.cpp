@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "../tests/core/fixtures/ImportStyleReader.h"
+#include "../tests/core/fixtures/AnnotationWalk.h"
 #include "host/Host.h"
 
 namespace {
@@ -37,14 +37,14 @@ const fs::path& BenchPdf() {
 void ImportRead(benchmark::State& state) {
     Host::Initialize();
     const std::string path = BenchPdf().string();
-    ImportStyleReader::Counts counts;
+    AnnotationWalk::Counts counts;
     for (auto _ : state) {
         ASPathName name =
             ASFileSysCreatePathName(nullptr, ASAtomFromString("Cstring"), path.c_str(), nullptr);
         PDDoc doc = nullptr;
         DURING
         doc = PDDocOpen(name, nullptr, nullptr, ASFalse);
-        counts = ImportStyleReader::ReadDocument(doc);
+        counts = AnnotationWalk::ReadDocument(doc);
         HANDLER
         state.SkipWithError(ASGetErrorString(ERRORCODE));
         END_HANDLER
@@ -52,7 +52,7 @@ void ImportRead(benchmark::State& state) {
         ASFileSysReleasePathName(nullptr, name);
         benchmark::DoNotOptimize(counts.checksum);
     }
-    state.counters["annotations"] = counts.annotations;
+    state.counters["annotations"] = counts.known;
     state.counters["failed"] = counts.failed;
 }
 

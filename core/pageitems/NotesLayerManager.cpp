@@ -65,15 +65,20 @@ ErrorCode NotesLayerManager::DeleteNotesLayer() {
 }
 
 bool16 NotesLayerManager::IsFreeOfAnnotations() {
+    return CountAnnotations() == 0 ? kTrue : kFalse;
+}
+
+int32 NotesLayerManager::CountAnnotations() {
     IDataBase* db = ::GetDataBase(this);
     InterfacePtr<IPageList> pageList(this, IID_IPAGELIST);
     if (!db || !pageList)
-        return kTrue;
+        return 0;
+    int32 count = 0;
     for (int32 i = 0; i < pageList->GetPageCount(); ++i) {
         InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, pageList->GetNthPageUID(i)),
                                                           IID_INOTESANNOTATIONLIST);
-        if (annotationList && annotationList->GetAnnotationCount() > 0)
-            return kFalse;
+        if (annotationList)
+            count += annotationList->GetAnnotationCount();
     }
-    return kTrue;
+    return count;
 }

@@ -11,6 +11,7 @@ public:
     bool16 HasNotesLayer() override;
     ErrorCode DeleteNotesLayer() override;
     bool16 IsFreeOfAnnotations() override;
+    int32 CountAnnotations() override;
 
 private:
     UID ReferencedLayer();
