@@ -13,6 +13,7 @@
 #include <string>
 
 #include "../tests/core/fixtures/AnnotationWalk.h"
+#include "pdf/QpdfAnnotationKeys.h"
 #include "host/Host.h"
 
 namespace {
@@ -56,41 +57,6 @@ void ImportRead(benchmark::State& state) {
     state.counters["failed"] = counts.failed;
 }
 
-double Numbers(QPDFObjectHandle array) {
-    double sum = 0;
-    if (array.isArray())
-        for (QPDFObjectHandle item : array.getArrayAsVector())
-            sum += item.isNumber() ? item.getNumericValue() : 0;
-    return sum;
-}
-
-double Text(QPDFObjectHandle string) {
-    return string.isString() ? static_cast<double>(string.getUTF8Value().size()) : 0;
-}
-
-// The same keys the import reads, with qpdf's own accessors.
-double ReadAnnotation(QPDFObjectHandle annot) {
-    double sum = Numbers(annot.getKey("/Rect")) + Numbers(annot.getKey("/C")) + Numbers(annot.getKey("/IC"));
-    sum += Text(annot.getKey("/Contents")) + Text(annot.getKey("/T")) + Text(annot.getKey("/M"));
-    for (const char* key : {"/QuadPoints", "/L", "/Vertices", "/CL", "/RD"})
-        sum += Numbers(annot.getKey(key));
-    QPDFObjectHandle bs = annot.getKey("/BS");
-    if (bs.isDictionary()) {
-        sum += bs.getKey("/W").isNumber() ? bs.getKey("/W").getNumericValue() : 0;
-        sum += bs.getKey("/S").isName() ? 1 : 0;
-        sum += Numbers(bs.getKey("/D"));
-    }
-    QPDFObjectHandle be = annot.getKey("/BE");
-    if (be.isDictionary() && be.getKey("/I").isNumber())
-        sum += be.getKey("/I").getNumericValue();
-    QPDFObjectHandle le = annot.getKey("/LE");
-    if (le.isArray())
-        sum += le.getArrayNItems();
-    if (annot.getKey("/F").isInteger())
-        sum += static_cast<double>(annot.getKey("/F").getIntValue());
-    return sum + (annot.getKey("/Subtype").isName() ? annot.getKey("/Subtype").getName().size() : 0);
-}
-
 void BareQpdfWalk(benchmark::State& state) {
     const std::string path = BenchPdf().string();
     int annotations = 0;
@@ -101,13 +67,12 @@ void BareQpdfWalk(benchmark::State& state) {
         double sum = 0;
         annotations = 0;
         for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
-            sum += Numbers(page.getObjectHandle().getKey("/MediaBox"));
             QPDFObjectHandle annots = page.getObjectHandle().getKey("/Annots");
             if (!annots.isArray())
                 continue;
             for (QPDFObjectHandle annot : annots.getArrayAsVector())
                 if (annot.isDictionary()) {
-                    sum += ReadAnnotation(annot);
+                    sum += QpdfAnnotationKeys::Read(annot);
                     ++annotations;
                 }
         }

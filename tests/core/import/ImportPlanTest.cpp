@@ -252,8 +252,9 @@ TEST_F(ImportPlanTest, EveryUnreadablePdfGetsItsTypedFailureAndOneSentence) {
         EXPECT_EQ(plan.failure, c.failure) << c.pdf;
         EXPECT_EQ(plan.pdf, nullptr) << c.pdf;
         const std::string message = plan.message.GetUTF8String();
-        if (!c.sentence.empty())
+        if (!c.sentence.empty()) {
             EXPECT_EQ(message, c.pdf.string() + c.sentence);
+        }
         EXPECT_NE(message.find(c.pdf.string()), std::string::npos) << message;
         ASSERT_FALSE(message.empty());
         EXPECT_EQ(message.back(), '.') << message;
