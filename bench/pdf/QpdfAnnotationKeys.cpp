@@ -1,5 +1,26 @@
 #include "QpdfAnnotationKeys.h"
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+QpdfAnnotationKeys::Walk QpdfAnnotationKeys::ReadFile(const char* path) {
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processFile(path);
+    Walk walk;
+    for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+        QPDFObjectHandle annots = page.getObjectHandle().getKey("/Annots");
+        if (!annots.isArray())
+            continue;
+        for (QPDFObjectHandle annot : annots.getArrayAsVector())
+            if (annot.isDictionary()) {
+                walk.checksum += Read(annot);
+                ++walk.annotations;
+            }
+    }
+    return walk;
+}
+
 double QpdfAnnotationKeys::Numbers(QPDFObjectHandle array) {
     double sum = 0;
     if (array.isArray())

@@ -6,6 +6,12 @@
 
 class QpdfAnnotationKeys {
 public:
+    struct Walk {
+        long annotations = 0;
+        double checksum = 0;
+    };
+    // Opens the file with qpdf and reads every annotation dictionary of every page.
+    static Walk ReadFile(const char* path);
     // A sum over every value read, so that no read can be optimised away.
     static double Read(QPDFObjectHandle annot);
 

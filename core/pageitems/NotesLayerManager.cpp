@@ -1,5 +1,7 @@
 #include "NotesLayerManager.h"
 
+#include <cstdint>
+
 #include "INotesAnnotationList.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
@@ -65,16 +67,22 @@ ErrorCode NotesLayerManager::DeleteNotesLayer() {
 }
 
 bool16 NotesLayerManager::IsFreeOfAnnotations() {
-    return CountAnnotations() == 0 ? kTrue : kFalse;
+    return CountAnnotationsUpTo(1) == 0 ? kTrue : kFalse;
 }
 
 int32 NotesLayerManager::CountAnnotations() {
+    return CountAnnotationsUpTo(INT32_MAX);
+}
+
+// The walk stops once the count reaches the limit, so that "any at all?" stops at the first page
+// that lists one.
+int32 NotesLayerManager::CountAnnotationsUpTo(int32 limit) {
     IDataBase* db = ::GetDataBase(this);
     InterfacePtr<IPageList> pageList(this, IID_IPAGELIST);
     if (!db || !pageList)
         return 0;
     int32 count = 0;
-    for (int32 i = 0; i < pageList->GetPageCount(); ++i) {
+    for (int32 i = 0; i < pageList->GetPageCount() && count < limit; ++i) {
         InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, pageList->GetNthPageUID(i)),
                                                           IID_INOTESANNOTATIONLIST);
         if (annotationList)

@@ -14,5 +14,6 @@ public:
     int32 CountAnnotations() override;
 
 private:
+    int32 CountAnnotationsUpTo(int32 limit);
     UID ReferencedLayer();
 };
