@@ -1,7 +1,6 @@
 #include "NotesImportCmd.h"
 
 #include <algorithm>
-#include <cmath>
 #include <unordered_set>
 
 #include "INotesAnnotation.h"
@@ -21,7 +20,6 @@
 #include "host/database/IDataBase.h"
 #include "host/document/IDocument.h"
 #include "host/document/IGeometry.h"
-#include "host/document/IHierarchy.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISpreadList.h"
@@ -30,7 +28,6 @@
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "host/pdf/PDFLibraryRef.h"
 #include "host/ui/RangeProgressBar.h"
 #include "host/util/StringUtils.h"
 #include "lifecycle/NotesFailureLog.h"

@@ -14,7 +14,6 @@
 
 class INotesImportSettings;
 class NotesAnnotationCreator;
-class RangeProgressBar;
 
 class NotesImportCmd final : public Command {
 public:
