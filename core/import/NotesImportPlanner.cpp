@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
@@ -102,6 +103,7 @@ bool NotesImportPlanner::Open(const PMString& pdfPath, NotesImportPlan* plan) {
         NOTES_KEY(kNotesPlanNoReachablePagesKey),
         NOTES_KEY(kNotesPlanPageTreeLoopsKey),
     };
+    static_assert(std::size(kKeys) == Plan::kPageTreeLoops + 1, "a sentence for every failure of opening");
     if (plan->failure == Plan::kNoFailure)
         return true;
     Fail(plan, plan->failure, kKeys[plan->failure], pdfPath);
@@ -120,6 +122,8 @@ NotesImportPlan::Failure NotesImportPlanner::FailureOf(ASErrorCode code) {
         return Plan::kNeedsPassword;
     case pdErrPageTreeLoop:
         return Plan::kPageTreeLoops;
+    case pdErrBadPageTree:
+        return Plan::kNoReachablePages;
     default:
         return Plan::kDamaged;
     }

@@ -243,6 +243,8 @@ TEST_F(ImportPlanTest, EveryUnreadablePdfGetsItsTypedFailureAndOneSentence) {
         {raw("plan-unreachable.pdf", "<< /Type /Pages /Kids [7 0 R 8 0 R] /Count 2 >>"),
          NotesImportPlan::kNoReachablePages,
          " lists pages that its page tree does not reach, so none of its comments can be read."},
+        {raw("plan-kids-not-pages.pdf", "<< /Type /Pages /Kids [null 7] /Count 2 >>"),
+         NotesImportPlan::kNoReachablePages, ""},
         {raw("plan-loop.pdf", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
              "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>"),
          NotesImportPlan::kPageTreeLoops, ""},
@@ -261,8 +263,8 @@ TEST_F(ImportPlanTest, EveryUnreadablePdfGetsItsTypedFailureAndOneSentence) {
     }
     EXPECT_EQ(Plan(cases[0].pdf, document).message.GetUTF8String(),
               "There is no file " + cases[0].pdf.string() + ".");
-    EXPECT_EQ(Plan(cases[7].pdf, document).message.GetUTF8String(),
-              "The page tree of " + cases[7].pdf.string() +
+    EXPECT_EQ(Plan(cases[8].pdf, document).message.GetUTF8String(),
+              "The page tree of " + cases[8].pdf.string() +
                   " loops back on itself, so its pages cannot be read.");
 }
 
