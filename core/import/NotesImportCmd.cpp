@@ -92,38 +92,20 @@ bool NotesImportCmd::Admits(const INotesImportSettings* settings, int32 type) {
     }
 }
 
-bool NotesImportCmd::PageTarget(int32 docIndex, const NotesImportPlan& plan, int32 spreadIndex,
-                                UIDRef* transformItem, PMRect* pageBounds, PMPoint* firstPageLeftTop,
-                                UID* targetLayer) {
+bool NotesImportCmd::PageTarget(const NotesImportPlan::Target& target, bool16 spreads, UIDRef* transformItem,
+                                PMRect* pageBounds, PMPoint* firstPageLeftTop, UID* targetLayer) {
     IDataBase* db = fRun.database;
-    UID pageUID = kInvalidUID;
-    if (!plan.spreads) {
-        InterfacePtr<IPageList> pageList(fRun.document, IID_IPAGELIST);
-        pageUID = pageList ? pageList->GetNthPageUID(docIndex) : kInvalidUID;
-    } else {
-        InterfacePtr<ISpreadList> spreadList(fRun.document, IID_ISPREADLIST);
-        InterfacePtr<ISpread> spread(
-            UIDRef(db, spreadList ? spreadList->GetNthSpreadUID(spreadIndex) : kInvalidUID), IID_ISPREAD);
-        if (!NOTES_CHECK_NIL(spread))
-            return false;
-        pageUID = spread->GetNthPageUID(0);
-        *pageBounds = spread->GetPagesBounds();
-        *targetLayer = spread->GetSpreadLayerUID(fAnnotationLayer, ISpread::kContentLayer);
-    }
-    if (!NOTES_CHECK_TRUE(pageUID != kInvalidUID))
+    InterfacePtr<ISpread> spread(UIDRef(db, target.spread), IID_ISPREAD);
+    if (!NOTES_CHECK_NIL(spread) || !NOTES_CHECK_TRUE(target.page != kInvalidUID))
         return false;
-    InterfacePtr<ITransform> transform(UIDRef(db, pageUID), IID_ITRANSFORM);
-    InterfacePtr<IGeometry> geometry(UIDRef(db, pageUID), IID_IGEOMETRY);
+    InterfacePtr<ITransform> transform(UIDRef(db, target.page), IID_ITRANSFORM);
+    InterfacePtr<IGeometry> geometry(UIDRef(db, target.page), IID_IGEOMETRY);
     if (!NOTES_CHECK_NIL(transform) || !NOTES_CHECK_NIL(geometry))
         return false;
-    *transformItem = UIDRef(db, pageUID);
+    *transformItem = UIDRef(db, target.page);
     *firstPageLeftTop = geometry->GetPathBoundingBox().LeftTop();
-    if (!plan.spreads) {
-        *pageBounds = geometry->GetPathBoundingBox();
-        InterfacePtr<INotesAnnotsManager> notesAnnotsManager(fRun.document, IID_INOTESANNOTSMANAGER);
-        *targetLayer =
-            notesAnnotsManager ? notesAnnotsManager->GetAnnotationSpreadLayer(docIndex) : kInvalidUID;
-    }
+    *pageBounds = spreads ? spread->GetPagesBounds() : geometry->GetPathBoundingBox();
+    *targetLayer = spread->GetSpreadLayerUID(fAnnotationLayer, ISpread::kContentLayer);
     return true;
 }
 
@@ -134,7 +116,7 @@ bool NotesImportCmd::ImportPage(int32 k, const NotesImportPlan& plan, const INot
     PMRect pageBounds;
     PMPoint leftTop;
     UID targetLayer = kInvalidUID;
-    if (!PageTarget(plan.docStart + k, plan, plan.firstSpread + k, &transformItem, &pageBounds, &leftTop,
+    if (!PageTarget(plan.targets[static_cast<size_t>(k)], plan.spreads, &transformItem, &pageBounds, &leftTop,
                     &targetLayer))
         return false;
     if (targetLayer == kInvalidUID)
@@ -186,7 +168,7 @@ void NotesImportCmd::ImportPages(const NotesImportPlan& plan, const INotesImport
     RangeProgressBar progress(
         PMString(NOTES_KEY(kNotesProgressBarTaskNameKey), PMString::kTranslateDuringCall), 0,
         std::max(plan.pairCount, 1));
-    for (int32 k = 0; k < plan.pairCount; ++k) {
+    for (int32 k = 0; k < static_cast<int32>(plan.targets.size()); ++k) {
         if (!ImportPage(k, plan, settings))
             break;
         PMString task(NOTES_KEY(kNotesProgressBarPageNumKey), PMString::kTranslateDuringCall);

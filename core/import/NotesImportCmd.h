@@ -34,7 +34,9 @@ private:
     // Reads one Annots entry and creates its annotation, once per annotation object and run.
     void ImportAnnotation(PDAnnot annot, const INotesImportSettings* settings,
                           NotesAnnotationCreator& creator);
-    bool PageTarget(int32 docIndex, const NotesImportPlan& plan, int32 spreadIndex, UIDRef* transformItem,
+    // The page item whose transform places the PDF page, the bounds it fills and the annotation
+    // layer's spread layer there.
+    bool PageTarget(const NotesImportPlan::Target& target, bool16 spreads, UIDRef* transformItem,
                     PMRect* pageBounds, PMPoint* firstPageLeftTop, UID* targetLayer);
     static bool Admits(const INotesImportSettings* settings, int32 type);
     void ApplyTextMarkups();

@@ -7,8 +7,8 @@
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
 #include "NotesPageFit.h"
+#include "host/database/UIDList.h"
 #include "host/document/IGeometry.h"
-#include "host/document/IHierarchy.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISpreadList.h"
@@ -159,72 +159,89 @@ bool NotesImportPlanner::Pair(const UIDRef& document, NotesImportPlan* plan) {
 // Pages when every page pair fits, else spreads when every spread pair does. The sentence of a
 // failure names the first page pair that does not fit.
 bool NotesImportPlanner::Fit(const UIDRef& document, const PMString& pdfPath, NotesImportPlan* plan) {
-    const Misfit pageMisfit = FirstPageMisfit(document, *plan);
+    const Layout layout = LayoutOf(document);
+    IDataBase* db = document.GetDataBase();
+    std::vector<NotesImportPlan::Target> pages = TargetsFrom(layout.pages, plan->docStart, *plan);
+    const Misfit pageMisfit = FirstPageMisfit(db, pages, *plan);
     if (pageMisfit.pdfIndex < 0) {
-        plan->pairCount = std::min(plan->pdfPageCount - plan->pdfStart, plan->docPageCount - plan->docStart);
+        plan->targets = std::move(pages);
+        plan->pairCount = static_cast<int32>(plan->targets.size());
         return true;
     }
-    plan->firstSpread = SpreadIndexOfPage(document, plan->docStart);
-    InterfacePtr<ISpreadList> spreadList(document, IID_ISPREADLIST);
-    if (plan->firstSpread >= 0 && spreadList && FirstSpreadMisfit(document, *plan).pdfIndex < 0) {
-        plan->spreads = kTrue;
-        plan->pairCount =
-            std::min(plan->pdfPageCount - plan->pdfStart, spreadList->GetSpreadCount() - plan->firstSpread);
-        return true;
+    if (plan->docStart < static_cast<int32>(layout.spreadIndexOfPage.size())) {
+        plan->firstSpread = layout.spreadIndexOfPage[static_cast<size_t>(plan->docStart)];
+        std::vector<NotesImportPlan::Target> spreads = TargetsFrom(layout.spreads, plan->firstSpread, *plan);
+        if (FirstSpreadMisfit(db, spreads, *plan).pdfIndex < 0) {
+            plan->spreads = kTrue;
+            plan->targets = std::move(spreads);
+            plan->pairCount = static_cast<int32>(plan->targets.size());
+            return true;
+        }
     }
     Fail(plan, Plan::kPagesDoNotFit, NOTES_KEY(kNotesPlanPagesDoNotFitKey), pdfPath,
          Number(pageMisfit.pdfIndex + 1), SizeOf(pageMisfit.pdfBox), SizeOf(pageMisfit.bounds));
     return false;
 }
 
-NotesImportPlanner::Misfit NotesImportPlanner::FirstPageMisfit(const UIDRef& document,
-                                                               const NotesImportPlan& plan) {
-    InterfacePtr<IPageList> pageList(document, IID_IPAGELIST);
-    if (!NOTES_CHECK_NIL(pageList))
-        return {0, PMRect(), PMRect()};
-    for (int32 k = 0; plan.pdfStart + k < plan.pdfPageCount && plan.docStart + k < plan.docPageCount; ++k) {
-        const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), plan.pdfStart + k));
-        const UIDRef page(document.GetDataBase(), pageList->GetNthPageUID(plan.docStart + k));
+NotesImportPlanner::Layout NotesImportPlanner::LayoutOf(const UIDRef& document) {
+    Layout layout;
+    InterfacePtr<ISpreadList> spreadList(document, IID_ISPREADLIST);
+    if (!NOTES_CHECK_NIL(spreadList))
+        return layout;
+    for (int32 i = 0; i < spreadList->GetSpreadCount(); ++i) {
+        const UID spreadUID = spreadList->GetNthSpreadUID(i);
+        InterfacePtr<ISpread> spread(UIDRef(document.GetDataBase(), spreadUID), IID_ISPREAD);
+        if (!NOTES_CHECK_NIL(spread))
+            break;
+        const UIDList pages = spread->GetPageUIDs();
+        layout.spreads.push_back({pages.IsEmpty() ? kInvalidUID : pages.At(0), spreadUID});
+        for (const UID page : pages.GetUIDs()) {
+            layout.pages.push_back({page, spreadUID});
+            layout.spreadIndexOfPage.push_back(i);
+        }
+    }
+    return layout;
+}
+
+std::vector<NotesImportPlan::Target>
+NotesImportPlanner::TargetsFrom(const std::vector<NotesImportPlan::Target>& all, int32 first,
+                                const NotesImportPlan& plan) {
+    const size_t begin = std::min(all.size(), static_cast<size_t>(first));
+    const size_t count = std::min(all.size() - begin, static_cast<size_t>(plan.pdfPageCount - plan.pdfStart));
+    return std::vector<NotesImportPlan::Target>(all.begin() + static_cast<std::ptrdiff_t>(begin),
+                                                all.begin() + static_cast<std::ptrdiff_t>(begin + count));
+}
+
+NotesImportPlanner::Misfit
+NotesImportPlanner::FirstPageMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                                    const NotesImportPlan& plan) {
+    for (size_t k = 0; k < targets.size(); ++k) {
+        const int32 pdfIndex = plan.pdfStart + static_cast<int32>(k);
+        const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), pdfIndex));
+        const UIDRef page(db, targets[k].page);
         InterfacePtr<IGeometry> geometry(page, IID_IGEOMETRY);
         if (!NOTES_CHECK_NIL(geometry))
-            return {plan.pdfStart + k, pdfBox, PMRect()};
+            return {pdfIndex, pdfBox, PMRect()};
         if (!FitsItem(page, geometry->GetPathBoundingBox(), pdfBox))
-            return {plan.pdfStart + k, pdfBox, geometry->GetPathBoundingBox()};
+            return {pdfIndex, pdfBox, geometry->GetPathBoundingBox()};
     }
     return {};
 }
 
-NotesImportPlanner::Misfit NotesImportPlanner::FirstSpreadMisfit(const UIDRef& document,
-                                                                 const NotesImportPlan& plan) {
-    InterfacePtr<ISpreadList> spreadList(document, IID_ISPREADLIST);
-    for (int32 k = 0;
-         plan.pdfStart + k < plan.pdfPageCount && plan.firstSpread + k < spreadList->GetSpreadCount(); ++k) {
-        const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), plan.pdfStart + k));
-        const UIDRef spreadRef(document.GetDataBase(), spreadList->GetNthSpreadUID(plan.firstSpread + k));
+NotesImportPlanner::Misfit
+NotesImportPlanner::FirstSpreadMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                                      const NotesImportPlan& plan) {
+    for (size_t k = 0; k < targets.size(); ++k) {
+        const int32 pdfIndex = plan.pdfStart + static_cast<int32>(k);
+        const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), pdfIndex));
+        const UIDRef spreadRef(db, targets[k].spread);
         InterfacePtr<ISpread> spread(spreadRef, IID_ISPREAD);
         if (!NOTES_CHECK_NIL(spread))
-            return {plan.pdfStart + k, pdfBox, PMRect()};
+            return {pdfIndex, pdfBox, PMRect()};
         if (!FitsItem(spreadRef, spread->GetPagesBounds(), pdfBox))
-            return {plan.pdfStart + k, pdfBox, spread->GetPagesBounds()};
+            return {pdfIndex, pdfBox, spread->GetPagesBounds()};
     }
     return {};
-}
-
-int32 NotesImportPlanner::SpreadIndexOfPage(const UIDRef& document, int32 pageIndex) {
-    InterfacePtr<IPageList> pageList(document, IID_IPAGELIST);
-    if (!NOTES_CHECK_NIL(pageList))
-        return -1;
-    const UID pageUID = pageList->GetNthPageUID(pageIndex);
-    if (!NOTES_CHECK_TRUE(pageUID != kInvalidUID))
-        return -1;
-    InterfacePtr<IHierarchy> pageHierarchy(UIDRef(document.GetDataBase(), pageUID), IID_IHIERARCHY);
-    if (!NOTES_CHECK_NIL(pageHierarchy))
-        return -1;
-    const UID spreadUID = pageHierarchy->GetSpreadUID();
-    if (!NOTES_CHECK_TRUE(spreadUID != kInvalidUID))
-        return -1;
-    InterfacePtr<ISpreadList> spreadList(document, IID_ISPREADLIST);
-    return spreadList ? spreadList->GetSpreadIndex(spreadUID) : -1;
 }
 
 void NotesImportPlanner::Fail(NotesImportPlan* plan, NotesImportPlan::Failure failure, const char* key,

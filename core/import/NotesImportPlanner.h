@@ -9,6 +9,8 @@
 #include "host/pdf/ASTypes.h"
 #include "host/util/Geometry.h"
 
+#include <vector>
+
 class NotesImportPlanner {
 public:
     static NotesImportPlan Plan(const PMString& pdfPath, const UIDRef& document, int32 pageOffset);
@@ -21,15 +23,27 @@ private:
         PMRect bounds;
     };
 
+    // The document's pages and spreads in order, from one walk over the spread list.
+    struct Layout {
+        std::vector<NotesImportPlan::Target> pages;   // each page with its spread
+        std::vector<NotesImportPlan::Target> spreads; // each spread with its first page
+        std::vector<int32> spreadIndexOfPage;
+    };
+
+    static Layout LayoutOf(const UIDRef& document);
     static bool Open(const PMString& pdfPath, NotesImportPlan* plan);
     static NotesImportPlan::Failure FailureOf(ASErrorCode code);
     static bool HasListedPages(PDDoc pdf);
     static bool Pair(const UIDRef& document, NotesImportPlan* plan);
     static bool Fit(const UIDRef& document, const PMString& pdfPath, NotesImportPlan* plan);
     // The first pair of PDF page and document page (spread) that does not fit; none when all fit.
-    static Misfit FirstPageMisfit(const UIDRef& document, const NotesImportPlan& plan);
-    static Misfit FirstSpreadMisfit(const UIDRef& document, const NotesImportPlan& plan);
-    static int32 SpreadIndexOfPage(const UIDRef& document, int32 pageIndex);
+    static Misfit FirstPageMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                                  const NotesImportPlan& plan);
+    static Misfit FirstSpreadMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                                    const NotesImportPlan& plan);
+    // The targets from the first one on, one per PDF page left, as far as the document has them.
+    static std::vector<NotesImportPlan::Target> TargetsFrom(const std::vector<NotesImportPlan::Target>& all,
+                                                            int32 first, const NotesImportPlan& plan);
     static void Fail(NotesImportPlan* plan, NotesImportPlan::Failure failure, const char* key,
                      const PMString& p1, const PMString& p2 = PMString(), const PMString& p3 = PMString(),
                      const PMString& p4 = PMString());

@@ -6,11 +6,20 @@
 #pragma once
 
 #include <memory>
+#include <vector>
+
+#include "host/database/UID.h"
 
 #include "host/pdf/PDDoc.h"
 #include "host/util/PMString.h"
 
 struct NotesImportPlan {
+    // Where one PDF page goes: the document page (for a spread, its first page) and the spread.
+    struct Target {
+        UID page = kInvalidUID;
+        UID spread = kInvalidUID;
+    };
+
     enum Failure : int32 {
         kNoFailure = 0,
         kNoPDFLibrary,     // the host's PDF library is not available
@@ -38,6 +47,7 @@ struct NotesImportPlan {
     int32 pdfPageCount = 0;
     int32 docPageCount = 0;
     int32 existingAnnotations = 0; // annotations the document holds before the import
+    std::vector<Target> targets;   // one per pair, for PDF pages pdfStart, pdfStart + 1, ...
 
     // The PDF, open while any copy of the plan holds it; null when the plan failed.
     std::shared_ptr<PDDocRec> pdf;

@@ -27,12 +27,13 @@
 using namespace CoreFixture;
 
 namespace {
-// A plain PDF of n US Letter pages, one line of text each.
-std::filesystem::path LetterPdf(const std::string& name, int pages) {
+// A plain PDF of n pages of the widths given (US Letter by default), one line of text each.
+std::filesystem::path LetterPdf(const std::string& name, int pages, std::vector<int> widths = {}) {
     std::string spec = "[";
     for (int i = 0; i < pages; ++i)
-        spec += std::string(i ? "," : "") + R"({"size": [612, 792], "lines": ["Page )" +
-                std::to_string(i + 1) + R"("]})";
+        spec += std::string(i ? "," : "") + R"({"size": [)" +
+                std::to_string(i < static_cast<int>(widths.size()) ? widths[static_cast<size_t>(i)] : 612) +
+                R"(, 792], "lines": ["Page )" + std::to_string(i + 1) + R"("]})";
     spec += "]";
     const auto specFile = PdfFixtureFiles::writeFile(name + ".json", spec);
     const auto pdf = PdfFixtureFiles::tempDir() / (name + ".pdf");
@@ -294,5 +295,22 @@ TEST_F(ImportCommandTest, AnOffsetPairingNoPageFailsWithoutChangingTheDocument) 
     EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore);
     InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
     EXPECT_FALSE(layers->HasNotesLayer());
+}
+TEST_F(ImportCommandTest, APdfOfSpreadsPlacesEachNoteOnThePageOfItsSpreadUnderIt) {
+    // The document's spreads hold 1, 2 and 2 pages: a PDF exported as spreads has pages 612, 1224 and
+    // 1224 points wide. A note on the right half of the second PDF page belongs to document page 3.
+    const auto pdf = Annotate(LetterPdf("spreads", 3, {612, 1224, 1224}), "spreads", R"([
+      {"page": 1, "kind": "Text", "point": [700, 300], "contents": "right half of spread two"},
+      {"page": 2, "kind": "Text", "point": [100, 300], "contents": "left half of spread three"}
+    ])");
+    ASSERT_EQ(Import(RewriteAnnots(pdf, "spreads", "no-popups"), 0), kSuccess);
+    ASSERT_EQ(Notes(2).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(2).At(0)), "right half of spread two");
+    ASSERT_EQ(Notes(3).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(3).At(0)), "left half of spread three");
+    InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, Notes(2).At(0)), IID_INOTESANNOTATIONLAYOUT);
+    const PMPoint expectedCenter = OnPasteboard(2, PMPoint(700 - 612 + 10, 310));
+    EXPECT_NEAR(layout->GetBounds().GetCenter().X(), expectedCenter.X(), 0.5);
+    EXPECT_NEAR(layout->GetBounds().GetCenter().Y(), expectedCenter.Y(), 0.5);
 }
 } // namespace
