@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
@@ -162,7 +163,7 @@ bool NotesImportPlanner::Fit(const UIDRef& document, const PMString& pdfPath, No
     const Layout layout = LayoutOf(document);
     IDataBase* db = document.GetDataBase();
     std::vector<NotesImportPlan::Target> pages = TargetsFrom(layout.pages, plan->docStart, *plan);
-    const Misfit pageMisfit = FirstPageMisfit(db, pages, *plan);
+    const Misfit pageMisfit = FirstMisfit(db, pages, kFalse, *plan);
     if (pageMisfit.pdfIndex < 0) {
         plan->targets = std::move(pages);
         plan->pairCount = static_cast<int32>(plan->targets.size());
@@ -171,7 +172,7 @@ bool NotesImportPlanner::Fit(const UIDRef& document, const PMString& pdfPath, No
     if (plan->docStart < static_cast<int32>(layout.spreadIndexOfPage.size())) {
         plan->firstSpread = layout.spreadIndexOfPage[static_cast<size_t>(plan->docStart)];
         std::vector<NotesImportPlan::Target> spreads = TargetsFrom(layout.spreads, plan->firstSpread, *plan);
-        if (FirstSpreadMisfit(db, spreads, *plan).pdfIndex < 0) {
+        if (FirstMisfit(db, spreads, kTrue, *plan).pdfIndex < 0) {
             plan->spreads = kTrue;
             plan->targets = std::move(spreads);
             plan->pairCount = static_cast<int32>(plan->targets.size());
@@ -213,35 +214,29 @@ NotesImportPlanner::TargetsFrom(const std::vector<NotesImportPlan::Target>& all,
 }
 
 NotesImportPlanner::Misfit
-NotesImportPlanner::FirstPageMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
-                                    const NotesImportPlan& plan) {
+NotesImportPlanner::FirstMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                                bool16 spreads, const NotesImportPlan& plan) {
     for (size_t k = 0; k < targets.size(); ++k) {
         const int32 pdfIndex = plan.pdfStart + static_cast<int32>(k);
         const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), pdfIndex));
-        const UIDRef page(db, targets[k].page);
-        InterfacePtr<IGeometry> geometry(page, IID_IGEOMETRY);
-        if (!NOTES_CHECK_NIL(geometry))
+        const std::optional<PMRect> bounds = BoundsOf(db, targets[k], spreads);
+        if (!bounds)
             return {pdfIndex, pdfBox, PMRect()};
-        if (!FitsItem(page, geometry->GetPathBoundingBox(), pdfBox))
-            return {pdfIndex, pdfBox, geometry->GetPathBoundingBox()};
+        if (!FitsItem(UIDRef(db, spreads ? targets[k].spread : targets[k].page), *bounds, pdfBox))
+            return {pdfIndex, pdfBox, *bounds};
     }
     return {};
 }
 
-NotesImportPlanner::Misfit
-NotesImportPlanner::FirstSpreadMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
-                                      const NotesImportPlan& plan) {
-    for (size_t k = 0; k < targets.size(); ++k) {
-        const int32 pdfIndex = plan.pdfStart + static_cast<int32>(k);
-        const PMRect pdfBox = NotesPageFit::PDFPageBox(PDDocAcquirePage(plan.pdf.get(), pdfIndex));
-        const UIDRef spreadRef(db, targets[k].spread);
-        InterfacePtr<ISpread> spread(spreadRef, IID_ISPREAD);
-        if (!NOTES_CHECK_NIL(spread))
-            return {pdfIndex, pdfBox, PMRect()};
-        if (!FitsItem(spreadRef, spread->GetPagesBounds(), pdfBox))
-            return {pdfIndex, pdfBox, spread->GetPagesBounds()};
+// A page's bounds, or all pages' bounds of a spread, in inner coordinates; none when missing.
+std::optional<PMRect> NotesImportPlanner::BoundsOf(IDataBase* db, const NotesImportPlan::Target& target,
+                                                   bool16 spreads) {
+    if (spreads) {
+        InterfacePtr<ISpread> spread(UIDRef(db, target.spread), IID_ISPREAD);
+        return NOTES_CHECK_NIL(spread) ? std::optional<PMRect>(spread->GetPagesBounds()) : std::nullopt;
     }
-    return {};
+    InterfacePtr<IGeometry> geometry(UIDRef(db, target.page), IID_IGEOMETRY);
+    return NOTES_CHECK_NIL(geometry) ? std::optional<PMRect>(geometry->GetPathBoundingBox()) : std::nullopt;
 }
 
 void NotesImportPlanner::Fail(NotesImportPlan* plan, NotesImportPlan::Failure failure, const char* key,

@@ -9,6 +9,7 @@
 #include "host/pdf/ASTypes.h"
 #include "host/util/Geometry.h"
 
+#include <optional>
 #include <vector>
 
 class NotesImportPlanner {
@@ -37,10 +38,10 @@ private:
     static bool Pair(const UIDRef& document, NotesImportPlan* plan);
     static bool Fit(const UIDRef& document, const PMString& pdfPath, NotesImportPlan* plan);
     // The first pair of PDF page and document page (spread) that does not fit; none when all fit.
-    static Misfit FirstPageMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
-                                  const NotesImportPlan& plan);
-    static Misfit FirstSpreadMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
-                                    const NotesImportPlan& plan);
+    static Misfit FirstMisfit(IDataBase* db, const std::vector<NotesImportPlan::Target>& targets,
+                              bool16 spreads, const NotesImportPlan& plan);
+    static std::optional<PMRect> BoundsOf(IDataBase* db, const NotesImportPlan::Target& target,
+                                          bool16 spreads);
     // The targets from the first one on, one per PDF page left, as far as the document has them.
     static std::vector<NotesImportPlan::Target> TargetsFrom(const std::vector<NotesImportPlan::Target>& all,
                                                             int32 first, const NotesImportPlan& plan);
