@@ -76,33 +76,13 @@ ClassID NotesAnnotationCreator::CreatingCommandOf(int32 type) {
     }
 }
 
-UID NotesAnnotationCreator::Color(CosObj dict, const char* key, int32 type) {
-    IDataBase* database = fRun.database;
-    if (!NOTES_CHECK_NIL(database))
-        return kInvalidUID;
-    if (CosObjGetType(CosDictGetKeyString(dict, key)) == CosNull)
-        return kInvalidUID;
-    const std::vector<PMReal> components = NotesPDFAnnotationReader::GetColorComponents(dict, key);
+UID NotesAnnotationCreator::Color(const std::vector<PMReal>& components, int32 type) {
     if (components.empty())
         return kInvalidUID;
     InterfacePtr<INotesColorManager> colorManager(fRun.document, IID_INOTESCOLORMANAGER);
     if (!NOTES_CHECK_NIL(colorManager))
         return kInvalidUID;
     return colorManager->GetColor(components, type);
-}
-
-void NotesAnnotationCreator::ReadLineEndings(CosObj dict, Values* values, bool startOnly) {
-    const CosObj endings = CosDictGetKeyString(dict, "LE");
-    if (CosObjGetType(endings) == CosNull)
-        return;
-    if (startOnly) {
-        values->startArrowhead = NotesPDFAnnotationReader::GetLineEnding(endings);
-        return;
-    }
-    if (CosObjGetType(endings) != CosArray || !NOTES_CHECK_TRUE(CosArrayLength(endings) == 2))
-        return;
-    values->startArrowhead = NotesPDFAnnotationReader::GetLineEnding(CosArrayGet(endings, 0));
-    values->endArrowhead = NotesPDFAnnotationReader::GetLineEnding(CosArrayGet(endings, 1));
 }
 
 void NotesAnnotationCreator::DeleteMarkersOf(UID strikeOutItem) {
@@ -122,118 +102,117 @@ void NotesAnnotationCreator::DeleteMarkersOf(UID strikeOutItem) {
         NOTES_LOG_FAILED("deleteUIDCmd");
 }
 
-void NotesAnnotationCreator::ReadCaret(CosObj dict, const PMRect& rect, Values* values) {
-    values->points = Corners(rect);
+void NotesAnnotationCreator::ReadCaret(const NotesPDFAnnotationValues& read, const PMRect& rect,
+                                       Record* record) {
+    record->points = Corners(rect);
     // A caret whose rectangle holds the last point of a strike-out on the same page is the
     // insertion half of a replacement: the pair becomes one redaction over the struck text.
     for (ASInt32 i = 0; i < PDPageGetNumAnnots(fPage); ++i) {
         const PDAnnot other = PDPageGetAnnot(fPage, i);
         if (NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(other)) != A::kStrikethroughAnnotation)
             continue;
-        const CosObj strikeOut = PDAnnotGetCosObj(other);
-        const PMPointList quads = NotesPDFAnnotationReader::GetPoints(strikeOut, "QuadPoints", fFrame);
-        if (quads.empty() || !rect.Contains(quads.back()))
+        const NotesPDFAnnotationRead strikeOut = NotesPDFAnnotationReader::Read(other);
+        const PMPointList quads = fFrame.ConvertPoints(strikeOut.values.points);
+        if (!strikeOut.IsRead() || quads.empty() || !rect.Contains(quads.back()))
             continue;
-        values->points = quads;
-        values->type = A::kRedactionAnnotation;
-        fRun.consumedStrikeOuts.push_back(strikeOut);
-        DeleteMarkersOf(fRun.ItemOf(strikeOut));
+        record->points = quads;
+        record->type = A::kRedactionAnnotation;
+        const CosObj strikeOutDict = PDAnnotGetCosObj(other);
+        fRun.Consume(strikeOutDict);
+        DeleteMarkersOf(fRun.ItemOf(strikeOutDict));
         return;
     }
-    if (const std::optional<PMPoint> caretPoint = NotesPDFAnnotationReader::GetCaretPoint(dict, rect))
-        values->points = {*caretPoint, *caretPoint};
+    if (read.caretPoint)
+        record->points = {PMPoint(rect.Left() + read.caretPoint->X(), rect.Bottom() - read.caretPoint->Y()),
+                          PMPoint(rect.Left() + read.caretPoint->X(), rect.Bottom() - read.caretPoint->Y())};
 }
 
-void NotesAnnotationCreator::ReadByType(CosObj dict, const PMRect& rect, Values* values) {
-    switch (values->type) {
+void NotesAnnotationCreator::ReadByType(const NotesPDFAnnotationValues& read, const PMRect& rect,
+                                        Record* record) {
+    switch (record->type) {
     case A::kStickyNoteAnnotation:
     case A::kCircleAnnotation:
     case A::kSquareAnnotation:
-        values->points = Corners(rect);
-        if (values->type != A::kStickyNoteAnnotation)
-            values->secondColor = Color(dict, "IC", values->type);
+        record->points = Corners(rect);
+        if (record->type != A::kStickyNoteAnnotation)
+            record->secondColor = Color(read.interiorColor, record->type);
         break;
     case A::kHighlightAnnotation:
     case A::kStrikethroughAnnotation:
     case A::kUnderlineAnnotation:
     case A::kSquigglyAnnotation:
-        values->points = NotesPDFAnnotationReader::GetPoints(dict, "QuadPoints", fFrame);
+        record->points = fFrame.ConvertPoints(read.points);
         break;
     case A::kRedactionAnnotation:
-        values->points = NotesPDFAnnotationReader::GetPoints(dict, "QuadPoints", fFrame);
-        if (values->points.empty()) // without quadrilaterals a redaction covers its rectangle
-            values->points = {rect.LeftTop(), PMPoint(rect.Right(), rect.Top()),
+        record->points = fFrame.ConvertPoints(read.points);
+        if (record->points.empty()) // without quadrilaterals a redaction covers its rectangle
+            record->points = {rect.LeftTop(), PMPoint(rect.Right(), rect.Top()),
                               PMPoint(rect.Left(), rect.Bottom()), rect.RightBottom()};
-        values->content = NotesPDFAnnotationReader::GetString(dict, "OverlayText");
-        values->color = Color(dict, "IC", values->type);
+        record->content = read.overlayText.value_or(PMString());
+        record->color = Color(read.interiorColor, record->type);
         break;
     case A::kCaretAnnotation:
-        ReadCaret(dict, rect, values);
+        ReadCaret(read, rect, record);
         break;
     case A::kLineAnnotation:
-        values->points = NotesPDFAnnotationReader::GetPoints(dict, "L", fFrame);
-        ReadLineEndings(dict, values, false);
-        break;
     case A::kPolyLineAnnotation:
     case A::kPolygonAnnotation:
-        values->points = NotesPDFAnnotationReader::GetPoints(dict, "Vertices", fFrame);
-        if (values->type == A::kPolyLineAnnotation)
-            ReadLineEndings(dict, values, false);
-        values->secondColor = Color(dict, "IC", values->type);
+        record->points = fFrame.ConvertPoints(read.points);
+        if (record->type != A::kLineAnnotation)
+            record->secondColor = Color(read.interiorColor, record->type);
         break;
     case A::kFreeTextAnnotation: {
         PMRect text = rect;
-        const PMPointList rd = NotesPDFAnnotationReader::GetPoints(dict, "RD", NotesPDFPageFrame());
-        // RD reads as the pairs (RD0, -RD1) and (RD2, -RD3): the second number moves the bottom edge up,
-        // the fourth the top edge down.
-        if (rd.size() >= 2)
-            text = PMRect(rect.Left() + rd[0].X(), rect.Top() - rd[1].Y(), rect.Right() - rd[1].X(),
-                          rect.Bottom() + rd[0].Y());
-        values->points = Corners(text);
-        const PMPointList callout = NotesPDFAnnotationReader::GetPoints(dict, "CL", fFrame);
-        values->points.insert(values->points.end(), callout.begin(), callout.end());
-        ReadLineEndings(dict, values, true);
-        values->secondColor = values->color;
-        values->color = Color(dict, "IC", values->type);
-        if (values->color == kInvalidUID)
-            values->color = fRun.mDefaultColorUID;
-        values->canShowPopup = kFalse;
+        // RD insets the text box: the first number from the left, the second from the bottom, the
+        // third from the right, the fourth from the top.
+        const std::vector<PMReal>& rd = read.differences;
+        if (rd.size() >= 4)
+            text =
+                PMRect(rect.Left() + rd[0], rect.Top() + rd[3], rect.Right() - rd[2], rect.Bottom() - rd[1]);
+        record->points = Corners(text);
+        const PMPointList callout = fFrame.ConvertPoints(read.callout);
+        record->points.insert(record->points.end(), callout.begin(), callout.end());
+        record->secondColor = record->color;
+        record->color = Color(read.interiorColor, record->type);
+        if (record->color == kInvalidUID)
+            record->color = fRun.mDefaultColorUID;
+        record->canShowPopup = kFalse;
         break;
     }
     case A::kPopupAnnotation:
-        values->points = Corners(rect);
-        values->secondColor = values->color;
-        values->color = Color(dict, "IC", values->type);
-        if (values->color == kInvalidUID)
-            values->color = fRun.mDefaultColorUID;
-        values->linkedItem = fRun.ItemOf(CosDictGetKeyString(dict, "Parent"));
-        values->canShowPopup = kFalse;
+        record->points = Corners(rect);
+        record->secondColor = record->color;
+        record->color = Color(read.interiorColor, record->type);
+        if (record->color == kInvalidUID)
+            record->color = fRun.mDefaultColorUID;
+        record->linkedItem = fRun.ItemOf(read.parent);
+        record->canShowPopup = kFalse;
         break;
     default:
         break;
     }
 }
 
-bool NotesAnnotationCreator::Read(PDAnnot annot, A::NotesAnnotationType type, Values* values) {
-    const CosObj dict = PDAnnotGetCosObj(annot);
-    values->type = type;
-    const NotesPDFAnnotationReader::Border border = NotesPDFAnnotationReader::GetBorder(dict);
-    values->borderWidth = border.width;
-    values->borderStyle = border.style;
-    values->color = Color(dict, "C", type);
-    const PMRect rect = NotesPDFAnnotationReader::GetRect(annot, fFrame);
-    values->content = NotesPDFAnnotationReader::GetString(dict, "Contents");
-    if (const std::optional<IDTime> date = NotesPDFAnnotationReader::GetDate(annot))
-        values->date = *date;
-    values->author = NotesPDFAnnotationReader::GetString(dict, "T");
-    const CosObj popup = CosDictGetKeyString(dict, "Popup");
-    if (CosObjGetType(popup) != CosNull)
-        values->linkedItem = fRun.ItemOf(popup);
-    ReadByType(dict, rect, values);
-    return values->type != A::kUnknownAnnotation;
+void NotesAnnotationCreator::RecordOf(const NotesPDFAnnotationValues& read, A::NotesAnnotationType type,
+                                      Record* record) {
+    record->type = type;
+    record->borderWidth = read.borderWidth;
+    record->borderStyle = read.borderStyle;
+    record->startArrowhead = read.startArrowhead;
+    record->endArrowhead = read.endArrowhead;
+    record->color = Color(read.color, type);
+    const PMRect rect = fFrame.ConvertRect(read.rect.left, read.rect.top, read.rect.right, read.rect.bottom);
+    record->content = read.content.value_or(PMString());
+    if (read.date)
+        record->date = IDTime::FromCalendar(read.date->year, read.date->month, read.date->day,
+                                            read.date->hour, read.date->minute, read.date->second);
+    record->author = read.author.value_or(PMString());
+    if (CosObjGetType(read.popup) != CosNull)
+        record->linkedItem = fRun.ItemOf(read.popup);
+    ReadByType(read, rect, record);
 }
 
-UIDList NotesAnnotationCreator::Process(const Values& values) {
+UIDList NotesAnnotationCreator::Process(const Record& values) {
     UIDList result(fRun.database);
     InterfacePtr<ICommand> createAnnotationCmd(CmdUtils::CreateCommand(CreatingCommandOf(values.type)));
     if (!NOTES_CHECK_NIL(createAnnotationCmd))
@@ -262,7 +241,7 @@ UIDList NotesAnnotationCreator::Process(const Values& values) {
     return *createAnnotationCmd->GetItemList();
 }
 
-void NotesAnnotationCreator::CreateNotImportedNote(const Values& values) {
+void NotesAnnotationCreator::CreateNotImportedNote(const Record& values) {
     InterfacePtr<IBoolData> converNotImportedEditOptionBoolData(GetApplicationObject(),
                                                                 IID_INOTESCONVERTNOTIMPORTEDOPTION);
     if (!NOTES_CHECK_NIL(converNotImportedEditOptionBoolData) ||
@@ -297,22 +276,21 @@ void NotesAnnotationCreator::CreateNotImportedNote(const Values& values) {
     }
 }
 
-UIDList NotesAnnotationCreator::Create(PDAnnot annot, A::NotesAnnotationType type) {
+UIDList NotesAnnotationCreator::Create(const NotesPDFAnnotationValues& read) {
     UIDList result(fRun.database);
-    Values values;
-    bool read = false;
+    Record record;
     DURING
-    read = Read(annot, type, &values);
+    RecordOf(read, read.type, &record);
     HANDLER
-    read = false; // a broken annotation fails alone
+    record.type = A::kUnknownAnnotation; // a page that cannot be read any more fails this annotation alone
     END_HANDLER
-    if (read && CreatingCommandOf(values.type) != kInvalidClass) {
-        result = Process(values);
+    if (CreatingCommandOf(record.type) != kInvalidClass) {
+        result = Process(record);
         if (result.IsEmpty() && ErrorUtils::PMGetGlobalErrorCode() == kSuccess)
-            CreateNotImportedNote(values);
+            CreateNotImportedNote(record);
     }
     const bool failed =
-        result.IsEmpty() || (result.At(0) == kInvalidUID && values.type != A::kPopupAnnotation);
+        result.IsEmpty() || (result.At(0) == kInvalidUID && record.type != A::kPopupAnnotation);
     if (failed)
         ++fRun.failureCount;
     return result;

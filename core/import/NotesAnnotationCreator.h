@@ -6,6 +6,7 @@
 
 #include "INotesAnnotation.h"
 #include "NotesImportRun.h"
+#include "NotesPDFAnnotationValues.h"
 #include "NotesPDFPageFrame.h"
 #include "host/pdf/PDPage.h"
 
@@ -14,14 +15,16 @@ public:
     NotesAnnotationCreator(NotesImportRun& run, PDPage page, const NotesPDFPageFrame& frame, UID targetLayer)
         : fRun(run), fPage(page), fFrame(frame), fTargetLayer(targetLayer) {}
 
-    // Creates the annotation; answers the items made (empty when nothing was placed).
-    UIDList Create(PDAnnot annot, INotesAnnotation::NotesAnnotationType type);
+    // Creates the annotation from its values as read; answers the items made (empty when nothing was
+    // placed, which counts as a failure).
+    UIDList Create(const NotesPDFAnnotationValues& read);
 
     // The creating command class of a type, kInvalidClass when there is none.
     static ClassID CreatingCommandOf(int32 type);
 
 private:
-    struct Values {
+    // The record and drawn-markup data of the annotation, in pasteboard coordinates and swatches.
+    struct Record {
         INotesAnnotation::NotesAnnotationType type = INotesAnnotation::kUnknownAnnotation;
         PMPointList points;
         UID color = kInvalidUID;
@@ -37,13 +40,14 @@ private:
         UID linkedItem = kInvalidUID;
     };
 
-    bool Read(PDAnnot annot, INotesAnnotation::NotesAnnotationType type, Values* values);
-    void ReadByType(CosObj dict, const PMRect& rect, Values* values);
-    void ReadCaret(CosObj dict, const PMRect& rect, Values* values);
-    void ReadLineEndings(CosObj dict, Values* values, bool startOnly);
-    UID Color(CosObj dict, const char* key, int32 type);
-    UIDList Process(const Values& values);
-    void CreateNotImportedNote(const Values& values);
+    void RecordOf(const NotesPDFAnnotationValues& read, INotesAnnotation::NotesAnnotationType type,
+                  Record* record);
+    void ReadByType(const NotesPDFAnnotationValues& read, const PMRect& rect, Record* record);
+    void ReadCaret(const NotesPDFAnnotationValues& read, const PMRect& rect, Record* record);
+    // The swatch of colour components for an annotation of the type; kInvalidUID without components.
+    UID Color(const std::vector<PMReal>& components, int32 type);
+    UIDList Process(const Record& values);
+    void CreateNotImportedNote(const Record& values);
     void DeleteMarkersOf(UID strikeOutItem);
 
     NotesImportRun& fRun;

@@ -7,6 +7,7 @@
 #include "INotesAnnotation.h"
 #include "INotesAnnotsManager.h"
 #include "INotesColorManager.h"
+#include "INotesImportPlanData.h"
 #include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
@@ -14,12 +15,12 @@
 #include "NotesAnnotationCreator.h"
 #include "NotesPDFAnnotationReader.h"
 #include "NotesPDFPageFrame.h"
+#include "NotesPageFit.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IDocument.h"
 #include "host/document/IGeometry.h"
-#include "host/document/IHierarchy.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISpreadList.h"
@@ -28,7 +29,6 @@
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "host/pdf/PDFLibraryRef.h"
 #include "host/ui/RangeProgressBar.h"
 #include "host/util/StringUtils.h"
 #include "lifecycle/NotesFailureLog.h"
@@ -36,27 +36,9 @@
 namespace {
 using A = INotesAnnotation;
 
-// Annotation flags that keep an annotation out of the import: invisible (1) and hidden (2).
-constexpr int32 kInvisibleOrHidden = 0x1 | 0x2;
-
-PMRect HostRectOf(const ASFixedRect& box) {
-    PMRect rect(ASFixedToFloat(box.left), ASFixedToFloat(box.bottom), ASFixedToFloat(box.right),
-                ASFixedToFloat(box.top));
-    rect.Normalize(); // the top of the host rectangle is the box's lower edge in PDF space
-    return rect;
-}
-
-PMRect PDFBoxOf(PDPage page) {
-    ASFixedRect box;
-    PDPageGetMediaBox(page, &box);
-    ASFixedRect trim;
-    if (PDPageGetBox(page, ASAtomFromString("TrimBox"), &trim))
-        box = trim;
-    return HostRectOf(box);
-}
 } // namespace
 
-bool NotesImportCmd::PrepareLayer(Pairing* pairing) {
+bool NotesImportCmd::PrepareLayer() {
     InterfacePtr<INotesLayerManager> notesLayerManager(fRun.document, IID_INOTESLAYERMANAGER);
     if (!NOTES_CHECK_NIL(notesLayerManager))
         return false;
@@ -69,41 +51,26 @@ bool NotesImportCmd::PrepareLayer(Pairing* pairing) {
             return false;
         layerUID = layerReference->GetUID();
     }
-    pairing->annotationLayer = layerUID;
+    fAnnotationLayer = layerUID;
     return NOTES_CHECK_TRUE(layerUID != kInvalidUID);
 }
 
-bool NotesImportCmd::PreparePairing(const INotesImportSettings* settings, Pairing* pairing) {
+// The plan the caller showed the user, else one made now: either way the PDF is opened once.
+NotesImportPlan NotesImportCmd::TakePlan(const INotesImportSettings* settings) {
+    InterfacePtr<INotesImportPlanData> planData(this, IID_INOTESIMPORTPLANDATA);
+    if (planData && planData->GetPlan())
+        return *planData->GetPlan();
     Utils<INotesImportUtils> importUtils;
-    if (!NOTES_CHECK_NIL(importUtils))
-        return false;
-    const PMString path = settings->GetPDFPath();
-    const int32 offset = settings->GetPageOffset();
-    pairing->matchPages = importUtils->DoPagesMatch(path, fRun.document, offset) != kFalse;
-    if (!pairing->matchPages)
-        pairing->matchSpread = importUtils->DoSpreadsMatch(path, fRun.document, offset) != kFalse;
-    const bool matchPages = pairing->matchPages, matchSpread = pairing->matchSpread;
-    if (!NOTES_CHECK_TRUE(matchPages || matchSpread))
-        return false;
-    pairing->docStart = std::max(offset, 0);
-    pairing->pdfStart = std::max(-offset, 0);
-    if (!pairing->matchSpread)
-        return true;
-    InterfacePtr<IPageList> pageList(fRun.document, IID_IPAGELIST);
-    InterfacePtr<ISpreadList> spreadList(fRun.document, IID_ISPREADLIST);
-    if (!NOTES_CHECK_NIL(pageList) || !NOTES_CHECK_NIL(spreadList))
-        return false;
-    const UID startingPageUID = pageList->GetNthPageUID(pairing->docStart);
-    if (!NOTES_CHECK_TRUE(startingPageUID != kInvalidUID))
-        return false;
-    InterfacePtr<IHierarchy> pageHierarchy(UIDRef(fRun.database, startingPageUID), IID_IHIERARCHY);
-    if (!NOTES_CHECK_NIL(pageHierarchy))
-        return false;
-    const UID spreadUID = pageHierarchy->GetSpreadUID();
-    if (!NOTES_CHECK_TRUE(spreadUID != kInvalidUID))
-        return false;
-    pairing->firstSpread = spreadList->GetSpreadIndex(spreadUID);
-    return true;
+    if (!NOTES_CHECK_NIL(importUtils)) {
+        NotesImportPlan none;
+        none.failure = NotesImportPlan::kNoPDFLibrary;
+        return none;
+    }
+    NotesImportPlan plan =
+        importUtils->PlanImport(settings->GetPDFPath(), fRun.document, settings->GetPageOffset());
+    if (planData)
+        planData->SetPlan(plan);
+    return plan;
 }
 
 bool NotesImportCmd::PrepareDefaultColor() {
@@ -126,76 +93,38 @@ bool NotesImportCmd::Admits(const INotesImportSettings* settings, int32 type) {
     }
 }
 
-int32 NotesImportCmd::AnnotationFlags(CosObj dict) {
-    const CosObj flags = CosDictGetKeyString(dict, "F");
-    return CosObjGetType(flags) == CosInteger ? CosIntegerValue(flags) : 0;
-}
-
-bool NotesImportCmd::PageTarget(int32 docIndex, const Pairing& pairing, int32 spreadIndex,
-                                UIDRef* transformItem, PMRect* pageBounds, PMPoint* firstPageLeftTop,
-                                UID* targetLayer) {
+bool NotesImportCmd::PageTarget(const NotesImportPlan::Target& target, bool16 spreads, UIDRef* transformItem,
+                                PMRect* pageBounds, PMPoint* firstPageLeftTop, UID* targetLayer) {
     IDataBase* db = fRun.database;
-    UID pageUID = kInvalidUID;
-    if (pairing.matchPages) {
-        InterfacePtr<IPageList> pageList(fRun.document, IID_IPAGELIST);
-        pageUID = pageList ? pageList->GetNthPageUID(docIndex) : kInvalidUID;
-    } else {
-        InterfacePtr<ISpreadList> spreadList(fRun.document, IID_ISPREADLIST);
-        InterfacePtr<ISpread> spread(
-            UIDRef(db, spreadList ? spreadList->GetNthSpreadUID(spreadIndex) : kInvalidUID), IID_ISPREAD);
-        if (!NOTES_CHECK_NIL(spread))
-            return false;
-        pageUID = spread->GetNthPageUID(0);
-        *pageBounds = spread->GetPagesBounds();
-        *targetLayer = spread->GetSpreadLayerUID(pairing.annotationLayer, ISpread::kContentLayer);
-    }
-    if (!NOTES_CHECK_TRUE(pageUID != kInvalidUID))
+    InterfacePtr<ISpread> spread(UIDRef(db, target.spread), IID_ISPREAD);
+    if (!NOTES_CHECK_NIL(spread) || !NOTES_CHECK_TRUE(target.page != kInvalidUID))
         return false;
-    InterfacePtr<ITransform> transform(UIDRef(db, pageUID), IID_ITRANSFORM);
-    InterfacePtr<IGeometry> geometry(UIDRef(db, pageUID), IID_IGEOMETRY);
+    InterfacePtr<ITransform> transform(UIDRef(db, target.page), IID_ITRANSFORM);
+    InterfacePtr<IGeometry> geometry(UIDRef(db, target.page), IID_IGEOMETRY);
     if (!NOTES_CHECK_NIL(transform) || !NOTES_CHECK_NIL(geometry))
         return false;
-    *transformItem = UIDRef(db, pageUID);
+    *transformItem = UIDRef(db, target.page);
     *firstPageLeftTop = geometry->GetPathBoundingBox().LeftTop();
-    if (pairing.matchPages) {
-        *pageBounds = geometry->GetPathBoundingBox();
-        InterfacePtr<INotesAnnotsManager> notesAnnotsManager(fRun.document, IID_INOTESANNOTSMANAGER);
-        *targetLayer =
-            notesAnnotsManager ? notesAnnotsManager->GetAnnotationSpreadLayer(docIndex) : kInvalidUID;
-    }
+    *pageBounds = spreads ? spread->GetPagesBounds() : geometry->GetPathBoundingBox();
+    *targetLayer = spread->GetSpreadLayerUID(fAnnotationLayer, ISpread::kContentLayer);
     return true;
 }
 
-bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing,
-                                const INotesImportSettings* settings) {
-    const int32 pdfIndex = pairing.pdfStart + k, docIndex = pairing.docStart + k;
-    const PDPage page = PDDocAcquirePage(pdf, pdfIndex);
-    const PMRect pdfBox = PDFBoxOf(page);
-
-    InterfacePtr<IPageList> pageList(fRun.document, IID_IPAGELIST);
-    InterfacePtr<ISpreadList> spreadList(fRun.document, IID_ISPREADLIST);
-    const bool hasPage = pairing.matchPages && pageList && docIndex < pageList->GetPageCount();
-    const int32 spreadIndex = pairing.firstSpread + k;
-    const bool hasSpread = pairing.matchSpread && spreadList && spreadIndex < spreadList->GetSpreadCount();
-    if (!hasPage && !hasSpread)
-        return true; // a PDF page without a partner: read, nothing placed
-
+bool NotesImportCmd::ImportPage(int32 k, const NotesImportPlan& plan, const INotesImportSettings* settings) {
+    const PDPage page = PDDocAcquirePage(plan.pdf.get(), plan.pdfStart + k);
+    const PMRect pdfBox = NotesPageFit::PDFPageBox(page);
     UIDRef transformItem;
     PMRect pageBounds;
     PMPoint leftTop;
     UID targetLayer = kInvalidUID;
-    if (!PageTarget(docIndex, pairing, spreadIndex, &transformItem, &pageBounds, &leftTop, &targetLayer))
+    if (!PageTarget(plan.targets[static_cast<size_t>(k)], plan.spreads, &transformItem, &pageBounds, &leftTop,
+                    &targetLayer))
         return false;
     if (targetLayer == kInvalidUID)
         return true;
-    const bool widthFits = std::fabs(pageBounds.Width() - pdfBox.Width()) < 1 - 1e-8;
-    const bool heightFits = std::fabs(pageBounds.Height() - pdfBox.Height()) < 1 - 1e-8;
-    if (!widthFits || !heightFits) {
-        NOTES_LOG_FALSE("MATCH_RECT(pageRect, pdfPageRect)");
-        return false;
-    }
-    // The PDF box's left and lower edges land on the page bounds' left and top edges; the origin is
-    // chosen so that this holds whatever the page's inner coordinates are.
+    // The plan has tested that every paired page fits. The PDF box's left and lower edges land on the
+    // page bounds' left and top edges; the origin is chosen so that this holds whatever the page's
+    // inner coordinates are.
     const PMPoint origin(pdfBox.Left() - leftTop.X(), pdfBox.Top() + leftTop.Y());
     InterfacePtr<ITransform> pageTransform(transformItem, IID_ITRANSFORM);
     const NotesPDFPageFrame frame(pdfBox, origin, pageBounds.Height(), [&](const PMPoint& p) {
@@ -203,39 +132,47 @@ bool NotesImportCmd::ImportPage(PDDoc pdf, int32 k, const Pairing& pairing,
         pageTransform->TransformInnerPointToPasteboard(&q);
         return q;
     });
-
     NotesAnnotationCreator creator(fRun, page, frame, targetLayer);
-    for (ASInt32 i = 0; i < PDPageGetNumAnnots(page); ++i) {
-        const PDAnnot annot = PDPageGetAnnot(page, i);
-        if (!PDAnnotIsValid(annot))
-            continue;
-        const CosObj dict = PDAnnotGetCosObj(annot);
-        const A::NotesAnnotationType type = NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(annot));
-        if (type == A::kUnknownAnnotation || !Admits(settings, type) ||
-            (AnnotationFlags(dict) & kInvisibleOrHidden) || fRun.IsConsumed(dict))
-            continue;
-        const UIDList made = creator.Create(annot, type);
-        for (UID uid : made.GetUIDs())
-            fRun.mAnnotationMapping.emplace_back(uid, dict);
-        if (A::SubTypeOf(type) == A::kTextMarkupType && !made.IsEmpty())
-            fMarkupRuns.push_back(made);
-        if (made.IsEmpty())
-            ErrorUtils::PMSetGlobalErrorCode(kSuccess);
-    }
+    for (ASInt32 i = 0; i < PDPageGetNumAnnots(page); ++i)
+        ImportAnnotation(PDPageGetAnnot(page, i), settings, creator);
     return true;
 }
 
-void NotesImportCmd::ImportPages(PDDoc pdf, const Pairing& pairing, const INotesImportSettings* settings) {
-    InterfacePtr<IPageList> pageList(fRun.document, IID_IPAGELIST);
-    const int32 pdfPages = PDDocGetNumPages(pdf);
-    const int32 docPages = pageList ? pageList->GetPageCount() : 0;
-    const int32 steps = std::min(std::min(pdfPages, docPages),
-                                 std::max(pdfPages, docPages) - std::max(pairing.pdfStart, pairing.docStart));
+void NotesImportCmd::ImportAnnotation(PDAnnot annot, const INotesImportSettings* settings,
+                                      NotesAnnotationCreator& creator) {
+    if (!PDAnnotIsValid(annot))
+        return;
+    const CosObj dict = PDAnnotGetCosObj(annot);
+    const A::NotesAnnotationType type = NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(annot));
+    if (type == A::kUnknownAnnotation || !Admits(settings, type) || fRun.IsConsumed(dict) ||
+        !fRun.MeetsFirstTime(dict))
+        return;
+    const NotesPDFAnnotationRead read = NotesPDFAnnotationReader::Read(annot);
+    // The flags come first in the reading: an invisible or hidden annotation stays out even when a
+    // later value of it is broken.
+    if (read.values.IsHidden())
+        return;
+    ++fAnnotationsRead;
+    if (!read.IsRead()) {
+        NOTES_LOG_FAILED("NotesPDFAnnotationReader::Read(annot)");
+        ++fRun.failureCount;
+        return;
+    }
+    const UIDList made = creator.Create(read.values);
+    for (UID uid : made.GetUIDs())
+        fRun.Map(uid, dict);
+    if (A::SubTypeOf(read.values.type) == A::kTextMarkupType && !made.IsEmpty())
+        fMarkupRuns.push_back(made);
+    if (made.IsEmpty())
+        ErrorUtils::PMSetGlobalErrorCode(kSuccess);
+}
+
+void NotesImportCmd::ImportPages(const NotesImportPlan& plan, const INotesImportSettings* settings) {
     RangeProgressBar progress(
         PMString(NOTES_KEY(kNotesProgressBarTaskNameKey), PMString::kTranslateDuringCall), 0,
-        std::max(steps, 1));
-    for (int32 k = 0; pairing.pdfStart + k < pdfPages; ++k) {
-        if (!ImportPage(pdf, k, pairing, settings))
+        std::max(plan.pairCount, 1));
+    for (int32 k = 0; k < static_cast<int32>(plan.targets.size()); ++k) {
+        if (!ImportPage(k, plan, settings))
             break;
         PMString task(NOTES_KEY(kNotesProgressBarPageNumKey), PMString::kTranslateDuringCall);
         PMString number;
@@ -285,6 +222,7 @@ void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& list
 
 void NotesImportCmd::RemoveOrphanPopups() {
     UIDList orphans(fRun.database);
+    std::unordered_set<UID> listed;
     for (const auto& [uid, dict] : fRun.mAnnotationMapping) {
         InterfacePtr<INotesAnnotation> annotation(UIDRef(fRun.database, uid), IID_INOTESANNOTATION);
         if (!annotation || annotation->GetType() != A::kPopupAnnotation)
@@ -292,7 +230,7 @@ void NotesImportCmd::RemoveOrphanPopups() {
         InterfacePtr<IUIDData> annotReference(UIDRef(fRun.database, uid), IID_INOTESANNOTATIONREFERENCE);
         if (!NOTES_CHECK_NIL(annotReference))
             continue;
-        if (!fRun.database->IsValidUID(annotReference->GetUID()) && !orphans.Contains(uid))
+        if (!fRun.database->IsValidUID(annotReference->GetUID()) && listed.insert(uid).second)
             orphans.Append(uid);
     }
     if (orphans.IsEmpty())
@@ -311,11 +249,15 @@ void NotesImportCmd::StoreFailureCount() {
     InterfacePtr<IIntData> errorCodeData(this, IID_IINTDATA);
     if (NOTES_CHECK_NIL(errorCodeData))
         errorCodeData->Set(fRun.failureCount);
+    InterfacePtr<INotesImportPlanData> planData(this, IID_INOTESIMPORTPLANDATA);
+    if (planData)
+        planData->SetOutcome(fAnnotationsRead, std::max(fAnnotationsRead - fRun.failureCount, 0));
 }
 
 void NotesImportCmd::Do() {
     fRun = NotesImportRun();
     fMarkupRuns.clear();
+    fAnnotationsRead = 0;
     ErrorCode status = kFailure;
     do {
         if (!NOTES_CHECK_TRUE(GetItemList()->Length() == 1))
@@ -326,8 +268,10 @@ void NotesImportCmd::Do() {
         InterfacePtr<INotesImportSettings> importSettings(this, IID_INOTESIMPORTSETTINGS);
         if (!NOTES_CHECK_NIL(importSettings))
             break;
-        Pairing pairing;
-        if (!PrepareLayer(&pairing))
+        // A PDF that cannot be imported at all ends the import as a failure before anything changes;
+        // the plan's sentence says why.
+        const NotesImportPlan plan = TakePlan(importSettings);
+        if (!NOTES_CHECK_TRUE(plan.IsImportable()) || !PrepareLayer())
             break;
         InterfacePtr<INotesAnnotsManager> notesAnnotsManager(fRun.document, IID_INOTESANNOTSMANAGER);
         InterfacePtr<IDocument> document(fRun.document, IID_IDOCUMENT);
@@ -338,33 +282,13 @@ void NotesImportCmd::Do() {
         // One build of the text areas serves every text markup of this import.
         textModelProfile->Invalidate();
         textModelProfile->Update();
-        if (!PreparePairing(importSettings, &pairing))
+        if (!PrepareDefaultColor())
             break;
-        PDFLibraryRef pdflRef;
-        pdflRef.Acquire();
-        if (!NOTES_CHECK_TRUE(pdflRef.IsAvailable()))
-            break;
-        Utils<INotesImportUtils> importUtils;
-        if (!NOTES_CHECK_NIL(importUtils) || !PrepareDefaultColor())
-            break;
-        // A file that cannot be opened at all ends the import as a failure, so that nothing of it
-        // (not even the annotation layer) stays; an error while reading pages ends the page loop only.
-        PDDoc pdf = nullptr;
+        // An error while reading pages ends the page loop only.
         DURING
-        pdf = importUtils->OpenPDF(importSettings->GetPDFPath());
+        ImportPages(plan, importSettings);
         HANDLER
-        pdf = nullptr;
-        END_HANDLER
-        if (!NOTES_CHECK_NIL(pdf))
-            break;
-        DURING
-        ImportPages(pdf, pairing, importSettings);
-        HANDLER
-        NOTES_LOG_FAILED("ImportPages(pdf, pairing, importSettings)");
-        END_HANDLER
-        DURING
-        PDDocClose(pdf);
-        HANDLER
+        NOTES_LOG_FAILED("ImportPages(plan, importSettings)");
         END_HANDLER
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
         ApplyTextMarkups();
@@ -372,7 +296,18 @@ void NotesImportCmd::Do() {
         RemoveOrphanPopups();
         status = kSuccess;
     } while (false);
+    ReleasePDF();
     ErrorUtils::PMSetGlobalErrorCode(status);
+}
+
+// The PDF closes when the run ends; the plan stays readable for the caller.
+void NotesImportCmd::ReleasePDF() {
+    InterfacePtr<INotesImportPlanData> planData(this, IID_INOTESIMPORTPLANDATA);
+    if (!planData || !planData->GetPlan())
+        return;
+    NotesImportPlan plan = *planData->GetPlan();
+    plan.pdf.reset();
+    planData->SetPlan(plan);
 }
 
 void NotesImportCmd::DoNotify() {

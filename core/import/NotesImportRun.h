@@ -1,8 +1,13 @@
 // NotesImportRun: what the import command keeps while it runs: the default swatch, the items made
-// so far with the PDF annotations they came from, the strike-outs used up by replacements and the
-// count of annotations that could not be imported. All of it lives for one run only.
+// so far with the PDF annotations they came from, the annotations already met, the strike-outs used up
+// by replacements and the counts of annotations imported and failed. All of it lives for one run only.
+//
+// Annotations are told apart by object identity, which the PDF library gives as one object slot per
+// indirect object: every look-up here is a hash look-up, so a run stays linear in its annotations.
 #pragma once
 
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -15,20 +20,29 @@ struct NotesImportRun {
     UIDRef document;
     UID mDefaultColorUID = kInvalidUID;
     std::vector<std::pair<UID, CosObj>> mAnnotationMapping;
-    std::vector<CosObj> consumedStrikeOuts;
     int32 failureCount = 0;
+    int32 importedCount = 0;
 
-    // The item made from a PDF annotation in this run (by object identity), or kInvalidUID.
+    // Records an item made from a PDF annotation.
+    void Map(UID item, CosObj annotation) {
+        mAnnotationMapping.emplace_back(item, annotation);
+        fItems.emplace(KeyOf(annotation), item);
+    }
+    // The first item made from a PDF annotation in this run, or kInvalidUID.
     UID ItemOf(CosObj annotation) const {
-        for (const auto& [uid, dict] : mAnnotationMapping)
-            if (CosObjEqual(dict, annotation))
-                return uid;
-        return kInvalidUID;
+        const auto found = fItems.find(KeyOf(annotation));
+        return found == fItems.end() ? kInvalidUID : found->second;
     }
-    bool IsConsumed(CosObj annotation) const {
-        for (const CosObj& used : consumedStrikeOuts)
-            if (CosObjEqual(used, annotation))
-                return true;
-        return false;
-    }
+    // True the first time an annotation object is met in this run: an object that a page lists twice,
+    // or that two pages list, is imported once.
+    bool MeetsFirstTime(CosObj annotation) { return fMet.insert(KeyOf(annotation)).second; }
+    void Consume(CosObj strikeOut) { fConsumed.insert(KeyOf(strikeOut)); }
+    bool IsConsumed(CosObj annotation) const { return fConsumed.count(KeyOf(annotation)) != 0; }
+
+private:
+    static uint64 KeyOf(CosObj annotation) { return (uint64{annotation.docId} << 32) | annotation.slot; }
+
+    std::unordered_map<uint64, UID> fItems;
+    std::unordered_set<uint64> fMet;
+    std::unordered_set<uint64> fConsumed;
 };

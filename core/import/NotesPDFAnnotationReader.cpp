@@ -2,15 +2,15 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <memory>
 
-#include "INotesColorManager.h"
-#include "host/database/IDataBase.h"
-#include "host/database/UIDRef.h"
-#include "host/objectmodel/InterfacePtr.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
+using A = INotesAnnotation;
+using Values = NotesPDFAnnotationValues;
+
 // Host arrowhead classes that PDF line endings map to.
 constexpr ClassID kArrowHeadOpen = 0x5A03;
 constexpr ClassID kArrowHeadClosed = 0x5A04;
@@ -18,6 +18,11 @@ constexpr ClassID kArrowHeadDiamond = 0x5A07;
 constexpr ClassID kArrowHeadCircle = 0x5A09;
 constexpr ClassID kArrowHeadSquare = 0x5A0B;
 constexpr ClassID kArrowHeadBar = 0x5A0D;
+
+// The largest magnitude a 16.16 coordinate holds; larger rectangle numbers would be clipped silently.
+constexpr double kLargestCoordinate = 32767.0;
+// Annotation flags are a 32-bit field.
+constexpr double kLargestFlags = 4294967295.0;
 
 // PDF numbers are read as 16.16 fixed-point values, as the library hands out coordinates.
 PMReal RealOf(CosObj number) {
@@ -30,6 +35,10 @@ PMReal RealOf(ASFixed value) {
 
 bool IsPresent(CosObj obj) {
     return CosObjGetType(obj) != CosNull;
+}
+
+bool IsNumber(CosObj obj) {
+    return CosObjGetType(obj) == CosInteger || CosObjGetType(obj) == CosFixed;
 }
 
 bool NameIs(ASAtom atom, std::string_view name) {
@@ -54,21 +63,21 @@ void ReadDashes(CosObj cosArray) {
         (void)RealOf(CosArrayGet(cosArray, i));
 }
 
-void ApplyBorderStyle(CosObj cosBorderStyle, NotesPDFAnnotationReader::Border* border) {
-    border->width = IsPresent(CosDictGetKeyString(cosBorderStyle, "W"))
-                        ? RealOf(CosDictGetKeyString(cosBorderStyle, "W"))
-                        : 1.0; // the PDF default width
+void ApplyBorderStyle(CosObj cosBorderStyle, Values* values) {
+    values->borderWidth = IsPresent(CosDictGetKeyString(cosBorderStyle, "W"))
+                              ? RealOf(CosDictGetKeyString(cosBorderStyle, "W"))
+                              : 1.0; // the PDF default width
     const CosObj cosStyleName = CosDictGetKeyString(cosBorderStyle, "S");
     if (!IsPresent(cosStyleName) || !NameIs(CosNameValue(cosStyleName), "D"))
         return;
     const CosObj cosArray = CosDictGetKeyString(cosBorderStyle, "D");
     if (NOTES_CHECK_TRUE(CosObjGetType(cosArray) != CosNull)) {
         ReadDashes(cosArray);
-        border->style = NotesPDFAnnotationReader::kDashedBorder;
+        values->borderStyle = Values::kDashedBorder;
     }
 }
 
-void ApplyBorderEffect(CosObj cosBorderEffect, NotesPDFAnnotationReader::Border* border) {
+void ApplyBorderEffect(CosObj cosBorderEffect, Values* values) {
     const CosObj cosStyleName = CosDictGetKeyString(cosBorderEffect, "S");
     if (!NOTES_CHECK_TRUE(CosObjGetType(cosStyleName) != CosNull))
         return;
@@ -77,8 +86,8 @@ void ApplyBorderEffect(CosObj cosBorderEffect, NotesPDFAnnotationReader::Border*
     const CosObj cosInteger = CosDictGetKeyString(cosBorderEffect, "I");
     if (!NOTES_CHECK_TRUE(CosObjGetType(cosInteger) != CosNull))
         return;
-    border->style = CosIntegerValue(cosInteger) <= 1 ? NotesPDFAnnotationReader::kCloudyBorder
-                                                     : NotesPDFAnnotationReader::kIntenseCloudyBorder;
+    values->borderStyle =
+        CosIntegerValue(cosInteger) <= 1 ? Values::kCloudyBorder : Values::kIntenseCloudyBorder;
 }
 
 // The appearance's Matrix (6 numbers) applied to a point; none when Matrix or BBox is unusable.
@@ -120,10 +129,176 @@ PMReal NumberOf(const std::string& token) {
 bool IsTokenChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.';
 }
+
+// "Its QuadPoints entry cannot be read: a number was expected." from the entry and the library's
+// own sentence.
+std::string MalformedReason(const char* key, ASErrorCode code) {
+    std::string why = ASGetErrorString(code);
+    if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z' && !(why.size() > 1 && why[1] >= 'A' && why[1] <= 'Z'))
+        why[0] = static_cast<char>(why[0] - 'A' + 'a');
+    return std::string("Its ") + key + " entry cannot be read: " + why;
+}
 } // namespace
 
+// Where the reading stands: the entry being read names the fault when a library call raises, and a
+// number beyond its range ends the reading with that reason.
+class NotesPDFAnnotationReader::Cursor {
+public:
+    void At(const char* key) { fKey = key; }
+    const char* Key() const { return fKey; }
+    void OutOfRange(std::string reason) {
+        fOutOfRange = true;
+        fReason = std::move(reason);
+    }
+    bool IsOutOfRange() const { return fOutOfRange; }
+    const std::string& Reason() const { return fReason; }
+
+private:
+    const char* fKey = "Subtype";
+    bool fOutOfRange = false;
+    std::string fReason;
+};
+
+NotesPDFAnnotationRead NotesPDFAnnotationReader::Read(PDAnnot annot) {
+    NotesPDFAnnotationRead read;
+    Cursor cursor;
+    DURING
+    if (!PDAnnotIsValid(annot)) {
+        read.error = NotesPDFAnnotationRead::kNotAnAnnotation;
+        read.reason = "The entry is not an annotation dictionary.";
+    } else {
+        ReadValues(annot, cursor, &read.values);
+    }
+    HANDLER
+    read.error = NotesPDFAnnotationRead::kMalformed;
+    read.reason = MalformedReason(cursor.Key(), ERRORCODE);
+    END_HANDLER
+    if (cursor.IsOutOfRange()) {
+        read.error = NotesPDFAnnotationRead::kOutOfRange;
+        read.reason = cursor.Reason();
+    }
+    return read;
+}
+
+void NotesPDFAnnotationReader::ReadValues(PDAnnot annot, Cursor& cursor, Values* values) {
+    const CosObj dict = PDAnnotGetCosObj(annot);
+    const ASAtom subtype = PDAnnotGetSubtype(annot);
+    values->subtype = subtype == ASAtomNull ? "" : ASAtomGetString(subtype);
+    values->type = TypeOfSubtype(subtype);
+    values->flags = ReadFlags(dict, cursor);
+    ReadRect(annot, cursor, values);
+    if (cursor.IsOutOfRange())
+        return;
+    cursor.At("BS");
+    ReadBorder(dict, values);
+    cursor.At("C");
+    values->color = GetColorComponents(dict, "C");
+    cursor.At("Contents");
+    values->content = GetString(dict, "Contents");
+    cursor.At("M");
+    ASTimeRec date;
+    if (PDAnnotGetDate(annot, &date))
+        values->date = date;
+    cursor.At("T");
+    values->author = GetString(dict, "T");
+    cursor.At("Popup");
+    values->popup = CosDictGetKeyString(dict, "Popup");
+    ReadByType(dict, cursor, values);
+}
+
+uint32 NotesPDFAnnotationReader::ReadFlags(CosObj dict, Cursor& cursor) {
+    cursor.At("F");
+    const CosObj flags = CosDictGetKeyString(dict, "F");
+    if (!IsNumber(flags))
+        return 0;
+    const double value = CosFloatValue(flags);
+    if (value < 0 || value > kLargestFlags) {
+        cursor.OutOfRange("Its flags (F) are a number beyond the 32 bits they may have.");
+        return 0;
+    }
+    return static_cast<uint32>(value);
+}
+
+void NotesPDFAnnotationReader::ReadRect(PDAnnot annot, Cursor& cursor, Values* values) {
+    cursor.At("Rect");
+    const CosObj rect = CosDictGetKeyString(PDAnnotGetCosObj(annot), "Rect");
+    for (ASTArraySize i = 0;
+         CosObjGetType(rect) == CosArray && i < std::min<ASTArraySize>(CosArrayLength(rect), 4); ++i) {
+        const CosObj number = CosArrayGet(rect, i);
+        if (IsNumber(number) && std::fabs(CosFloatValue(number)) > kLargestCoordinate) {
+            cursor.OutOfRange("Its rectangle (Rect) lies beyond 32767 points from the page origin.");
+            return;
+        }
+    }
+    ASFixedRect box;
+    PDAnnotGetRect(annot, &box);
+    values->rect = {RealOf(box.left), RealOf(box.bottom), RealOf(box.right), RealOf(box.top)};
+}
+
+void NotesPDFAnnotationReader::ReadByType(CosObj dict, Cursor& cursor, Values* values) {
+    const auto points = [&](const char* key) {
+        cursor.At(key);
+        values->pointsKey = key;
+        values->points = GetPoints(dict, key);
+    };
+    const auto interior = [&] {
+        cursor.At("IC");
+        values->interiorColor = GetColorComponents(dict, "IC");
+    };
+    switch (values->type) {
+    case A::kHighlightAnnotation:
+    case A::kStrikethroughAnnotation:
+    case A::kUnderlineAnnotation:
+    case A::kSquigglyAnnotation:
+        points("QuadPoints");
+        break;
+    case A::kRedactionAnnotation:
+        points("QuadPoints");
+        cursor.At("OverlayText");
+        values->overlayText = GetString(dict, "OverlayText");
+        interior();
+        break;
+    case A::kCaretAnnotation:
+        cursor.At("AP");
+        values->caretPoint = GetAppearancePoint(dict);
+        break;
+    case A::kLineAnnotation:
+        points("L");
+        cursor.At("LE");
+        ReadLineEndings(dict, false, values);
+        break;
+    case A::kPolyLineAnnotation:
+    case A::kPolygonAnnotation:
+        points("Vertices");
+        cursor.At("LE");
+        if (values->type == A::kPolyLineAnnotation)
+            ReadLineEndings(dict, false, values);
+        interior();
+        break;
+    case A::kCircleAnnotation:
+    case A::kSquareAnnotation:
+        interior();
+        break;
+    case A::kFreeTextAnnotation:
+        cursor.At("RD");
+        values->differences = GetNumbers(dict, "RD");
+        cursor.At("CL");
+        values->callout = GetPoints(dict, "CL");
+        cursor.At("LE");
+        ReadLineEndings(dict, true, values);
+        interior();
+        break;
+    case A::kPopupAnnotation:
+        cursor.At("Parent");
+        values->parent = CosDictGetKeyString(dict, "Parent");
+        interior();
+        break;
+    default:
+        break;
+    }
+}
+
 INotesAnnotation::NotesAnnotationType NotesPDFAnnotationReader::TypeOfSubtype(ASAtom subtype) {
-    using A = INotesAnnotation;
     static constexpr std::pair<std::string_view, A::NotesAnnotationType> kTypes[] = {
         {"Popup", A::kPopupAnnotation},         {"Text", A::kStickyNoteAnnotation},
         {"Highlight", A::kHighlightAnnotation}, {"StrikeOut", A::kStrikethroughAnnotation},
@@ -138,29 +313,43 @@ INotesAnnotation::NotesAnnotationType NotesPDFAnnotationReader::TypeOfSubtype(AS
     return A::kUnknownAnnotation;
 }
 
-PMString NotesPDFAnnotationReader::GetString(CosObj dict, const char* key) {
-    PMString result;
+std::optional<PMString> NotesPDFAnnotationReader::GetString(CosObj dict, const char* key) {
     const CosObj cosString = CosDictGetKeyString(dict, key);
     if (!IsPresent(cosString))
-        return result;
+        return std::nullopt;
     ASTArraySize length = 0;
     const char* bytes = CosStringValue(cosString, &length);
     OwnedText text(ASTextFromSizedPDText(bytes, length));
     const ASUTF16Val* units = ASTextGetUnicode(text.get());
-    result.Append(PMString(std::u16string(units, units + ASTextGetUnicodeLength(text.get()))));
-    return result;
+    return PMString(std::u16string(units, units + ASTextGetUnicodeLength(text.get())));
 }
 
-NotesPDFAnnotationReader::Border NotesPDFAnnotationReader::GetBorder(CosObj dict) {
-    Border border;
+void NotesPDFAnnotationReader::ReadBorder(CosObj dict, Values* values) {
     const CosObj cosBorderStyle = CosDictGetKeyString(dict, "BS");
     if (IsPresent(cosBorderStyle))
-        ApplyBorderStyle(cosBorderStyle, &border);
+        ApplyBorderStyle(cosBorderStyle, values);
     // A cloudy effect wins over a dashed style.
     const CosObj cosBorderEffect = CosDictGetKeyString(dict, "BE");
     if (IsPresent(cosBorderEffect))
-        ApplyBorderEffect(cosBorderEffect, &border);
-    return border;
+        ApplyBorderEffect(cosBorderEffect, values);
+}
+
+// Lines and polylines name both ends in an array of two; a free text names the start of its callout.
+void NotesPDFAnnotationReader::ReadLineEndings(CosObj dict, bool startOnly, Values* values) {
+    const CosObj endings = CosDictGetKeyString(dict, "LE");
+    if (!IsPresent(endings))
+        return;
+    if (startOnly) {
+        values->lineEndings = {ASAtomGetString(CosNameValue(endings))};
+        values->startArrowhead = GetLineEnding(endings);
+        return;
+    }
+    if (CosObjGetType(endings) != CosArray || !NOTES_CHECK_TRUE(CosArrayLength(endings) == 2))
+        return;
+    values->lineEndings = {ASAtomGetString(CosNameValue(CosArrayGet(endings, 0))),
+                           ASAtomGetString(CosNameValue(CosArrayGet(endings, 1)))};
+    values->startArrowhead = GetLineEnding(CosArrayGet(endings, 0));
+    values->endArrowhead = GetLineEnding(CosArrayGet(endings, 1));
 }
 
 ClassID NotesPDFAnnotationReader::GetLineEnding(CosObj name) {
@@ -175,62 +364,44 @@ ClassID NotesPDFAnnotationReader::GetLineEnding(CosObj name) {
     return kInvalidClass;
 }
 
-PMPointList NotesPDFAnnotationReader::GetPoints(CosObj dict, const char* key,
-                                                const NotesPDFPageFrame& frame) {
+PMPointList NotesPDFAnnotationReader::GetPoints(CosObj dict, const char* key) {
+    const std::vector<PMReal> numbers = GetNumbers(dict, key);
     PMPointList points;
-    const CosObj cosArray = CosDictGetKeyString(dict, key);
-    if (!IsPresent(cosArray))
-        return points;
-    const ASTArraySize length = CosArrayLength(cosArray);
-    for (ASTArraySize i = 0; i + 1 < length; i += 2)
-        points.push_back(
-            frame.ConvertPoint(RealOf(CosArrayGet(cosArray, i)), RealOf(CosArrayGet(cosArray, i + 1))));
+    for (size_t i = 0; i + 1 < numbers.size(); i += 2)
+        points.emplace_back(numbers[i], numbers[i + 1]);
     return points;
 }
 
-PMRect NotesPDFAnnotationReader::GetRect(PDAnnot annot, const NotesPDFPageFrame& frame) {
-    ASFixedRect rect;
-    PDAnnotGetRect(annot, &rect);
-    return frame.ConvertRect(RealOf(rect.left), RealOf(rect.top), RealOf(rect.right), RealOf(rect.bottom));
+std::vector<PMReal> NotesPDFAnnotationReader::GetNumbers(CosObj dict, const char* key) {
+    std::vector<PMReal> numbers;
+    const CosObj cosArray = CosDictGetKeyString(dict, key);
+    if (!IsPresent(cosArray))
+        return numbers;
+    const ASTArraySize length = CosArrayLength(cosArray);
+    numbers.reserve(static_cast<size_t>(length));
+    for (ASTArraySize i = 0; i < length; ++i)
+        numbers.push_back(RealOf(CosArrayGet(cosArray, i)));
+    return numbers;
 }
 
 std::vector<PMReal> NotesPDFAnnotationReader::GetColorComponents(CosObj dict, const char* key) {
-    std::vector<PMReal> components;
     const CosObj cosArray = CosDictGetKeyString(dict, key);
     if (!IsPresent(cosArray))
-        return components;
+        return {};
     const ASTArraySize cosArrayLen = CosArrayLength(cosArray);
     if (!NOTES_CHECK_TRUE(cosArrayLen > 0))
-        return components;
-    for (ASTArraySize i = 0; i < cosArrayLen; ++i)
-        components.push_back(RealOf(CosArrayGet(cosArray, i)));
-    return components;
+        return {};
+    return GetNumbers(dict, key);
 }
 
-UID NotesPDFAnnotationReader::GetColor(CosObj dict, const char* key, IDataBase* database, int32 annotType) {
-    if (!NOTES_CHECK_NIL(database))
-        return kInvalidUID;
-    const std::vector<PMReal> components = GetColorComponents(dict, key);
-    if (components.empty())
-        return kInvalidUID;
-    InterfacePtr<INotesColorManager> colorManager(UIDRef(database, database->GetRootUID()),
-                                                  IID_INOTESCOLORMANAGER);
-    if (!NOTES_CHECK_NIL(colorManager))
-        return kInvalidUID;
-    return colorManager->GetColor(components, annotType);
-}
-
-std::optional<PMPoint> NotesPDFAnnotationReader::GetCaretPoint(CosObj dict, const PMRect& caretRect) {
+std::optional<PMPoint> NotesPDFAnnotationReader::GetAppearancePoint(CosObj dict) {
     const CosObj appearance = CosDictGetKeyString(CosDictGetKeyString(dict, "AP"), "N");
     if (CosObjGetType(appearance) != CosStream)
         return std::nullopt;
     const std::optional<PMPoint> start = ScanCaretPathStart(ReadAppearanceStart(appearance));
     if (!start)
         return std::nullopt;
-    const std::optional<PMPoint> point = ThroughAppearanceMatrix(appearance, *start);
-    if (!point)
-        return std::nullopt;
-    return PMPoint(caretRect.Left() + point->X(), caretRect.Bottom() - point->Y());
+    return ThroughAppearanceMatrix(appearance, *start);
 }
 
 // Letters, digits and "." build a token; any other byte ends it. A token whose last character is a
@@ -266,11 +437,4 @@ std::optional<PMPoint> NotesPDFAnnotationReader::ScanCaretPathStart(std::string_
         endsInNumber = false;
     }
     return std::nullopt;
-}
-
-std::optional<IDTime> NotesPDFAnnotationReader::GetDate(PDAnnot annot) {
-    ASTimeRec date;
-    if (!PDAnnotGetDate(annot, &date))
-        return std::nullopt;
-    return IDTime::FromCalendar(date.year, date.month, date.day, date.hour, date.minute, date.second);
 }

@@ -10,11 +10,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "host/util/Geometry.h"
 
 class NotesPDFPageFrame {
 public:
+    using PMPointList = std::vector<PMPoint>;
     using PointTransform = std::function<PMPoint(const PMPoint&)>;
 
     NotesPDFPageFrame() = default;
@@ -30,6 +32,14 @@ public:
     PMPoint ConvertPoint(PMReal x, PMReal y) const {
         const PMPoint page(x - fOrigin.X(), fPageHeight - y + fOrigin.Y());
         return fToPasteboard ? fToPasteboard(page) : page;
+    }
+
+    PMPointList ConvertPoints(const PMPointList& pdfPoints) const {
+        PMPointList points;
+        points.reserve(pdfPoints.size());
+        for (const PMPoint& p : pdfPoints)
+            points.push_back(ConvertPoint(p.X(), p.Y()));
+        return points;
     }
 
     // A PDF rectangle (top the upper edge): flipped with H, taken to pasteboard (bounding box of the

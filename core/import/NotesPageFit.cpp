@@ -16,3 +16,15 @@ bool NotesPageFit::IsQuarterTurn(PMReal rotationDegrees) {
     const PMReal turned = std::fmod(std::fabs(rotationDegrees), 360.0);
     return PMRealEquals(turned, 90.0) || PMRealEquals(turned, 270.0);
 }
+
+PMRect NotesPageFit::PDFPageBox(PDPage page) {
+    ASFixedRect box;
+    PDPageGetMediaBox(page, &box);
+    ASFixedRect trim;
+    if (PDPageGetBox(page, ASAtomFromString("TrimBox"), &trim))
+        box = trim;
+    PMRect rect(ASFixedToFloat(box.left), ASFixedToFloat(box.bottom), ASFixedToFloat(box.right),
+                ASFixedToFloat(box.top));
+    rect.Normalize();
+    return rect;
+}

@@ -17,4 +17,6 @@ public:
     virtual ErrorCode DeleteNotesLayer() = 0;
     // True when no document page lists an annotation.
     virtual bool16 IsFreeOfAnnotations() = 0;
+    // How many annotations the document's pages list.
+    virtual int32 CountAnnotations() = 0;
 };

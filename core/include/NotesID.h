@@ -111,6 +111,7 @@ constexpr PMIID IID_INOTESTEXTPROFILE = 0x16921C;
 constexpr PMIID IID_INOTESIMPORTUTILS = 0x16921F;
 constexpr PMIID IID_INOTESCOLORMANAGER = 0x169220;
 constexpr PMIID IID_INOTESVIEWUTILS = 0x169221;
+constexpr PMIID IID_INOTESIMPORTPLANDATA = 0x16922E;
 
 // Implementations
 constexpr ImplementationID kNotesActionComponentImpl = 0x169201;
@@ -190,6 +191,7 @@ constexpr ImplementationID kNotesSelectionManagerImpl = 0x169253;
 constexpr ImplementationID kNotesDocumentObserverImpl = 0x169254;
 constexpr ImplementationID kNotesTextProfileImpl = 0x169255;
 constexpr ImplementationID kNotesDrawingMarkupAdornmentShapeImpl = 0x16925B;
+constexpr ImplementationID kNotesImportPlanDataImpl = 0x16925E;
 
 // Actions
 constexpr ActionID kNotesClearAllActionID = 0x169214;

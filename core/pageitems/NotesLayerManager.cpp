@@ -1,9 +1,13 @@
 #include "NotesLayerManager.h"
 
+#include <cstdint>
+
 #include "INotesAnnotationList.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IPageList.h"
+#include "host/document/ISpread.h"
+#include "host/document/ISpreadList.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "lifecycle/NotesFailureLog.h"
@@ -65,15 +69,30 @@ ErrorCode NotesLayerManager::DeleteNotesLayer() {
 }
 
 bool16 NotesLayerManager::IsFreeOfAnnotations() {
+    return CountAnnotationsUpTo(1) == 0 ? kTrue : kFalse;
+}
+
+int32 NotesLayerManager::CountAnnotations() {
+    return CountAnnotationsUpTo(INT32_MAX);
+}
+
+// The walk stops once the count reaches the limit, so that "any at all?" stops at the first page
+// that lists one. Pages are taken spread by spread: looking each up by its index in the page list
+// would walk every spread again.
+int32 NotesLayerManager::CountAnnotationsUpTo(int32 limit) {
     IDataBase* db = ::GetDataBase(this);
-    InterfacePtr<IPageList> pageList(this, IID_IPAGELIST);
-    if (!db || !pageList)
-        return kTrue;
-    for (int32 i = 0; i < pageList->GetPageCount(); ++i) {
-        InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, pageList->GetNthPageUID(i)),
-                                                          IID_INOTESANNOTATIONLIST);
-        if (annotationList && annotationList->GetAnnotationCount() > 0)
-            return kFalse;
+    InterfacePtr<ISpreadList> spreadList(this, IID_ISPREADLIST);
+    if (!db || !spreadList)
+        return 0;
+    int32 count = 0;
+    for (int32 s = 0; s < spreadList->GetSpreadCount() && count < limit; ++s) {
+        InterfacePtr<ISpread> spread(UIDRef(db, spreadList->GetNthSpreadUID(s)), IID_ISPREAD);
+        const UIDList pages = spread ? spread->GetPageUIDs() : UIDList(db);
+        for (const UID page : pages.GetUIDs()) {
+            InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, page), IID_INOTESANNOTATIONLIST);
+            if (annotationList)
+                count += annotationList->GetAnnotationCount();
+        }
     }
-    return kTrue;
+    return count;
 }

@@ -11,7 +11,9 @@ public:
     bool16 HasNotesLayer() override;
     ErrorCode DeleteNotesLayer() override;
     bool16 IsFreeOfAnnotations() override;
+    int32 CountAnnotations() override;
 
 private:
+    int32 CountAnnotationsUpTo(int32 limit);
     UID ReferencedLayer();
 };

@@ -9,6 +9,7 @@
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "import/NotesImportCmd.h"
+#include "import/NotesImportPlanData.h"
 #include "import/NotesImportSettings.h"
 #include "import/NotesImportUtils.h"
 #include "import/NotesRecentImports.h"
@@ -57,6 +58,7 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesImportSettings, kNotesImportSettingsImpl, false),
         IMPLEMENTATION(NotesRecentImports, kNotesRecentImportsImpl, false),
         IMPLEMENTATION(NotesImportUtils, kNotesImportUtilsImpl, false),
+        IMPLEMENTATION(NotesImportPlanData, kNotesImportPlanDataImpl, false),
         IMPLEMENTATION(NotesSaveAnnotationCmd, kNotesSaveAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesSaveNoteContentCmd, kNotesSaveNoteContentCmdImpl, false),
         IMPLEMENTATION(NotesSaveOtherItemDataCmd, kNotesSaveOtherItemDataCmdImpl, false),
@@ -282,6 +284,7 @@ std::vector<ClassDeclaration> Classes() {
          "kNotesImportCmdBoss",
          {{IID_ICOMMAND, kNotesImportCmdImpl},
           {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},
+          {IID_INOTESIMPORTPLANDATA, kNotesImportPlanDataImpl},
           {IID_IINTDATA, kIntDataImpl}}},
         {kNotesStickyNoteBoss,
          kSplineItemBoss,

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "INotesImportPlanData.h"
 #include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
-#include "INotesLayerManager.h"
 #include "INotesRecentImports.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
@@ -23,50 +23,77 @@ int Fail(const std::string& sentence) {
     return 1;
 }
 
-PMString Translated(const char* key) { return PMString(key, PMString::kTranslateDuringCall); }
+int Fail(const PMString& sentence) {
+    return Fail(sentence.GetUTF8String());
+}
+
+PMString Translated(const char* key) {
+    return PMString(key, PMString::kTranslateDuringCall);
+}
+
+PMString Number(int32 value) {
+    PMString number;
+    number.AppendNumber(value);
+    return number;
+}
+
+const std::string kNotLoaded = "The Annotations plug-in is not loaded, so nothing can be imported.";
 } // namespace
 
 ImportCommand::ImportCommand(CLI::App& app) {
     fCommand = app.add_subcommand("import", "Import the comments of a reviewed PDF proof into a document");
     fCommand->add_option("DOC", fDocument, "Document file")->required();
     fCommand->add_option("PDF", fPDF, "Reviewed PDF proof")->required();
-    fCommand->add_option("--offset", fOffset, "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages");
+    fCommand->add_option("--offset", fOffset,
+                         "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages");
     fCommand->add_option("--out", fOut, "Save the result here instead of over DOC");
     fCommand->add_flag("--no-sticky-notes", fNoStickyNotes, "Leave sticky notes out");
     fCommand->add_flag("--no-text-markups", fNoTextMarkups, "Leave highlights, underlines and squiggles out");
     fCommand->add_flag("--no-text-edits", fNoTextEdits, "Leave strike-throughs, replacements and carets out");
-    fCommand->add_flag("--no-drawings", fNoDrawings, "Leave lines, polygons, circles, squares and free text out");
+    fCommand->add_flag("--no-drawings", fNoDrawings,
+                       "Leave lines, polygons, circles, squares and free text out");
 }
 
-void ImportCommand::WarnBeforeImport(IDocument* document) const {
-    IDataBase* db = document->GetDocumentDataBase();
-    const UIDRef docRef(db, db->GetRootUID());
-    Utils<INotesImportUtils> importUtils;
-    const PMString path(fPDF.c_str());
-    if (!importUtils->DoPagesMatch(path, docRef, fOffset) && !importUtils->DoSpreadsMatch(path, docRef, fOffset))
-        CAlert::WarningAlert(Translated("#MV#1693kNotesUIWarningGeometryDoesNotMatchKey"));
-    InterfacePtr<INotesLayerManager> layerManager(docRef, IID_INOTESLAYERMANAGER);
-    if (layerManager && !layerManager->IsFreeOfAnnotations())
+// The plan's warning: the import adds to the annotations already there.
+void ImportCommand::ShowPlan(const NotesImportPlan& plan) const {
+    if (plan.existingAnnotations > 0)
         CAlert::WarningAlert(Translated("#MV#1693kNotesUIWarningImportUponExistingAnnotationsKey"));
 }
 
-int ImportCommand::Import(IDocument* document) const {
+int ImportCommand::Import(IDocument* document, const NotesImportPlan& plan) const {
     IDataBase* db = document->GetDocumentDataBase();
     InterfacePtr<ICommand> importCmd(CmdUtils::CreateCommand(kImportCmdBoss));
     InterfacePtr<INotesImportSettings> settings(importCmd, IID_INOTESIMPORTSETTINGS);
+    InterfacePtr<INotesImportPlanData> planData(importCmd, IID_INOTESIMPORTPLANDATA);
     InterfacePtr<IIntData> errorCodeData(importCmd, IID_IINTDATA);
-    if (!settings || !errorCodeData)
-        return Fail("The Annotations plug-in is not loaded, so nothing can be imported.");
-    settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits, !fNoDrawings);
+    if (!settings || !planData || !errorCodeData)
+        return Fail(kNotLoaded);
+    settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits,
+                  !fNoDrawings);
+    planData->SetPlan(plan);
     importCmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
     if (CmdUtils::ProcessCommand(importCmd) != kSuccess)
         return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
                     " could not be imported; the document is unchanged.");
-    if (errorCodeData->GetInt() > 0) {
+    return ShowOutcome(planData->GetAnnotationsRead(), planData->GetAnnotationsImported(),
+                       errorCodeData->GetInt());
+}
+
+// Nothing imported at all is a failure the user must hear of; some failures among imports a warning.
+int ImportCommand::ShowOutcome(int32 read, int32 imported, int32 failed) const {
+    if (read == 0) {
+        PMString sentence = Translated("#MV#1692kNotesImportNothingFoundKey");
+        StringUtils::ReplaceStringParameters(&sentence, PMString(fPDF.c_str()));
+        return Fail(sentence);
+    }
+    if (imported == 0) {
+        PMString sentence = Translated("#MV#1692kNotesImportNothingImportedKey");
+        StringUtils::ReplaceStringParameters(&sentence, Number(read), PMString(fPDF.c_str()));
+        return Fail(sentence);
+    }
+    if (failed > 0) {
         PMString warning = Translated("#MV#1693kNotesUIWarningNumAnnotationFailedKey");
-        PMString count;
-        count.AppendNumber(errorCodeData->GetInt());
-        StringUtils::ReplaceStringParameters(&warning, count);
+        StringUtils::ReplaceStringParameters(&warning, Number(failed));
         CAlert::WarningAlert(warning);
     }
     return 0;
@@ -76,26 +103,31 @@ int ImportCommand::Run() const {
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
     if (!opened.document)
         return Fail(opened.message);
-    Utils<INotesImportUtils> importUtils;
-    if (!importUtils)
-        return Fail("The Annotations plug-in is not loaded, so nothing can be imported.");
-    if (!importUtils->CanOpenPDF(PMString(fPDF.c_str()))) {
-        CAlert::ErrorAlert(Translated("#MV#1693kNotesUIErrorCannotOpenFileKey"));
-        return Fail("The PDF file " + fPDF + " cannot be opened.");
-    }
-    InterfacePtr<INotesRecentImports> recent(GetApplicationObject(), IID_INOTESRECENTIMPORTS);
-    if (recent)
-        recent->Add(PMString(fPDF.c_str()));
-    WarnBeforeImport(opened.document);
-    int status = Import(opened.document);
+    int status = PlanAndImport(opened.document);
     if (status == 0) {
         std::string message;
-        const ErrorCode saved = fOut.empty()
-                                    ? DocumentManager::Instance().SaveDocument(opened.document, &message)
-                                    : DocumentManager::Instance().SaveDocumentAs(opened.document, fOut, &message);
+        const ErrorCode saved =
+            fOut.empty() ? DocumentManager::Instance().SaveDocument(opened.document, &message)
+                         : DocumentManager::Instance().SaveDocumentAs(opened.document, fOut, &message);
         if (saved != kSuccess)
             status = Fail(message);
     }
     DocumentManager::Instance().CloseDocument(opened.document);
     return status;
+}
+
+int ImportCommand::PlanAndImport(IDocument* document) const {
+    Utils<INotesImportUtils> importUtils;
+    if (!importUtils)
+        return Fail(kNotLoaded);
+    IDataBase* db = document->GetDocumentDataBase();
+    const NotesImportPlan plan =
+        importUtils->PlanImport(PMString(fPDF.c_str()), UIDRef(db, db->GetRootUID()), fOffset);
+    if (!plan.IsImportable())
+        return Fail(plan.message);
+    InterfacePtr<INotesRecentImports> recent(GetApplicationObject(), IID_INOTESRECENTIMPORTS);
+    if (recent)
+        recent->Add(PMString(fPDF.c_str()));
+    ShowPlan(plan);
+    return Import(document, plan);
 }

@@ -1,14 +1,19 @@
 // ImportCommand: `pagehost import DOC REVIEWED.pdf [--offset N] [--no-...] [--out DOC2]`: the
-// import as the import dialog runs it: tests that the PDF opens and fits, warns about a page-size
-// mismatch, about annotations already in the document and about annotations that could not be
-// imported, processes the Annotations plug-in's import command and saves the document.
+// import as the import dialog runs it: asks the Annotations plug-in for the import's plan (one opening
+// of the PDF) and shows it: the plan's sentence when the PDF cannot be imported, a warning about
+// annotations already in the document. Then processes the import command with that plan, says so when
+// nothing could be imported, warns about annotations that failed, and saves the document. A refused
+// import leaves the document file as it was.
 #pragma once
 
 #include <CLI/CLI.hpp>
 
 #include <string>
 
+#include "host/util/BaseTypes.h"
+
 class IDocument;
+struct NotesImportPlan;
 
 class ImportCommand {
 public:
@@ -17,8 +22,10 @@ public:
     int Run() const;
 
 private:
-    int Import(IDocument* document) const;
-    void WarnBeforeImport(IDocument* document) const;
+    int PlanAndImport(IDocument* document) const;
+    void ShowPlan(const NotesImportPlan& plan) const;
+    int Import(IDocument* document, const NotesImportPlan& plan) const;
+    int ShowOutcome(int32 read, int32 imported, int32 failed) const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -1,12 +1,17 @@
 // pagehost import and notes: a document built from a layout, a reviewed PDF of its pages with sticky
 // notes made by PyMuPDF, imported through the command line; the notes are listed on their pages
-// and their icons are drawn where the PDF put them.
+// and their icons are drawn where the PDF put them. Every PDF the import refuses (not a PDF, damaged,
+// encrypted, without pages, with a looping page tree, an offset pairing no page, nothing to import)
+// gives one sentence and a failing status and leaves the document byte for byte as it was; each
+// import opens the PDF once.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
+#include "RawPdfBuilder.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -37,6 +42,37 @@ protected:
         std::ofstream(dir / "comments.json") << comments;
         Python("annotate_pdf.py", {dir / "proof.pdf", dir / "comments.json", dir / "reviewed.pdf"});
         return (dir / "reviewed.pdf").string();
+    }
+    // Runs the import and checks that it is refused: a failing status, one sentence on standard error
+    // holding the expected words, and the document file identical (cmp) to a copy taken before.
+    void ExpectRefused(const std::vector<std::string>& arguments, const std::string& words) {
+        const std::filesystem::path copy = dir / "before.phd";
+        std::filesystem::copy_file(Doc(), copy, std::filesystem::copy_options::overwrite_existing);
+        std::vector<std::string> command = {"import", Doc()};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        const PagehostRun run = RunPagehost(command);
+        EXPECT_NE(run.status, 0) << arguments[0];
+        // The import's progress line may come first; the refusal is the last line, one sentence.
+        ASSERT_GE(run.err.size(), 2u);
+        const size_t start = run.err.rfind('\n', run.err.size() - 2);
+        const std::string sentence = run.err.substr(start == std::string::npos ? 0 : start + 1);
+        if (start != std::string::npos) {
+            EXPECT_EQ(run.err.find("\rImporting Annotations"), 0u) << run.err;
+        }
+        EXPECT_EQ(sentence.rfind("pagehost: ", 0), 0u) << run.err;
+        EXPECT_NE(sentence.find(words), std::string::npos) << run.err;
+        EXPECT_EQ(sentence.substr(sentence.size() - 2), ".\n") << run.err;
+        const std::string cmp =
+            "cmp -s " + PdfFixtureFiles::quoted(copy) + " " + PdfFixtureFiles::quoted(Doc());
+        EXPECT_EQ(std::system(cmp.c_str()), 0) << "the document changed: " << arguments[0];
+    }
+    std::string RawPdf(const std::string& name, const std::string& pages, const std::string& third = "") {
+        RawPdfBuilder pdf;
+        pdf.object(1, "<< /Type /Catalog /Pages 2 0 R >>").object(2, pages);
+        if (!third.empty())
+            pdf.object(3, third);
+        std::ofstream(dir / name, std::ios::binary) << pdf.build(1);
+        return (dir / name).string();
     }
     std::filesystem::path dir;
 };
@@ -78,16 +114,45 @@ TEST_F(ImportVerbTest, NotesAreListedOnTheirPagesAndDrawnWhereThePdfPutThem) {
     EXPECT_EQ(pixel(300, 300), 0xFFFFFFu);
 }
 
-TEST_F(ImportVerbTest, ABrokenPdfIsRefusedInOneSentenceAndTheDocumentIsUnchanged) {
+TEST_F(ImportVerbTest, EveryPdfThatCannotBeImportedIsRefusedInOneSentenceAndTheDocumentIsUnchanged) {
+    std::ofstream(dir / "text.pdf") << "Dear reviewer,\nthis is a letter, not a proof.\n";
+    ExpectRefused({(dir / "text.pdf").string()}, "text.pdf is not a PDF file.");
     std::ofstream(dir / "broken.pdf") << "%PDF-1.7\nnot really";
-    const std::string before = TestSupport::ReadFile(Doc());
-    const PagehostRun run = RunPagehost({"import", Doc(), (dir / "broken.pdf").string()});
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.err.find("cannot be opened"), std::string::npos) << run.err;
-    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    ExpectRefused({(dir / "broken.pdf").string()}, "broken.pdf is a damaged PDF file");
+    PdfFixtureFiles::run("qpdf --encrypt secret secret 256 -- " + PdfFixtureFiles::quoted(dir / "proof.pdf") +
+                         " " + PdfFixtureFiles::quoted(dir / "locked.pdf"));
+    ExpectRefused({(dir / "locked.pdf").string()}, "locked.pdf is protected by a password");
+    ExpectRefused({RawPdf("empty.pdf", "<< /Type /Pages /Kids [] /Count 0 >>")}, "empty.pdf has no pages");
+    ExpectRefused({RawPdf("unreachable.pdf", "<< /Type /Pages /Kids [7 0 R] /Count 1 >>")},
+                  "its page tree does not reach");
+    ExpectRefused({RawPdf("loop.pdf", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                          "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>")},
+                  "loop.pdf loops back on itself");
+    ExpectRefused({(dir / "no-such.pdf").string()}, "There is no file");
+    ExpectRefused({dir.string()}, "it is a folder");
 }
 
-TEST_F(ImportVerbTest, MismatchedPagesAndExistingNotesAreWarnedAbout) {
+TEST_F(ImportVerbTest, OffsetsThatPairNoPageAndPdfsWithNothingToImportAreRefused) {
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    for (const char* offset : {"3", "-3", "2147483647", "-2147483648"})
+        ExpectRefused({reviewed, "--offset", offset}, "pairs no page of the PDF (3 pages)");
+    ExpectRefused({(dir / "proof.pdf").string()}, "proof.pdf has no comments of the chosen kinds");
+    ExpectRefused({reviewed, "--no-sticky-notes"}, "nothing was imported");
+}
+
+TEST_F(ImportVerbTest, EachImportOpensThePdfOnce) {
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    const std::filesystem::path log = dir / "openings.log";
+    ::setenv("PAGEHOST_PDF_OPEN_LOG", log.c_str(), 1);
+    const PagehostRun first = RunPagehost({"import", Doc(), reviewed});
+    const PagehostRun second = RunPagehost({"import", Doc(), reviewed});
+    ::unsetenv("PAGEHOST_PDF_OPEN_LOG");
+    ASSERT_EQ(first.status, 0) << first.err;
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(TestSupport::ReadFile(log), reviewed + "\n" + reviewed + "\n");
+}
+
+TEST_F(ImportVerbTest, ExistingNotesAreWarnedAboutAndPagesThatDoNotFitAreRefused) {
     const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
     ASSERT_EQ(RunPagehost({"import", Doc(), reviewed}).status, 0);
     const PagehostRun again = RunPagehost({"import", Doc(), reviewed});
@@ -97,8 +162,7 @@ TEST_F(ImportVerbTest, MismatchedPagesAndExistingNotesAreWarnedAbout) {
 
     std::ofstream(dir / "a4.json") << R"([{"size": [595, 842], "lines": ["A4"]}])";
     Python("make_sample_pdf.py", {dir / "a4.pdf", dir / "a4.json"});
-    const PagehostRun a4 = RunPagehost({"import", Doc(), (dir / "a4.pdf").string()});
-    EXPECT_NE(a4.status, 0);
-    EXPECT_NE(a4.err.find("do not match"), std::string::npos) << a4.err;
+    ExpectRefused({(dir / "a4.pdf").string()},
+                  "a4.pdf do not fit the document: PDF page 1 measures 595 x 842");
 }
 } // namespace

@@ -1,12 +1,12 @@
-// libFuzzer target: arbitrary bytes opened as a PDF through the import utility, and every page box and
-// annotation read by the import's reading routines. Library errors are the expected answer to junk; a
+// libFuzzer target: arbitrary bytes opened as a PDF through the import utility, and every annotation
+// read by the import's one reader. Library errors are the expected answer to junk; a
 // crash, hang, leak or sanitizer report is a finding.
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 
-#include "../core/fixtures/ImportStyleReader.h"
+#include "../core/fixtures/AnnotationWalk.h"
 #include "INotesImportUtils.h"
 #include "host/Host.h"
 #include "host/objectmodel/ObjectModel.h"
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (written)
         doc = Utils<INotesImportUtils>()->OpenPDF(PMString(path));
     if (doc != nullptr)
-        ImportStyleReader::ReadDocument(doc);
+        AnnotationWalk::ReadDocument(doc);
     HANDLER
     END_HANDLER
     PDDocClose(doc);

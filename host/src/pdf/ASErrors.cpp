@@ -24,6 +24,10 @@ const char* ASGetErrorString(ASErrorCode code) {
         return "The annotation has no usable rectangle.";
     case pdErrDocClosed:
         return "The PDF document was already closed.";
+    case pdErrNotPDF:
+        return "The file is not a PDF file.";
+    case pdErrPageTreeLoop:
+        return "The page tree of the PDF file loops back on itself.";
     case pdfErrTooManyAtoms:
         return "Too many distinct names.";
     case cosErrTooManyObjects:

@@ -9,7 +9,10 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <set>
 
 namespace {
 
@@ -45,6 +48,61 @@ ASErrorCode openErrorCode(const QPDFExc& error) {
     }
 }
 
+// Readers accept a header anywhere in the first 1024 bytes.
+bool hasPdfHeader(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string start(1024, '\0');
+    file.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(file.gcount()));
+    return start.find("%PDF-") != std::string::npos;
+}
+
+void logOpening(const std::string& path) {
+    if (const char* log = std::getenv("PAGEHOST_PDF_OPEN_LOG")) {
+        std::ofstream(log, std::ios::app) << path << "\n";
+    }
+}
+
+// Whether some node of the page tree below the catalog's Pages is its own
+// ancestor. The walk is bounded by the object table's cap.
+bool pageTreeLoops(QPDFObjectHandle root) {
+    struct Step {
+        QPDFObjectHandle node;
+        std::size_t nextKid;
+    };
+    std::vector<Step> path{{root.getKey("/Pages"), 0}};
+    std::set<QPDFObjGen> ancestors{path.back().node.getObjGen()};
+    std::size_t visited = 0;
+    while (!path.empty() && ++visited < PDDocRec::kMaxObjects) {
+        Step& step = path.back();
+        QPDFObjectHandle kids =
+            step.node.isDictionary() ? step.node.getKey("/Kids") : QPDFObjectHandle::newNull();
+        if (!kids.isArray() || step.nextKid >= static_cast<std::size_t>(kids.getArrayNItems())) {
+            ancestors.erase(step.node.getObjGen());
+            path.pop_back();
+            continue;
+        }
+        QPDFObjectHandle kid = kids.getArrayItem(static_cast<int>(step.nextKid++));
+        if (kid.isIndirect() && ancestors.count(kid.getObjGen()) != 0) {
+            return true;
+        }
+        if (kid.isIndirect()) {
+            ancestors.insert(kid.getObjGen());
+        }
+        path.push_back({kid, 0});
+    }
+    return false;
+}
+
+// The walk itself may meet objects too damaged to read: those are no loop.
+bool loopsSafely(QPDFObjectHandle root) {
+    try {
+        return pageTreeLoops(std::move(root));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 qpdf_stream_decode_level_e decodeLevelFor(CosStreamOpenMode mode) {
     return mode == cosOpenFiltered ? qpdf_dl_specialized : qpdf_dl_none;
 }
@@ -61,6 +119,7 @@ PDDocRec::~PDDocRec() {
 
 std::unique_ptr<PDDocRec> PDDocRec::open(const std::string& path) {
     checkReadableFile(path);
+    logOpening(path);
     std::unique_ptr<PDDocRec> doc(new PDDocRec());
     doc->qpdf_.setLogger(silentLogger());
     doc->qpdf_.setSuppressWarnings(true);
@@ -73,11 +132,12 @@ std::unique_ptr<PDDocRec> PDDocRec::open(const std::string& path) {
     } catch (const PdfLibraryError&) {
         throw;
     } catch (const QPDFExc& error) {
-        throw PdfLibraryError(openErrorCode(error), error.what());
+        const ASErrorCode code = openErrorCode(error);
+        throw PdfLibraryError(code == pdErrBadFile && !hasPdfHeader(path) ? pdErrNotPDF : code, error.what());
     } catch (const std::bad_alloc&) {
         throw PdfLibraryError(genErrNoMemory, "out of memory");
     } catch (const std::exception& error) {
-        throw PdfLibraryError(pdErrBadFile, error.what());
+        throw PdfLibraryError(hasPdfHeader(path) ? pdErrBadFile : pdErrNotPDF, error.what());
     }
     return doc;
 }
@@ -95,9 +155,16 @@ void PDDocRec::loadPages() {
         return;
     }
     try {
-        pageObjects_ = qpdf_.getAllPages();
+        for (QPDFObjectHandle page : qpdf_.getAllPages()) {
+            // A kid naming a missing object reads as null: it is no page.
+            if (page.isDictionary()) {
+                pageObjects_.push_back(page);
+            }
+        }
     } catch (const std::exception& error) {
-        throw PdfLibraryError(pdErrBadPageTree, error.what());
+        pageObjects_.clear();
+        throw PdfLibraryError(loopsSafely(qpdf_.getRoot()) ? pdErrPageTreeLoop : pdErrBadPageTree,
+                              error.what());
     }
     pages_.resize(pageObjects_.size());
     pagesLoaded_ = true;

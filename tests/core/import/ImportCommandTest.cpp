@@ -1,13 +1,20 @@
 // The import command on PDFs made with the fixture tools: sticky notes land on the paired pages at
 // the places the PDF gives (beside the page for notes on the pasteboard), hidden ones stay out,
-// page offsets pair pages as asked, and the whole import is one undo step.
+// page offsets pair pages as asked, the whole import is one undo step, an annotation object is imported
+// once however often the pages list it, values beyond their range count as failed, and the PDF is
+// opened once per import.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
 
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
+#include "INotesImportPlanData.h"
 #include "INotesImportSettings.h"
+#include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
 #include "PdfFixtureFiles.h"
 #include "host/commands/CmdUtils.h"
@@ -20,12 +27,13 @@
 using namespace CoreFixture;
 
 namespace {
-// A plain PDF of n US Letter pages, one line of text each.
-std::filesystem::path LetterPdf(const std::string& name, int pages) {
+// A plain PDF of n pages of the widths given (US Letter by default), one line of text each.
+std::filesystem::path LetterPdf(const std::string& name, int pages, std::vector<int> widths = {}) {
     std::string spec = "[";
     for (int i = 0; i < pages; ++i)
-        spec += std::string(i ? "," : "") + R"({"size": [612, 792], "lines": ["Page )" +
-                std::to_string(i + 1) + R"("]})";
+        spec += std::string(i ? "," : "") + R"({"size": [)" +
+                std::to_string(i < static_cast<int>(widths.size()) ? widths[static_cast<size_t>(i)] : 612) +
+                R"(, 792], "lines": ["Page )" + std::to_string(i + 1) + R"("]})";
     spec += "]";
     const auto specFile = PdfFixtureFiles::writeFile(name + ".json", spec);
     const auto pdf = PdfFixtureFiles::tempDir() / (name + ".pdf");
@@ -46,6 +54,35 @@ std::filesystem::path Annotate(const std::filesystem::path& pdf, const std::stri
     return out;
 }
 
+// Rewrites the Annots of every page of a PDF with PyMuPDF: "no-popups" keeps every annotation but the
+// popups, "repeat N" lists the page's first annotation N times.
+std::filesystem::path RewriteAnnots(const std::filesystem::path& pdf, const std::string& name,
+                                    const std::string& mode) {
+    const auto script = PdfFixtureFiles::writeFile("rewrite_annots.py", R"(import fitz, sys
+doc = fitz.open(sys.argv[1])
+for page in doc:
+    xrefs = page.annot_xrefs()
+    if sys.argv[3] == "no-popups":
+        kept = [x for x, kind, _ in xrefs if kind != fitz.PDF_ANNOT_POPUP]
+    else:
+        kept = [xrefs[0][0]] * int(sys.argv[4])
+    doc.xref_set_key(page.xref, "Annots", "[" + " ".join("%d 0 R" % x for x in kept) + "]")
+doc.save(sys.argv[2])
+)");
+    const auto out = PdfFixtureFiles::tempDir() / (name + "-rewritten.pdf");
+    PdfFixtureFiles::run("/usr/bin/python3 " + PdfFixtureFiles::quoted(script) + " " +
+                         PdfFixtureFiles::quoted(pdf) + " " + PdfFixtureFiles::quoted(out) + " " + mode);
+    return out;
+}
+
+std::vector<std::string> Lines(const std::filesystem::path& file) {
+    std::vector<std::string> lines;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 class ImportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -56,15 +93,22 @@ protected:
     }
     void TearDown() override { Close(document); }
 
-    ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr) {
+    // Processes the import command, with the caller's plan when one is given.
+    ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr,
+                     const NotesImportPlan* plan = nullptr) {
         InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
         InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
         settings->Set(PMString(pdf.string().c_str()), offset, kTrue, kTrue, kTrue, kTrue);
+        InterfacePtr<INotesImportPlanData> planData(cmd, IID_INOTESIMPORTPLANDATA);
+        if (plan)
+            planData->SetPlan(*plan);
         cmd->SetItemList(UIDList(doc));
         const ErrorCode result = CmdUtils::ProcessCommand(cmd);
         InterfacePtr<IIntData> errorCodeData(cmd, IID_IINTDATA);
         if (failed)
             *failed = errorCodeData->GetInt();
+        read = planData->GetAnnotationsRead();
+        imported = planData->GetAnnotationsImported();
         return result;
     }
     UID Page(int32 index) {
@@ -89,6 +133,8 @@ protected:
     IDocument* document = nullptr;
     IDataBase* db = nullptr;
     UIDRef doc;
+    int32 read = 0;     // of the last import: annotations read from paired pages
+    int32 imported = 0; // and imported
 };
 
 TEST_F(ImportCommandTest, StickyNotesLandOnTheirPagesAtTheirPlacesAndHiddenOnesStayOut) {
@@ -188,5 +234,83 @@ TEST_F(ImportCommandTest, KindsWithoutTheirCreatingCommandCountAsFailed) {
     ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
     EXPECT_EQ(Notes(0).Length(), 1);
     EXPECT_GE(failed, 2);
+}
+TEST_F(ImportCommandTest, AnAnnotationListedThousandsOfTimesIsImportedOnce) {
+    const auto once = Annotate(LetterPdf("repeated", 1), "repeated", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "listed 5000 times"}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(RewriteAnnots(once, "repeated", "repeat 5000"), 0, &failed), kSuccess);
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "listed 5000 times");
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(read, 1);
+    EXPECT_EQ(imported, 1);
+}
+
+TEST_F(ImportCommandTest, FlagsOrRectanglesBeyondTheirRangeCountAsFailed) {
+    const auto pdf = Annotate(LetterPdf("ranges", 1), "ranges", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "good"},
+      {"page": 0, "kind": "Text", "point": [100, 200], "raw": {"F": "99999999999"}},
+      {"page": 0, "kind": "Text", "point": [100, 300], "raw": {"F": "-1"}},
+      {"page": 0, "kind": "Text", "point": [100, 400], "raw": {"Rect": "[100 100 40000 120]"}},
+      {"page": 0, "kind": "Text", "point": [100, 500], "raw": {"Rect": "[-99999.5 100 120 120]"}},
+      {"page": 0, "kind": "Text", "point": [100, 600], "raw": {"F": "4294967295"}}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(RewriteAnnots(pdf, "ranges", "no-popups"), 0, &failed), kSuccess);
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "good");
+    EXPECT_EQ(failed, 4) << "two flags and two rectangles beyond range; all 32 flag bits set is hidden";
+    EXPECT_EQ(read, 5);
+    EXPECT_EQ(imported, 1);
+}
+
+TEST_F(ImportCommandTest, ImportingTheSamePdfTwiceOpensItOncePerImport) {
+    const auto pdf = Annotate(LetterPdf("opened-once", 2), "opened-once", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100]}, {"page": 1, "kind": "Text", "point": [200, 200]}
+    ])");
+    const std::filesystem::path log = PdfFixtureFiles::tempDir() / "pdf-openings.log";
+    std::filesystem::remove(log);
+    ::setenv("PAGEHOST_PDF_OPEN_LOG", log.c_str(), 1);
+    ASSERT_EQ(Import(pdf, 0), kSuccess);
+    ASSERT_EQ(Import(pdf, 0), kSuccess);
+    EXPECT_EQ(Lines(log), std::vector<std::string>(2, pdf.string()));
+    // A plan the caller made (and showed) is carried out on its open PDF: no second opening.
+    const NotesImportPlan plan = Utils<INotesImportUtils>()->PlanImport(PMString(pdf.string()), doc, 0);
+    ASSERT_TRUE(plan.IsImportable());
+    ASSERT_EQ(Import(pdf, 0, nullptr, &plan), kSuccess);
+    ::unsetenv("PAGEHOST_PDF_OPEN_LOG");
+    EXPECT_EQ(Lines(log).size(), 3u);
+    EXPECT_EQ(Notes(1).Length(), 3) << "three imports of one note each";
+}
+
+TEST_F(ImportCommandTest, AnOffsetPairingNoPageFailsWithoutChangingTheDocument) {
+    const auto pdf = Annotate(LetterPdf("far-offset", 1), "far-offset", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100]}
+    ])");
+    const int32 stepsBefore = db->GetUndoHistory().CountUndoSteps();
+    for (int32 offset : {5, -1, INT32_MAX, INT32_MIN})
+        EXPECT_NE(Import(pdf, offset), kSuccess) << offset;
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore);
+    InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
+    EXPECT_FALSE(layers->HasNotesLayer());
+}
+TEST_F(ImportCommandTest, APdfOfSpreadsPlacesEachNoteOnThePageOfItsSpreadUnderIt) {
+    // The document's spreads hold 1, 2 and 2 pages: a PDF exported as spreads has pages 612, 1224 and
+    // 1224 points wide. A note on the right half of the second PDF page belongs to document page 3.
+    const auto pdf = Annotate(LetterPdf("spreads", 3, {612, 1224, 1224}), "spreads", R"([
+      {"page": 1, "kind": "Text", "point": [700, 300], "contents": "right half of spread two"},
+      {"page": 2, "kind": "Text", "point": [100, 300], "contents": "left half of spread three"}
+    ])");
+    ASSERT_EQ(Import(RewriteAnnots(pdf, "spreads", "no-popups"), 0), kSuccess);
+    ASSERT_EQ(Notes(2).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(2).At(0)), "right half of spread two");
+    ASSERT_EQ(Notes(3).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(3).At(0)), "left half of spread three");
+    InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, Notes(2).At(0)), IID_INOTESANNOTATIONLAYOUT);
+    const PMPoint expectedCenter = OnPasteboard(2, PMPoint(700 - 612 + 10, 310));
+    EXPECT_NEAR(layout->GetBounds().GetCenter().X(), expectedCenter.X(), 0.5);
+    EXPECT_NEAR(layout->GetBounds().GetCenter().Y(), expectedCenter.Y(), 0.5);
 }
 } // namespace

@@ -1,4 +1,4 @@
-// The reading routines against a PDF that a third-party tool annotated: kinds, strings in non-Latin
+// The import's one reader against a PDF that a third-party tool annotated: kinds, strings in non-Latin
 // scripts, rectangles, quad points, vertices and lines through the page frame, line endings, colour
 // components, borders (solid, dashed, cloudy 1 and 2 and their malformed forms with their log lines),
 // the caret's insertion point from its appearance, and dates.
@@ -11,6 +11,7 @@
 #include "../fixtures/OpenedPdf.h"
 #include "PdfFixtureFiles.h"
 #include "import/NotesPDFAnnotationReader.h"
+#include "import/NotesPDFPageFrame.h"
 
 using Reader = NotesPDFAnnotationReader;
 using A = INotesAnnotation;
@@ -57,6 +58,17 @@ void ExpectComponents(const std::vector<PMReal>& actual, const std::vector<PMRea
         EXPECT_NEAR(actual[i], expected[i], 1e-4) << "component " << i;
 }
 
+// The values of one annotation, read as the import reads it.
+NotesPDFAnnotationValues ValuesOf(PDAnnot annot) {
+    const NotesPDFAnnotationRead read = Reader::Read(annot);
+    EXPECT_TRUE(read.IsRead()) << read.reason;
+    return read.values;
+}
+
+PMRect PageRectOf(const NotesPDFAnnotationValues& values) {
+    return kPageFrame.ConvertRect(values.rect.left, values.rect.top, values.rect.right, values.rect.bottom);
+}
+
 class PDFAnnotationReaderTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -65,7 +77,10 @@ protected:
     static void TearDownTestSuite() { pdf.reset(); }
     void SetUp() override { CoreFixture::ClearFailureLog(); }
 
-    static CosObj Square(int nth) { return pdf->Dict(1, "Square", nth); }
+    static NotesPDFAnnotationValues Square(int nth) { return ValuesOf(pdf->Annot(1, "Square", nth)); }
+    static NotesPDFAnnotationValues Of(int page, const char* subtype, int nth = 0) {
+        return ValuesOf(pdf->Annot(page, subtype, nth));
+    }
     static std::string Log() { return CoreFixture::FailureLogText(); }
 
     static std::unique_ptr<OpenedPdf> pdf;
@@ -87,9 +102,10 @@ TEST_F(PDFAnnotationReaderTest, SubtypesMapToAnnotationTypes) {
                  {"Circle", 1, A::kCircleAnnotation},
                  {"Square", 1, A::kSquareAnnotation},
                  {"Stamp", 1, A::kUnknownAnnotation}};
-    for (const auto& k : kinds)
-        EXPECT_EQ(Reader::TypeOfSubtype(PDAnnotGetSubtype(pdf->Annot(k.page, k.subtype))), k.type)
-            << k.subtype;
+    for (const auto& k : kinds) {
+        EXPECT_EQ(Of(k.page, k.subtype).type, k.type) << k.subtype;
+        EXPECT_EQ(Of(k.page, k.subtype).subtype, k.subtype);
+    }
     const struct {
         const char* name;
         A::NotesAnnotationType type;
@@ -102,35 +118,40 @@ TEST_F(PDFAnnotationReaderTest, SubtypesMapToAnnotationTypes) {
     EXPECT_EQ(Reader::TypeOfSubtype(ASAtomNull), A::kUnknownAnnotation);
 }
 
-TEST_F(PDFAnnotationReaderTest, StringsDecodeNonLatinTextAndMissingKeysAreEmpty) {
-    const CosObj note = pdf->Dict(0, "Text");
-    EXPECT_EQ(Reader::GetString(note, "Contents").GetUTF8String(), "日本語のコメント");
-    EXPECT_EQ(Reader::GetString(note, "T").GetUTF8String(), "Ελένη");
-    EXPECT_TRUE(Reader::GetString(note, "OverlayText").IsEmpty());
+TEST_F(PDFAnnotationReaderTest, StringsDecodeNonLatinTextAndMissingKeysAreNone) {
+    const NotesPDFAnnotationValues note = Of(0, "Text");
+    EXPECT_EQ(note.content->GetUTF8String(), "日本語のコメント");
+    EXPECT_EQ(note.author->GetUTF8String(), "Ελένη");
+    EXPECT_FALSE(note.overlayText.has_value());
+    EXPECT_FALSE(Of(0, "StrikeOut").content.has_value());
 }
 
 TEST_F(PDFAnnotationReaderTest, DatesKeepTheWritersClockTimeAndMissingDatesAreNone) {
-    const std::optional<IDTime> date = Reader::GetDate(pdf->Annot(0, "Text"));
-    ASSERT_TRUE(date.has_value());
-    EXPECT_EQ(date->Format(), "2023-04-05 06:07:08");
-    EXPECT_FALSE(Reader::GetDate(pdf->Annot(1, "Circle")).has_value());
+    const NotesPDFAnnotationValues note = Of(0, "Text");
+    ASSERT_TRUE(note.date.has_value());
+    EXPECT_EQ(note.date->year, 2023);
+    EXPECT_EQ(note.date->hour, 6);
+    EXPECT_EQ(note.date->gmtOffset, 120);
+    EXPECT_FALSE(Of(1, "Circle").date.has_value());
 }
 
-TEST_F(PDFAnnotationReaderTest, PointArraysComeBackInTopDownPageCoordinates) {
+TEST_F(PDFAnnotationReaderTest, EachKindReadsItsOwnPointsKeyInPdfSpace) {
     // A rectangle given to the tool becomes a quad: upper-left, upper-right, lower-left, lower-right.
-    ExpectPoints(Reader::GetPoints(pdf->Dict(0, "StrikeOut"), "QuadPoints", kPageFrame),
-                 {{72, 100}, {120, 100}, {72, 115}, {120, 115}});
-    ExpectPoints(Reader::GetPoints(pdf->Dict(0, "Polygon"), "Vertices", kPageFrame),
-                 {{100, 700}, {150, 700}, {125, 750}});
-    ExpectPoints(Reader::GetPoints(pdf->Dict(0, "Line"), "L", kPageFrame), {{100, 600}, {200, 650}});
-    EXPECT_TRUE(Reader::GetPoints(pdf->Dict(0, "Line"), "Vertices", kPageFrame).empty());
-    // Without a frame the reader flips the sign of y only, as the free-text reader wants for RD.
-    ExpectPoints(Reader::GetPoints(pdf->Dict(0, "Line"), "L", NotesPDFPageFrame()),
-                 {{100, -242}, {200, -192}});
+    const NotesPDFAnnotationValues strikeOut = Of(0, "StrikeOut");
+    EXPECT_EQ(strikeOut.pointsKey, "QuadPoints");
+    ExpectPoints(strikeOut.points, {{72, 742}, {120, 742}, {72, 727}, {120, 727}});
+    ExpectPoints(kPageFrame.ConvertPoints(strikeOut.points), {{72, 100}, {120, 100}, {72, 115}, {120, 115}});
+    EXPECT_EQ(Of(0, "Polygon").pointsKey, "Vertices");
+    ExpectPoints(kPageFrame.ConvertPoints(Of(0, "Polygon").points), {{100, 700}, {150, 700}, {125, 750}});
+    EXPECT_EQ(Of(0, "Line").pointsKey, "L");
+    ExpectPoints(kPageFrame.ConvertPoints(Of(0, "Line").points), {{100, 600}, {200, 650}});
+    // Kinds placed by their rectangle read no points.
+    EXPECT_TRUE(Square(0).pointsKey.empty());
+    EXPECT_TRUE(Square(0).points.empty());
 }
 
 TEST_F(PDFAnnotationReaderTest, HighlightQuadsCoverTheSearchedWord) {
-    const PMPointList quad = Reader::GetPoints(pdf->Dict(0, "Highlight"), "QuadPoints", kPageFrame);
+    const PMPointList quad = kPageFrame.ConvertPoints(Of(0, "Highlight").points);
     ASSERT_EQ(quad.size(), 4u);
     // "quick" follows "The " on the first line, whose baseline is 72 pt from the top in 12 pt type.
     EXPECT_GT(quad[0].X(), 80);
@@ -140,7 +161,7 @@ TEST_F(PDFAnnotationReaderTest, HighlightQuadsCoverTheSearchedWord) {
 }
 
 TEST_F(PDFAnnotationReaderTest, RectanglesGoThroughTheFrameTopDown) {
-    const PMRect square = Reader::GetRect(pdf->Annot(1, "Square", 0), kPageFrame);
+    const PMRect square = PageRectOf(Square(0));
     // The tool may widen a shape's rectangle by its border, never by more than the border width.
     EXPECT_NEAR(square.Left(), 100, 1);
     EXPECT_NEAR(square.Top(), 100, 1);
@@ -150,79 +171,75 @@ TEST_F(PDFAnnotationReaderTest, RectanglesGoThroughTheFrameTopDown) {
 }
 
 TEST_F(PDFAnnotationReaderTest, LineEndingsMapToArrowheadClasses) {
-    const CosObj lineEnds = CosDictGetKeyString(pdf->Dict(0, "Line"), "LE");
-    EXPECT_EQ(Reader::GetLineEnding(CosArrayGet(lineEnds, 0)), 0x5A03u);
-    EXPECT_EQ(Reader::GetLineEnding(CosArrayGet(lineEnds, 1)), 0x5A0Du);
-    const CosObj polyEnds = CosDictGetKeyString(pdf->Dict(0, "PolyLine"), "LE");
-    EXPECT_EQ(Reader::GetLineEnding(CosArrayGet(polyEnds, 0)), kInvalidClass);
-    EXPECT_EQ(Reader::GetLineEnding(CosArrayGet(polyEnds, 1)), 0x5A09u);
+    const NotesPDFAnnotationValues line = Of(0, "Line");
+    EXPECT_EQ(line.startArrowhead, 0x5A03u);
+    EXPECT_EQ(line.endArrowhead, 0x5A0Du);
+    EXPECT_EQ(line.lineEndings, (std::vector<std::string>{"OpenArrow", "RClosedArrow"}));
+    const NotesPDFAnnotationValues polyLine = Of(0, "PolyLine");
+    EXPECT_EQ(polyLine.startArrowhead, kInvalidClass);
+    EXPECT_EQ(polyLine.endArrowhead, 0x5A09u);
 }
 
 TEST_F(PDFAnnotationReaderTest, ColourComponentsOfAnyCount) {
-    ExpectComponents(Reader::GetColorComponents(pdf->Dict(0, "Highlight"), "C"), {1, 1, 0});
-    ExpectComponents(Reader::GetColorComponents(pdf->Dict(0, "StrikeOut"), "C"), {1, 0.5, 0});
-    ExpectComponents(Reader::GetColorComponents(pdf->Dict(0, "Polygon"), "IC"), {0, 0, 1});
-    ExpectComponents(Reader::GetColorComponents(Square(6), "C"), {0.2, 0.4, 0.6, 0.8});
-    EXPECT_TRUE(Reader::GetColorComponents(pdf->Dict(0, "Highlight"), "IC").empty());
+    ExpectComponents(Of(0, "Highlight").color, {1, 1, 0});
+    ExpectComponents(Of(0, "StrikeOut").color, {1, 0.5, 0});
+    ExpectComponents(Of(0, "Polygon").interiorColor, {0, 0, 1});
+    ExpectComponents(Square(6).color, {0.2, 0.4, 0.6, 0.8});
+    EXPECT_TRUE(Of(0, "Highlight").interiorColor.empty());
     EXPECT_EQ(Log(), "");
 }
 
 TEST_F(PDFAnnotationReaderTest, AnEmptyColourArrayIsLoggedAndGivesNoComponents) {
-    EXPECT_TRUE(Reader::GetColorComponents(Square(5), "C").empty());
+    EXPECT_TRUE(Square(5).color.empty());
     EXPECT_NE(Log().find("NotesPDFAnnotationReader.cpp("), std::string::npos);
     EXPECT_NE(Log().find("): cosArrayLen > 0 == false\r\n"), std::string::npos) << Log();
 }
 
 TEST_F(PDFAnnotationReaderTest, BordersSolidDashedAndCloudy) {
-    const Reader::Border thin = Reader::GetBorder(Square(0));
-    EXPECT_DOUBLE_EQ(thin.width, 0.5);
-    EXPECT_EQ(thin.style, Reader::kSolidBorder);
-    const Reader::Border dashed = Reader::GetBorder(pdf->Dict(0, "Line"));
-    EXPECT_DOUBLE_EQ(dashed.width, 2.0);
-    EXPECT_EQ(dashed.style, Reader::kDashedBorder);
-    EXPECT_EQ(Reader::GetBorder(pdf->Dict(1, "Circle")).style, Reader::kCloudyBorder);
-    EXPECT_EQ(Reader::GetBorder(pdf->Dict(0, "Polygon")).style, Reader::kIntenseCloudyBorder);
+    using V = NotesPDFAnnotationValues;
+    EXPECT_DOUBLE_EQ(Square(0).borderWidth, 0.5);
+    EXPECT_EQ(Square(0).borderStyle, V::kSolidBorder);
+    EXPECT_DOUBLE_EQ(Of(0, "Line").borderWidth, 2.0);
+    EXPECT_EQ(Of(0, "Line").borderStyle, V::kDashedBorder);
+    EXPECT_EQ(Of(1, "Circle").borderStyle, V::kCloudyBorder);
+    EXPECT_EQ(Of(0, "Polygon").borderStyle, V::kIntenseCloudyBorder);
     // A cloudy effect wins over dashes.
-    EXPECT_EQ(Reader::GetBorder(Square(2)).style, Reader::kIntenseCloudyBorder);
-    const Reader::Border none = Reader::GetBorder(Square(6));
-    EXPECT_DOUBLE_EQ(none.width, 1.0);
-    EXPECT_EQ(none.style, Reader::kSolidBorder);
+    EXPECT_EQ(Square(2).borderStyle, V::kIntenseCloudyBorder);
+    EXPECT_DOUBLE_EQ(Square(6).borderWidth, 1.0);
+    EXPECT_EQ(Square(6).borderStyle, V::kSolidBorder);
     EXPECT_EQ(Log(), "");
 }
 
 TEST_F(PDFAnnotationReaderTest, MalformedBordersKeepTheirDefaultsAndLogTheMissingPart) {
-    const Reader::Border noDashes = Reader::GetBorder(Square(1));
-    EXPECT_DOUBLE_EQ(noDashes.width, 1.5);
-    EXPECT_EQ(noDashes.style, Reader::kSolidBorder);
+    using V = NotesPDFAnnotationValues;
+    const NotesPDFAnnotationValues noDashes = Square(1);
+    EXPECT_DOUBLE_EQ(noDashes.borderWidth, 1.5);
+    EXPECT_EQ(noDashes.borderStyle, V::kSolidBorder);
     EXPECT_NE(Log().find("): CosObjGetType(cosArray) != CosNull == false\r\n"), std::string::npos) << Log();
 
-    EXPECT_EQ(Reader::GetBorder(Square(3)).style, Reader::kSolidBorder);
+    EXPECT_EQ(Square(3).borderStyle, V::kSolidBorder);
     EXPECT_NE(Log().find("): CosObjGetType(cosStyleName) != CosNull == false\r\n"), std::string::npos);
-    EXPECT_EQ(Reader::GetBorder(Square(4)).style, Reader::kSolidBorder);
+    EXPECT_EQ(Square(4).borderStyle, V::kSolidBorder);
     EXPECT_NE(Log().find("): CosObjGetType(cosInteger) != CosNull == false\r\n"), std::string::npos);
     const std::string log = Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3);
 }
 
 TEST_F(PDFAnnotationReaderTest, CaretPointComesFromTheAppearancePathThroughItsMatrix) {
-    const PDAnnot caret = pdf->Annot(0, "Caret", 0);
-    const PMRect rect = Reader::GetRect(caret, kPageFrame);
-    const std::optional<PMPoint> point = Reader::GetCaretPoint(PDAnnotGetCosObj(caret), rect);
+    const std::optional<PMPoint> point = Of(0, "Caret", 0).caretPoint;
     ASSERT_TRUE(point.has_value());
     // (0, 0) through [2 0 0 2 10 20] is (10, 20), measured up from the rectangle's lower-left corner.
-    EXPECT_NEAR(point->X(), rect.Left() + 10, 1e-6);
-    EXPECT_NEAR(point->Y(), rect.Bottom() - 20, 1e-6);
+    EXPECT_NEAR(point->X(), 10, 1e-6);
+    EXPECT_NEAR(point->Y(), 20, 1e-6);
 }
 
 TEST_F(PDFAnnotationReaderTest, CaretWithoutPointOrWithABadMatrixHasNone) {
     // The operator that would answer is the last token and has no separator after it.
-    const PDAnnot unterminated = pdf->Annot(0, "Caret", 1);
-    EXPECT_FALSE(Reader::GetCaretPoint(PDAnnotGetCosObj(unterminated), PMRect()).has_value());
+    EXPECT_FALSE(Of(0, "Caret", 1).caretPoint.has_value());
     EXPECT_EQ(Log(), "");
-    const PDAnnot fiveNumberMatrix = pdf->Annot(0, "Caret", 2);
-    EXPECT_FALSE(Reader::GetCaretPoint(PDAnnotGetCosObj(fiveNumberMatrix), PMRect()).has_value());
+    EXPECT_FALSE(Of(0, "Caret", 2).caretPoint.has_value());
     EXPECT_NE(Log().find("): CosArrayLength(cosMatrix) == 6 == false\r\n"), std::string::npos) << Log();
     // No appearance at all.
-    EXPECT_FALSE(Reader::GetCaretPoint(pdf->Dict(1, "Caret"), PMRect()).has_value());
+    EXPECT_FALSE(Of(1, "Caret").caretPoint.has_value());
 }
 } // namespace

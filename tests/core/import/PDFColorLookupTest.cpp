@@ -1,7 +1,7 @@
-// The reading routine's colour look-up on PDFs a third-party tool annotated: each "C" or "IC" array
-// becomes a swatch of the document through its colour manager, kind swatches for the kind's default
-// colour and shared "Annotation Color" swatches for the rest; missing, empty and unusable inputs give
-// no swatch, with the log lines of the failing check.
+// The import's colour look-up (the reader's colour components, then the colour manager) on PDFs a third-party
+// tool annotated: each "C" or "IC" array becomes a swatch of the document through its colour manager, kind
+// swatches for the kind's default colour and shared "Annotation Color" swatches for the rest; missing, empty
+// and unusable inputs give no swatch, with the log lines of the failing check.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -34,8 +34,12 @@ protected:
     static void TearDownTestSuite() { pdf.reset(); }
     void SetUp() override { CoreFixture::ClearFailureLog(); }
 
+    // The swatch for the colour the reader reads under the key, as the import's creator asks for it.
     UID Color(int32 page, const char* subtype, int nth, const char* key, int32 type) {
-        return Reader::GetColor(pdf->Dict(page, subtype, nth), key, doc.DB(), type);
+        const NotesPDFAnnotationRead read = Reader::Read(pdf->Annot(page, subtype, nth));
+        const std::vector<PMReal>& components =
+            std::string(key) == "C" ? read.values.color : read.values.interiorColor;
+        return read.IsRead() && !components.empty() ? doc.Manager()->GetColor(components, type) : kInvalidUID;
     }
     UID Highlight(int nth) { return Color(0, "Highlight", nth, "C", A::kHighlightAnnotation); }
     static std::string Log() { return CoreFixture::FailureLogText(); }
@@ -83,22 +87,12 @@ TEST_F(PDFColorLookupTest, AnEmptyArrayIsLogged) {
     EXPECT_NE(Log().find("): cosArrayLen > 0 == false\r\n"), std::string::npos);
 }
 
-TEST_F(PDFColorLookupTest, WithoutADatabaseNothingIsRead) {
-    EXPECT_EQ(Reader::GetColor(pdf->Dict(0, "Highlight", 0), "C", nullptr, A::kHighlightAnnotation),
-              kInvalidUID);
-    EXPECT_NE(Log().find("): database == nil\r\n"), std::string::npos);
-    EXPECT_EQ(doc.List()->GetKindColor(A::kHighlightAnnotation), kInvalidUID);
-}
-
 TEST_F(PDFColorLookupTest, ANonNumberFailsTheAnnotationBeforeAnySwatchIsMade) {
     const int32 before = doc.SwatchCount();
-    ASErrorCode raised = genErrNoError;
-    DURING
-    Color(1, "Square", 3, "C", A::kSquareAnnotation);
-    HANDLER
-    raised = ERRORCODE;
-    END_HANDLER
-    EXPECT_NE(raised, genErrNoError);
+    const NotesPDFAnnotationRead read = Reader::Read(pdf->Annot(1, "Square", 3));
+    EXPECT_EQ(read.error, NotesPDFAnnotationRead::kMalformed);
+    EXPECT_EQ(read.reason, "Its C entry cannot be read: a number was expected.");
+    EXPECT_EQ(Color(1, "Square", 3, "C", A::kSquareAnnotation), kInvalidUID);
     EXPECT_EQ(doc.SwatchCount(), before);
 }
 

@@ -40,7 +40,7 @@ TEST(PlugInFrameTest, KeysTranslateToTheEnglishStrings) {
     PMString page(NOTES_KEY(kNotesProgressBarPageNumKey), PMString::kTranslateDuringCall);
     StringUtils::ReplaceStringParameters(&page, PMString("7"));
     EXPECT_EQ(page.GetUTF8String(), "page #7");
-    EXPECT_EQ(GetPlugIn()->GetDeclaration().stringTables.at(0).strings.size(), 54u);
+    EXPECT_EQ(GetPlugIn()->GetDeclaration().stringTables.at(0).strings.size(), 67u);
     EXPECT_TRUE(GetPlugIn()->GetDeclaration().stringTables.at(1).noTranslate);
     EXPECT_TRUE(GetPlugIn()->GetDeclaration().stringTables.at(1).strings.empty());
 }

@@ -68,10 +68,10 @@ ASErrorCode errorOf(const std::function<void()>& body) {
 TEST(PdfOpenFailureTest, MissingFileDirectoryAndNonPdf) {
     EXPECT_EQ(PdfTestDocument(PdfFixtureFiles::tempDir() / "absent.pdf").openError(), fileErrFNF);
     EXPECT_EQ(PdfTestDocument(PdfFixtureFiles::tempDir()).openError(), fileErrIO);
-    EXPECT_EQ(PdfTestDocument(PdfFixtureFiles::writeFile("empty.pdf", "")).openError(), pdErrBadFile);
+    EXPECT_EQ(PdfTestDocument(PdfFixtureFiles::writeFile("empty.pdf", "")).openError(), pdErrNotPDF);
     EXPECT_EQ(PdfTestDocument(PdfFixtureFiles::writeFile("text.pdf", "Dear reviewer,\nthis is not a PDF.\n"))
                   .openError(),
-              pdErrBadFile);
+              pdErrNotPDF);
     EXPECT_EQ(ACExceptionFrameDepth(), 0);
 }
 
@@ -176,8 +176,31 @@ TEST(PdfHostileStructureTest, KidsLoopEndsThroughTheFrame) {
         .object(3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 100 100] >>");
     PdfTestDocument doc(written("kids-loop.pdf", pdf));
     ASSERT_EQ(doc.openError(), genErrNoError);
-    const ASErrorCode error = readEverything(doc.doc());
-    EXPECT_TRUE(error == genErrNoError || error == pdErrBadPageTree) << error;
+    EXPECT_EQ(readEverything(doc.doc()), pdErrPageTreeLoop);
+}
+
+TEST(PdfHostileStructureTest, ATreeWhoseNodeIsItsOwnGrandparentLoops) {
+    RawPdfBuilder pdf;
+    pdf.object(1, "<< /Type /Catalog /Pages 2 0 R >>")
+        .object(2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>")
+        .object(3, "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>");
+    PdfTestDocument doc(written("grandparent-loop.pdf", pdf));
+    ASSERT_EQ(doc.openError(), genErrNoError);
+    EXPECT_EQ(errorOf([&] { PDDocGetNumPages(doc.doc()); }), pdErrPageTreeLoop);
+}
+
+TEST(PdfHostileStructureTest, KidsNamingMissingObjectsAreNoPages) {
+    RawPdfBuilder pdf;
+    pdf.object(1, "<< /Type /Catalog /Pages 2 0 R >>")
+        .object(2, "<< /Type /Pages /Kids [5 0 R 6 0 R] /Count 2 >>");
+    PdfTestDocument doc(written("missing-kids.pdf", pdf));
+    ASSERT_EQ(doc.openError(), genErrNoError);
+    EXPECT_EQ(PDDocGetNumPages(doc.doc()), 0);
+}
+
+TEST(PdfHostileStructureTest, AFileWithAPdfHeaderThatDoesNotOpenIsDamaged) {
+    PdfTestDocument broken(PdfFixtureFiles::writeFile("header-only.pdf", "%PDF-1.4\n1 0 obj <<"));
+    EXPECT_EQ(broken.openError(), pdErrBadFile);
 }
 
 TEST(PdfHostileStructureTest, MalformedRectanglesAndSubtypes) {
