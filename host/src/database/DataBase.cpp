@@ -75,6 +75,7 @@ ClassID DataBase::GetClass(UID uid) const {
 
 void DataBase::Touch() {
     fModified = true;
+    ++fChangeCount;
     if (!Recording().active || fPending)
         return;
     fPending = std::make_unique<UndoStep>();
@@ -225,6 +226,7 @@ ObjectSnapshot DataBase::Snapshot(UID uid) {
 
 void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
     fModified = true;
+    ++fChangeCount;
     if (!snapshot.exists) {
         Erase(uid);
         return;
