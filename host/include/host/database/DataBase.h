@@ -63,6 +63,10 @@ private:
     void RecordBefore(UID uid);
     Boss* Load(UID uid, Record& record);
     void Erase(UID uid);
+    // The record of a UID or nullptr: through the dense index for UIDs it covers, else the map.
+    Record* Find(UID uid);
+    const Record* Find(UID uid) const { return const_cast<DataBase*>(this)->Find(uid); }
+    void Place(UID uid, Record record);
     std::vector<uint8> Serialize(Record& record);
     void CommitStep(const PMString& name);
     void RollbackStep();
@@ -70,6 +74,7 @@ private:
     UID fRootUID = kInvalidUID;
     UID fNextUID = 1;
     std::map<UID, Record> fRecords;
+    std::vector<Record*> fIndex; // by UID, for UIDs up to about twice the record count
     std::map<PluginID, PlugInDependency> fPlugIns;
     bool fModified = false;
     uint64 fChangeCount = 0;
