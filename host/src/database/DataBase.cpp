@@ -54,7 +54,7 @@ std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::
                               std::to_string(uid) + " cannot be read.";
             return nullptr;
         }
-        db->fRecords[uid] = Record{object.classID, nullptr, std::move(object.data)};
+        db->Place(uid, Record{object.classID, nullptr, std::move(object.data)});
     }
     db->fRootUID = contents.rootUID;
     db->fNextUID = contents.nextUID;
@@ -64,17 +64,36 @@ std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::
     return db;
 }
 
+DataBase::Record* DataBase::Find(UID uid) {
+    if (uid < fIndex.size() && fIndex[uid])
+        return fIndex[uid];
+    const auto found = fRecords.find(uid);
+    return found == fRecords.end() ? nullptr : &found->second;
+}
+
+void DataBase::Place(UID uid, Record record) {
+    Record& placed = fRecords[uid] = std::move(record);
+    // Map nodes never move, so the index holds their addresses; a hostile file's huge UIDs stay
+    // in the map alone.
+    if (uid >= fIndex.size() && uid >= 2 * fRecords.size() + 4096)
+        return;
+    if (uid >= fIndex.size())
+        fIndex.resize(static_cast<size_t>(uid) + 1, nullptr);
+    fIndex[uid] = &placed;
+}
+
 bool16 DataBase::IsValidUID(UID uid) const {
-    return fRecords.count(uid) ? kTrue : kFalse;
+    return Find(uid) ? kTrue : kFalse;
 }
 
 ClassID DataBase::GetClass(UID uid) const {
-    const auto found = fRecords.find(uid);
-    return found == fRecords.end() ? kInvalidClass : found->second.classID;
+    const Record* record = Find(uid);
+    return record ? record->classID : kInvalidClass;
 }
 
 void DataBase::Touch() {
     fModified = true;
+    ++fChangeCount;
     if (!Recording().active || fPending)
         return;
     fPending = std::make_unique<UndoStep>();
@@ -98,7 +117,7 @@ UID DataBase::NewUID(ClassID classID) {
     RecordBefore(uid); // records that the object did not exist
     Boss* boss = Boss::Create(classID, this, uid);
     boss->AdoptByDataBase();
-    fRecords[uid] = Record{classID, boss, {}};
+    Place(uid, Record{classID, boss, {}});
     if (definition->owner != kHostPluginID)
         AddPlugInDependency(definition->owner);
     return uid;
@@ -116,6 +135,8 @@ void DataBase::Erase(UID uid) {
     if (found == fRecords.end())
         return;
     Boss* boss = found->second.boss;
+    if (uid < fIndex.size())
+        fIndex[uid] = nullptr;
     fRecords.erase(found);
     if (boss) {
         boss->MarkDeleted();
@@ -139,10 +160,10 @@ Boss* DataBase::Load(UID uid, Record& record) {
 }
 
 IPMUnknown* DataBase::Instantiate(UID uid, PMIID iid) {
-    const auto found = fRecords.find(uid);
-    if (found == fRecords.end())
+    Record* record = Find(uid);
+    if (!record)
         return nullptr;
-    Boss* boss = Load(uid, found->second);
+    Boss* boss = Load(uid, *record);
     return boss ? boss->QueryInterface(iid) : nullptr;
 }
 
@@ -227,6 +248,7 @@ ObjectSnapshot DataBase::Snapshot(UID uid) {
 
 void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
     fModified = true;
+    ++fChangeCount;
     if (!snapshot.exists) {
         Erase(uid);
         return;
@@ -240,7 +262,7 @@ void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
         return;
     }
     Erase(uid);
-    fRecords[uid] = Record{snapshot.object.classID, nullptr, snapshot.object.data};
+    Place(uid, Record{snapshot.object.classID, nullptr, snapshot.object.data});
 }
 
 DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {

@@ -3,24 +3,12 @@
 #include <algorithm>
 
 int32 TextComposition::FindParcel(ParcelKey key) const {
-    const auto found =
-        std::find_if(fParcels.begin(), fParcels.end(), [&](const Parcel& p) { return p.key == key; });
-    return found == fParcels.end() ? -1 : static_cast<int32>(found - fParcels.begin());
+    const auto found = fParcelIndex.find(key);
+    return found == fParcelIndex.end() ? -1 : found->second;
 }
 
 RangeData TextComposition::GetParcelTextRange(int32 n) const {
-    if (n < 0 || n >= CountParcels())
-        return RangeData();
-    if (CountLines(n) > 0)
-        return RangeData(GetLine(n, 0).GetTextRange().Start(),
-                         GetLine(n, CountLines(n) - 1).GetTextRange().End());
-    // An empty parcel stands where the text after the lines before it would go on.
-    for (int32 before = n - 1; before >= 0; --before)
-        if (CountLines(before) > 0) {
-            const TextIndex end = GetLine(before, CountLines(before) - 1).GetTextRange().End();
-            return RangeData(end, end);
-        }
-    return RangeData(fRangeStart, fRangeStart);
+    return n >= 0 && n < CountParcels() ? fParcelRanges[static_cast<size_t>(n)] : RangeData();
 }
 
 int32 TextComposition::FindLineAt(TextIndex index) const {
@@ -66,6 +54,10 @@ void TextComposition::Reset(const std::vector<Parcel>& parcels, TextIndex rangeS
     fParcels = parcels;
     fLines.clear();
     fFirstLine.assign(parcels.size() + 1, 0);
+    fParcelRanges.clear();
+    fParcelIndex.clear();
+    for (size_t n = 0; n < parcels.size(); ++n)
+        fParcelIndex.emplace(parcels[n].key, static_cast<int32>(n));
     fRangeStart = rangeStart;
     fOversetStart = -1;
     fStats = Stats();
@@ -79,4 +71,15 @@ void TextComposition::AddLine(const WaxLine* line) {
 void TextComposition::Finish() {
     for (size_t p = 1; p < fFirstLine.size(); ++p)
         fFirstLine[p] += fFirstLine[p - 1];
+    // An empty parcel stands where the text after the lines before it would go on.
+    TextIndex end = fRangeStart;
+    for (int32 n = 0; n < CountParcels(); ++n) {
+        if (CountLines(n) > 0) {
+            const TextIndex start = GetLine(n, 0).GetTextRange().Start();
+            end = GetLine(n, CountLines(n) - 1).GetTextRange().End();
+            fParcelRanges.emplace_back(start, end);
+        } else {
+            fParcelRanges.emplace_back(end, end);
+        }
+    }
 }

@@ -28,6 +28,7 @@ public:
     std::vector<UID> GetAllUIDs() const override;
     void PreDirty(UID uid) override;
     bool16 IsModified() const override { return fModified; }
+    uint64 GetChangeCount() const override { return fChangeCount; }
     UndoHistory& GetUndoHistory() override { return fHistory; }
     IDFile GetSysFile() const override { return fFile; }
     std::vector<PluginID> GetPlugInDependencies() const override;
@@ -65,6 +66,10 @@ private:
     void RecordBefore(UID uid);
     Boss* Load(UID uid, Record& record);
     void Erase(UID uid);
+    // The record of a UID or nullptr: through the dense index for UIDs it covers, else the map.
+    Record* Find(UID uid);
+    const Record* Find(UID uid) const { return const_cast<DataBase*>(this)->Find(uid); }
+    void Place(UID uid, Record record);
     std::vector<uint8> Serialize(Record& record);
     void CommitStep(const PMString& name);
     void RollbackStep();
@@ -72,8 +77,10 @@ private:
     UID fRootUID = kInvalidUID;
     UID fNextUID = 1;
     std::map<UID, Record> fRecords;
+    std::vector<Record*> fIndex; // by UID, for UIDs up to about twice the record count
     std::map<PluginID, PlugInDependency> fPlugIns;
     bool fModified = false;
+    uint64 fChangeCount = 0;
     int32 fTransactionDepth = 0;
     IDFile fFile;
     UndoHistory fHistory;

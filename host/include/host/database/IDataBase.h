@@ -32,6 +32,9 @@ public:
     virtual void PreDirty(UID uid) = 0;
     // True when something changed since the last save or open.
     virtual bool16 IsModified() const = 0;
+    // A number that moves on whenever any object's data changes (commands, undo, redo); equal
+    // numbers mean nothing changed, so answers derived from the objects can be kept.
+    virtual uint64 GetChangeCount() const = 0;
 
     virtual UndoHistory& GetUndoHistory() = 0;
 

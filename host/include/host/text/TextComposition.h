@@ -3,6 +3,7 @@
 // a point of a parcel. It stays valid until the story is composed again.
 #pragma once
 
+#include <unordered_map>
 #include <vector>
 
 #include "host/text/Parcel.h"
@@ -51,7 +52,9 @@ public:
 private:
     std::vector<Parcel> fParcels;
     std::vector<const WaxLine*> fLines;
-    std::vector<int32> fFirstLine; // per parcel, then one past the end
+    std::vector<int32> fFirstLine;                     // per parcel, then one past the end
+    std::vector<RangeData> fParcelRanges;              // per parcel, made by Finish
+    std::unordered_map<ParcelKey, int32> fParcelIndex; // each key's first parcel
     TextIndex fRangeStart = 0;
     TextIndex fOversetStart = -1;
     Stats fStats;
