@@ -75,6 +75,7 @@ ClassID DataBase::GetClass(UID uid) const {
 
 void DataBase::Touch() {
     fModified = true;
+    ++fChangeStamp;
     if (!Recording().active || fPending)
         return;
     fPending = std::make_unique<UndoStep>();
@@ -202,6 +203,7 @@ void DataBase::RestoreDependencies(const std::vector<PluginID>& plugIns) {
 }
 
 void DataBase::EndTransaction() {
+    ++fChangeStamp; // as at the end of a command
     if (fTransactionDepth > 0)
         --fTransactionDepth;
 }
@@ -225,6 +227,7 @@ ObjectSnapshot DataBase::Snapshot(UID uid) {
 
 void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
     fModified = true;
+    ++fChangeStamp;
     if (!snapshot.exists) {
         Erase(uid);
         return;
@@ -258,6 +261,7 @@ DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {
 }
 
 void DataBase::CommitStep(const PMString& name) {
+    ++fChangeStamp; // the data changed after its PreDirty; a cache built in between is stale
     std::unique_ptr<UndoStep> step = std::move(fPending);
     if (!step || step->before.empty())
         return;

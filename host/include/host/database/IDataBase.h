@@ -32,6 +32,9 @@ public:
     virtual void PreDirty(UID uid) = 0;
     // True when something changed since the last save or open.
     virtual bool16 IsModified() const = 0;
+    // A count that grows with every change, undo and redo; caches of facts derived from several
+    // objects keep the count they were built at and rebuild when it has moved.
+    virtual uint64 GetChangeStamp() const = 0;
 
     virtual UndoHistory& GetUndoHistory() = 0;
 
