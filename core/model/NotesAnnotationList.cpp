@@ -22,9 +22,13 @@ UIDList NotesAnnotationList::GetAnnotations() {
     IDataBase* database = ::GetDataBase(this);
     if (!NOTES_CHECK_NIL(database))
         return UIDList();
-    if (!fValid) {
+    // Any change to the document may move an annotation onto or off this page, so the list is
+    // rebuilt whenever the database changed since it was built, not only when a command says so.
+    const uint64 stamp = database->GetChangeCount();
+    if (!fValid || fStamp != stamp) {
         fCache = Rebuild();
         fValid = kTrue;
+        fStamp = stamp;
     }
     UIDList existing(database);
     for (UID uid : fCache.GetUIDs())

@@ -1,6 +1,6 @@
-// NotesAnnotationList: the annotations of a page, cached until invalidated. Annotation page items
-// belong to the page that owns them, or, on the pasteboard, to the nearest page of their spread;
-// text markups belong to the page of the frame that shows their end marker.
+// NotesAnnotationList: the annotations of a page, cached until invalidated or the document changes.
+// Annotation page items belong to the page that owns them, or, on the pasteboard, to the nearest page of
+// their spread; text markups belong to the page of the frame that shows their end marker.
 #pragma once
 
 #include "INotesAnnotationList.h"
@@ -31,4 +31,5 @@ private:
 
     UIDList fCache;
     bool16 fValid = kFalse;
+    uint64 fStamp = 0; // the database's change stamp when fCache was built
 };

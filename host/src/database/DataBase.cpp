@@ -225,6 +225,7 @@ void DataBase::RestoreDependencies(const std::vector<PluginID>& plugIns) {
 }
 
 void DataBase::EndTransaction() {
+    ++fChangeCount; // as at the end of a command
     if (fTransactionDepth > 0)
         --fTransactionDepth;
 }
@@ -282,6 +283,7 @@ DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {
 }
 
 void DataBase::CommitStep(const PMString& name) {
+    ++fChangeCount; // the data changed after its PreDirty; a cache built in between is stale
     std::unique_ptr<UndoStep> step = std::move(fPending);
     if (!step || step->before.empty())
         return;

@@ -28,7 +28,7 @@ public:
     std::vector<TextIndex> GetChangePositions(RangeData range) const override;
     int32 CountRuns() const override { return static_cast<int32>(fRuns.size()); }
     std::vector<AttributeRun> CopyRuns(RangeData range) const override;
-    uint64 GetChangeStamp() const override { return fStamp; }
+    uint64 GetChangeCount() const override { return fStamp; }
 
     void InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) override;
     void Remove(TextIndex at, int32 length) override;

@@ -26,7 +26,7 @@ public:
         return WideString(fText.substr(static_cast<size_t>(from), static_cast<size_t>(to - from)));
     }
     const std::u16string& GetUTF16() const override { return fText; }
-    uint64 GetChangeStamp() const override { return fStamp; }
+    uint64 GetChangeCount() const override { return fStamp; }
 
     void InsertText(TextIndex at, const std::u16string& text) override {
         PreDirty();

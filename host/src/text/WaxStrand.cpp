@@ -222,7 +222,7 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
                             std::clamp<TextIndex>(range.End(), 0, text->GetLength()));
     Flow& flow = fFlows[threadKey];
     std::vector<FlowBlock> blocks = Blocks(units, clipped);
-    if (IsCurrent(flow, text->GetChangeStamp(), attributes->GetChangeStamp(), clipped, blocks, parcels)) {
+    if (IsCurrent(flow, text->GetChangeCount(), attributes->GetChangeCount(), clipped, blocks, parcels)) {
         // Nothing changed since the last composition: answer it again, having done no work.
         TextComposition::Stats none;
         none.paragraphs = flow.composition.GetStats().paragraphs;
@@ -240,8 +240,8 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     LayOut(parcels, paragraphs, &overset, &stats);
 
     flow.composed = true;
-    flow.textStamp = text->GetChangeStamp();
-    flow.attributeStamp = attributes->GetChangeStamp();
+    flow.textStamp = text->GetChangeCount();
+    flow.attributeStamp = attributes->GetChangeCount();
     flow.range = clipped;
     flow.blocks = std::move(blocks);
     flow.parcels = parcels;

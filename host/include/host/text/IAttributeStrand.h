@@ -26,7 +26,7 @@ public:
     // The runs of range, cut to it (the form a copy of text carries).
     virtual std::vector<AttributeRun> CopyRuns(RangeData range) const = 0;
     // Changes whenever the runs do (edits, undo, reading); equal stamps mean the same runs.
-    virtual uint64 GetChangeStamp() const = 0;
+    virtual uint64 GetChangeCount() const = 0;
 
     // Text model use.
     virtual void InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) = 0;

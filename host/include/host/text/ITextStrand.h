@@ -20,7 +20,7 @@ public:
     // The whole text, valid until the next change.
     virtual const std::u16string& GetUTF16() const = 0;
     // Changes whenever the text does (edits, undo, reading); equal stamps mean the same text.
-    virtual uint64 GetChangeStamp() const = 0;
+    virtual uint64 GetChangeCount() const = 0;
 
     // Text model use.
     virtual void InsertText(TextIndex at, const std::u16string& text) = 0;
