@@ -25,6 +25,7 @@
 #include "model/NotesSaveAnnotationCmd.h"
 #include "model/NotesSaveNoteContentCmd.h"
 #include "model/NotesSaveOtherItemDataCmd.h"
+#include "pageitems/NotesAnnotationShape.h"
 #include "pageitems/NotesCreateLayerCmd.h"
 #include "pageitems/NotesCreatePopupAnnotationCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
@@ -85,6 +86,7 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesDrawMarkupAnnotationData, kNotesDrawMarkupAnnotationDataImpl, true),
         IMPLEMENTATION(NotesDrawMarkupAnnotationCmdData, kNotesDrawMarkupAnnotationCmdDataImpl, false),
         IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, false),
+        IMPLEMENTATION(NotesAnnotationShape, kNotesAnnotationShapeImpl, false),
         IMPLEMENTATION(NotesCreatePopupAnnotationCmd, kNotesCreatePopupAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesShowPopupCmd, kNotesShowPopupCmdImpl, false),
         IMPLEMENTATION(NotesHidePopupCmd, kNotesHidePopupCmdImpl, false),
@@ -315,7 +317,8 @@ std::vector<ClassDeclaration> Classes() {
          {{IID_INOTESANNOTATION, kNotesAnnotationBaseImpl},
           {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
           {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
-          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl}}},
+          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+          {IID_ISHAPE, kNotesAnnotationShapeImpl}}},
         {kNotesCreatePopupAnnotationCmdBoss,
          kInvalidClass,
          "kNotesCreatePopupAnnotationCmdBoss",

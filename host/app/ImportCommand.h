@@ -19,6 +19,7 @@ public:
 private:
     int Import(IDocument* document) const;
     void WarnBeforeImport(IDocument* document) const;
+    void ShowPopupsByMode(IDocument* document) const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

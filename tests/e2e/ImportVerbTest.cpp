@@ -93,7 +93,8 @@ TEST_F(ImportVerbTest, MismatchedPagesAndExistingNotesAreWarnedAbout) {
     const PagehostRun again = RunPagehost({"import", Doc(), reviewed});
     EXPECT_EQ(again.status, 0);
     EXPECT_NE(again.err.find("already holds annotations"), std::string::npos) << again.err;
-    EXPECT_NE(again.err.find("could not be imported"), std::string::npos) << "its popup: " << again.err;
+    EXPECT_EQ(again.err.find("could not be imported"), std::string::npos)
+        << "the note and its popup land: " << again.err;
 
     std::ofstream(dir / "a4.json") << R"([{"size": [595, 842], "lines": ["A4"]}])";
     Python("make_sample_pdf.py", {dir / "a4.pdf", dir / "a4.json"});

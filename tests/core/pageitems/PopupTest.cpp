@@ -17,6 +17,9 @@
 #include "host/document/IPageList.h"
 #include "host/document/ISwatchList.h"
 #include "host/document/ITransform.h"
+#include "host/graphics/GraphicsData.h"
+#include "host/graphics/IShape.h"
+#include "host/graphics/RecordingGraphicsPort.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IGraphicFrameData.h"
@@ -205,6 +208,24 @@ TEST_F(PopupTest, ACommandWithoutAnnotationsFailsAndAPopupWithoutPointsIsNotMade
     const size_t before = db->GetAllUIDs().size();
     EXPECT_NE(CmdUtils::ProcessCommand(create), kSuccess);
     EXPECT_EQ(db->GetAllUIDs().size(), before);
+}
+
+TEST_F(PopupTest, APopupIsDrawnWithItsTextOnScreenAndNotWhenPrintingOrExporting) {
+    const UID note = MakeNote("drawn");
+    ASSERT_EQ(Process(kNotesShowPopupCmdBoss, note), kSuccess);
+    InterfacePtr<IShape> shape(UIDRef(db, PopupOf(note)), IID_ISHAPE);
+    ASSERT_TRUE(shape);
+    RecordingGraphicsPort port;
+    GraphicsData data(&port, db);
+    shape->Draw(&data, IShape::kDrawNormal);
+    EXPECT_FALSE(port.Find("fill").empty()) << "the frame in the note's colour";
+    EXPECT_FALSE(port.Find("stroke").empty());
+    for (int32 flags : {0x200, 0x1000}) {
+        RecordingGraphicsPort printing;
+        GraphicsData printData(&printing, db);
+        shape->Draw(&printData, flags);
+        EXPECT_TRUE(printing.GetOperations().empty()) << flags;
+    }
 }
 
 TEST(PopupOptionsTest, TheApplicationWideModeStartsAsLeaveAloneAndKeepsWhatIsSet) {
