@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DocumentSaving.h"
+
 #include "INotesAnnotsManager.h"
 #include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
@@ -110,15 +112,6 @@ int ImportCommand::Run() const {
     if (recent)
         recent->Add(PMString(fPDF.c_str()));
     WarnBeforeImport(opened.document);
-    int status = Import(opened.document);
-    if (status == 0) {
-        std::string message;
-        const ErrorCode saved =
-            fOut.empty() ? DocumentManager::Instance().SaveDocument(opened.document, &message)
-                         : DocumentManager::Instance().SaveDocumentAs(opened.document, fOut, &message);
-        if (saved != kSuccess)
-            status = Fail(message);
-    }
-    DocumentManager::Instance().CloseDocument(opened.document);
-    return status;
+    const int status = Import(opened.document);
+    return DocumentSaving::SaveAndClose(opened.document, status == 0, fOut, status);
 }
