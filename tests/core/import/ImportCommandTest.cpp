@@ -58,10 +58,11 @@ protected:
     }
     void TearDown() override { Close(document); }
 
-    ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr) {
+    ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr,
+                     bool16 stickyNotes = kTrue) {
         InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
         InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
-        settings->Set(PMString(pdf.string().c_str()), offset, kTrue, kTrue, kTrue, kTrue);
+        settings->Set(PMString(pdf.string().c_str()), offset, stickyNotes, kTrue, kTrue, kTrue);
         cmd->SetItemList(UIDList(doc));
         const ErrorCode result = CmdUtils::ProcessCommand(cmd);
         InterfacePtr<IIntData> errorCodeData(cmd, IID_IINTDATA);
@@ -130,6 +131,20 @@ TEST_F(ImportCommandTest, StickyNotesLandOnTheirPagesAtTheirPlacesAndHiddenOnesS
         InterfacePtr<IUIDData> popupReference(UIDRef(db, popup), IID_INOTESANNOTATIONREFERENCE);
         EXPECT_EQ(popupReference->GetUID(), note);
     }
+}
+
+TEST_F(ImportCommandTest, PopupsWhoseNotesAreLeftOutAreRemovedAfterThePageLoop) {
+    const auto pdf = Annotate(LetterPdf("orphans", 2), "orphans", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "left out"},
+      {"page": 1, "kind": "Text", "point": [200, 200], "contents": "left out too"}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed, kFalse), kSuccess);
+    EXPECT_EQ(failed, 0) << "the popups were made, then removed as orphans";
+    for (UID uid : db->GetAllUIDs())
+        EXPECT_NE(db->GetClass(uid), kNotesPopupAnnotationBoss) << "no popup frame stays behind";
+    EXPECT_TRUE(Notes(0).IsEmpty());
+    EXPECT_TRUE(Notes(1).IsEmpty());
 }
 
 TEST_F(ImportCommandTest, OneUndoTakesTheWholeImportAwayLayerIncluded) {
