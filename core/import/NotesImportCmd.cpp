@@ -152,7 +152,10 @@ void NotesImportCmd::ImportAnnotation(PDAnnot annot, const INotesImportSettings*
     // later value of it is broken.
     if (read.values.IsHidden())
         return;
-    ++fAnnotationsRead;
+    // A popup belongs to its note: it is counted with it, not as a comment of its own, so a PDF
+    // whose notes are all left out has nothing imported even though their popups were read.
+    if (type != A::kPopupAnnotation)
+        ++fAnnotationsRead;
     if (!read.IsRead()) {
         NOTES_LOG_FAILED("NotesPDFAnnotationReader::Read(annot)");
         ++fRun.failureCount;

@@ -64,8 +64,8 @@ void NotesAnnotationList::AddPageItems(UID spreadUID, UIDList* result) {
     const UIDList items = spread->GetItemsOnSpread();
     for (UID itemUID : items.GetUIDs()) {
         InterfacePtr<INotesAnnotation> annotation(UIDRef(database, itemUID), IID_INOTESANNOTATION);
-        if (!annotation)
-            continue;
+        if (!annotation || database->GetClass(itemUID) == kNotesPopupAnnotationBoss)
+            continue; // a popup is its owner's note window, not an annotation of the page
         const Belonging belonging = BelongingOf(annotation, spreadUID);
         if (belonging == Belonging::kOwnedByPage)
             result->Insert(itemUID);

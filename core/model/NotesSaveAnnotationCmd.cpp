@@ -31,11 +31,16 @@ PMString* NotesSaveAnnotationCmd::CreateName() {
 }
 
 bool NotesSaveAnnotationCmd::SaveRecord(const UIDRef& target, const INotesAnnotation* record) {
+    return record ? SaveRecord(target, record, record->GetPoints()) : NOTES_CHECK_NIL(record);
+}
+
+bool NotesSaveAnnotationCmd::SaveRecord(const UIDRef& target, const INotesAnnotation* record,
+                                        const PMPointList& points) {
     InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
     InterfacePtr<INotesAnnotation> annotationData(saveAnnotationCmd, IID_INOTESANNOTATION);
     if (!NOTES_CHECK_NIL(annotationData) || !NOTES_CHECK_NIL(record))
         return false;
-    annotationData->Set(record->GetType(), record->GetPoints(), record->GetColor(), record->CanShowPopup(),
+    annotationData->Set(record->GetType(), points, record->GetColor(), record->CanShowPopup(),
                         record->GetContent(), record->GetAuthor(), record->GetDate());
     saveAnnotationCmd->SetItemList(UIDList(target));
     if (CmdUtils::ProcessCommand(saveAnnotationCmd) != kSuccess) {

@@ -3,6 +3,7 @@
 
 #include "host/commands/Command.h"
 #include "host/database/UIDRef.h"
+#include "host/document/PMPathPoint.h"
 
 class INotesAnnotation;
 
@@ -13,6 +14,8 @@ public:
     // Processes the command on target with a copy of every field of record; false (logged as
     // "saveAnnotationCmd") when it cannot be made or fails.
     static bool SaveRecord(const UIDRef& target, const INotesAnnotation* record);
+    // As SaveRecord, with points in place of the record's own.
+    static bool SaveRecord(const UIDRef& target, const INotesAnnotation* record, const PMPointList& points);
 
 protected:
     void Do() override;

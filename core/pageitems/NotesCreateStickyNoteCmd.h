@@ -11,12 +11,14 @@ class NotesCreateStickyNoteCmd final : public Command {
 public:
     explicit NotesCreateStickyNoteCmd(IPMUnknown* boss) : Command(boss) {}
 
+    // Turns text wrap off for the item (the stand-off command with mode 0); logged when it fails.
+    static bool SetNoTextWrap(const UIDRef& item);
+
 protected:
     void Do() override;
     PMString* CreateName() override;
 
 private:
     bool SetFillColor(const UIDRef& note, UID swatch);
-    bool SetNoTextWrap(const UIDRef& note);
     bool SetPopupReferenceAndLocks(const UIDRef& note);
 };

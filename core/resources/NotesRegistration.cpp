@@ -26,12 +26,19 @@
 #include "model/NotesSaveAnnotationCmd.h"
 #include "model/NotesSaveNoteContentCmd.h"
 #include "model/NotesSaveOtherItemDataCmd.h"
+#include "pageitems/NotesAnnotationShape.h"
 #include "pageitems/NotesCreateLayerCmd.h"
+#include "pageitems/NotesCreatePopupAnnotationCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
+#include "pageitems/NotesDrawMarkupAnnotationCmdData.h"
+#include "pageitems/NotesDrawMarkupAnnotationData.h"
 #include "pageitems/NotesDrawingMarkupAdornmentShape.h"
+#include "pageitems/NotesHidePopupCmd.h"
 #include "pageitems/NotesLayerManager.h"
 #include "pageitems/NotesNewStickyNoteCmd.h"
+#include "pageitems/NotesPopupOptions.h"
 #include "pageitems/NotesSaveLayerReferenceCmd.h"
+#include "pageitems/NotesShowPopupCmd.h"
 #include "pageitems/NotesSplineAnnotationLayout.h"
 #include "pageitems/NotesStickyNotesHandleShape.h"
 #include "pageitems/NotesStickyNotesPathHandleShape.h"
@@ -78,6 +85,13 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesStickyNotesHandleShape, kNotesStickyNotesHandleShapeImpl, false),
         IMPLEMENTATION(NotesStickyNotesPathHandleShape, kNotesStickyNotesPathHandleShapeImpl, false),
         IMPLEMENTATION(NotesNewStickyNoteCmd, kNotesNewStickyNoteCmdImpl, false),
+        IMPLEMENTATION(NotesDrawMarkupAnnotationData, kNotesDrawMarkupAnnotationDataImpl, true),
+        IMPLEMENTATION(NotesDrawMarkupAnnotationCmdData, kNotesDrawMarkupAnnotationCmdDataImpl, false),
+        IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, false),
+        IMPLEMENTATION(NotesAnnotationShape, kNotesAnnotationShapeImpl, false),
+        IMPLEMENTATION(NotesCreatePopupAnnotationCmd, kNotesCreatePopupAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesShowPopupCmd, kNotesShowPopupCmdImpl, false),
+        IMPLEMENTATION(NotesHidePopupCmd, kNotesHidePopupCmdImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
@@ -299,6 +313,30 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesNewStickyNoteCmdBoss",
          {{IID_ICOMMAND, kNotesNewStickyNoteCmdImpl}, {IID_IPOINTDATA, kPointDataImpl}}},
+        // Popups
+        {kNotesPopupAnnotationBoss,
+         kSplineItemBoss,
+         "kNotesPopupAnnotationBoss",
+         {{IID_INOTESANNOTATION, kNotesAnnotationBaseImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
+          {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+          {IID_ISHAPE, kNotesAnnotationShapeImpl}}},
+        {kNotesCreatePopupAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesCreatePopupAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesCreatePopupAnnotationCmdImpl},
+          {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationCmdDataImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesShowPopupCmdBoss,
+         kInvalidClass,
+         "kNotesShowPopupCmdBoss",
+         {{IID_ICOMMAND, kNotesShowPopupCmdImpl}}},
+        {kNotesHidePopupCmdBoss,
+         kInvalidClass,
+         "kNotesHidePopupCmdBoss",
+         {{IID_ICOMMAND, kNotesHidePopupCmdImpl}}},
         // Annotation colours
         {kNotesAddColorCmdBoss,
          kInvalidClass,
@@ -328,6 +366,7 @@ std::vector<AddInDeclaration> AddIns() {
         {kApplicationBoss,
          {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
           {IID_INOTESIMPORTSETTINGS, kNotesImportSettingsImpl},
+          {IID_INOTESPOPUPOPTIONS, kNotesPopupOptionsImpl},
           {IID_INOTESCONVERTTOHIGHLIGHTOPTION, kBoolDataImpl},
           {IID_INOTESCONVERTNOTIMPORTEDOPTION, kBoolDataImpl}}},
         {kUtilsBoss,

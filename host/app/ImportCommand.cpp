@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "DocumentSaving.h"
+
+#include "INotesAnnotsManager.h"
 #include "INotesImportPlanData.h"
 #include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
+#include "INotesPopupOptions.h"
 #include "INotesRecentImports.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
@@ -60,6 +64,20 @@ void ImportCommand::ShowPlan(const NotesImportPlan& plan) const {
         CAlert::WarningAlert(Translated("#MV#1693kNotesUIWarningImportUponExistingAnnotationsKey"));
 }
 
+// As the import dialog leaves them: every popup closed, then opened again when the display mode
+// shows them all.
+void ImportCommand::ShowPopupsByMode(IDocument* document) const {
+    IDataBase* db = document->GetDocumentDataBase();
+    InterfacePtr<INotesAnnotsManager> annotManager(UIDRef(db, db->GetRootUID()), IID_INOTESANNOTSMANAGER);
+    InterfacePtr<INotesPopupOptions> popupOptions(GetApplicationObject(), IID_INOTESPOPUPOPTIONS);
+    if (!annotManager || !popupOptions)
+        return;
+    annotManager->InvalidateAnnotationLists();
+    annotManager->HideAllPopups(kTrue);
+    if (popupOptions->GetMode() == INotesPopupOptions::kShowAll)
+        annotManager->ShowAllPopups(kTrue);
+}
+
 int ImportCommand::Import(IDocument* document, const NotesImportPlan& plan) const {
     IDataBase* db = document->GetDocumentDataBase();
     InterfacePtr<ICommand> importCmd(CmdUtils::CreateCommand(kImportCmdBoss));
@@ -75,8 +93,11 @@ int ImportCommand::Import(IDocument* document, const NotesImportPlan& plan) cons
     if (CmdUtils::ProcessCommand(importCmd) != kSuccess)
         return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
                     " could not be imported; the document is unchanged.");
-    return ShowOutcome(planData->GetAnnotationsRead(), planData->GetAnnotationsImported(),
-                       errorCodeData->GetInt());
+    const int status = ShowOutcome(planData->GetAnnotationsRead(), planData->GetAnnotationsImported(),
+                                   errorCodeData->GetInt());
+    if (status == 0)
+        ShowPopupsByMode(document);
+    return status;
 }
 
 // Nothing imported at all is a failure the user must hear of; some failures among imports a warning.
@@ -103,17 +124,8 @@ int ImportCommand::Run() const {
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
     if (!opened.document)
         return Fail(opened.message);
-    int status = PlanAndImport(opened.document);
-    if (status == 0) {
-        std::string message;
-        const ErrorCode saved =
-            fOut.empty() ? DocumentManager::Instance().SaveDocument(opened.document, &message)
-                         : DocumentManager::Instance().SaveDocumentAs(opened.document, fOut, &message);
-        if (saved != kSuccess)
-            status = Fail(message);
-    }
-    DocumentManager::Instance().CloseDocument(opened.document);
-    return status;
+    const int status = PlanAndImport(opened.document);
+    return DocumentSaving::SaveAndClose(opened.document, status == 0, fOut, status);
 }
 
 int ImportCommand::PlanAndImport(IDocument* document) const {

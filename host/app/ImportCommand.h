@@ -26,6 +26,7 @@ private:
     void ShowPlan(const NotesImportPlan& plan) const;
     int Import(IDocument* document, const NotesImportPlan& plan) const;
     int ShowOutcome(int32 read, int32 imported, int32 failed) const;
+    void ShowPopupsByMode(IDocument* document) const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -8,12 +8,12 @@
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
 #include "ExportPdfCommand.h"
+#include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "NewCommand.h"
-#include "RenderCommand.h"
-#include "ImportCommand.h"
 #include "NotesCommand.h"
 #include "PdfInfoCommand.h"
+#include "PopupsCommand.h"
 #include "RenderCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     const PdfInfoCommand pdfInfo(app);
     const ImportCommand importVerb(app);
     const NotesCommand notesVerb(app);
+    const PopupsCommand popupsVerb(app);
     const ExportPdfCommand exportPdf(app);
     CLI11_PARSE(app, argc, argv);
 
@@ -99,6 +100,8 @@ int main(int argc, char** argv) {
         status = importVerb.Run();
     else if (notesVerb.Parsed())
         status = notesVerb.Run();
+    else if (popupsVerb.Parsed())
+        status = popupsVerb.Run();
     else if (exportPdf.Parsed())
         status = exportPdf.Run();
     Host::Shutdown();

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
 #include "RawPdfBuilder.h"
@@ -158,11 +160,50 @@ TEST_F(ImportVerbTest, ExistingNotesAreWarnedAboutAndPagesThatDoNotFitAreRefused
     const PagehostRun again = RunPagehost({"import", Doc(), reviewed});
     EXPECT_EQ(again.status, 0);
     EXPECT_NE(again.err.find("already holds annotations"), std::string::npos) << again.err;
-    EXPECT_NE(again.err.find("could not be imported"), std::string::npos) << "its popup: " << again.err;
+    EXPECT_EQ(again.err.find("could not be imported"), std::string::npos)
+        << "the note and its popup land: " << again.err;
 
     std::ofstream(dir / "a4.json") << R"([{"size": [595, 842], "lines": ["A4"]}])";
     Python("make_sample_pdf.py", {dir / "a4.pdf", dir / "a4.json"});
     ExpectRefused({(dir / "a4.pdf").string()},
                   "a4.pdf do not fit the document: PDF page 1 measures 595 x 842");
+}
+TEST_F(ImportVerbTest, PopupsOpenAndCloseWhereThePdfPutThemAndBadIdsChangeNothing) {
+    const std::string reviewed =
+        Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 150], "contents": "open me"}])");
+    ASSERT_EQ(RunPagehost({"import", Doc(), reviewed}).status, 0);
+    const nlohmann::json info = nlohmann::json::parse(RunPagehost({"pdfinfo", "--json", reviewed}).out);
+    nlohmann::json popupRect;
+    for (const auto& annotation : info["pages"][0]["annotations"])
+        if (annotation["kind"] == "Popup")
+            popupRect = annotation["rect"];
+    ASSERT_TRUE(popupRect.is_array()) << info.dump();
+    // Just inside the popup's bottom-right corner, clear of its text (PDF user space, y upwards).
+    const double x = popupRect[2].get<double>() - 12, y = 792 - popupRect[1].get<double>() - 12;
+    const auto pixelAt = [&](const std::string& name) {
+        const std::string png = (dir / name).string();
+        EXPECT_EQ(RunPagehost({"render", Doc(), "--page", "1", "--out", png}).status, 0);
+        return PngImage::Load(png).PixelAt(static_cast<int>(36 + x), static_cast<int>(36 + y));
+    };
+    EXPECT_EQ(pixelAt("closed.png"), 0xFFFFFFu) << "the import leaves popups closed";
+
+    const PagehostRun shown = RunPagehost({"popups", Doc(), "show"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(pixelAt("open.png"), 0xFFFF00u) << "the note's yellow at the PDF's popup rectangle";
+    const PagehostRun notes = RunPagehost({"notes", Doc(), "--json"});
+    EXPECT_EQ(nlohmann::json::parse(notes.out)[0]["notes"].size(), 1u)
+        << "a popup is no annotation of its own";
+
+    const std::string before = TestSupport::ReadFile(Doc());
+    const PagehostRun badId = RunPagehost({"popups", Doc(), "hide", "999999"});
+    EXPECT_NE(badId.status, 0);
+    EXPECT_NE(badId.err.find("names no annotation"), std::string::npos) << badId.err;
+    const PagehostRun sameOut = RunPagehost({"popups", Doc(), "hide", "--out", Doc()});
+    EXPECT_NE(sameOut.status, 0);
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+
+    const int id = nlohmann::json::parse(notes.out)[0]["notes"][0]["id"].get<int>();
+    ASSERT_EQ(RunPagehost({"popups", Doc(), "hide", std::to_string(id)}).status, 0);
+    EXPECT_EQ(pixelAt("hidden.png"), 0xFFFFFFu);
 }
 } // namespace

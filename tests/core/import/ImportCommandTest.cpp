@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include "host/objectmodel/IUIDData.h"
 
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
@@ -95,10 +96,10 @@ protected:
 
     // Processes the import command, with the caller's plan when one is given.
     ErrorCode Import(const std::filesystem::path& pdf, int32 offset, int32* failed = nullptr,
-                     const NotesImportPlan* plan = nullptr) {
+                     const NotesImportPlan* plan = nullptr, bool16 stickyNotes = kTrue) {
         InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
         InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
-        settings->Set(PMString(pdf.string().c_str()), offset, kTrue, kTrue, kTrue, kTrue);
+        settings->Set(PMString(pdf.string().c_str()), offset, stickyNotes, kTrue, kTrue, kTrue);
         InterfacePtr<INotesImportPlanData> planData(cmd, IID_INOTESIMPORTPLANDATA);
         if (plan)
             planData->SetPlan(*plan);
@@ -146,7 +147,7 @@ TEST_F(ImportCommandTest, StickyNotesLandOnTheirPagesAtTheirPlacesAndHiddenOnesS
     ])");
     int32 failed = -1;
     ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
-    EXPECT_EQ(failed, 4) << "the four notes' popups: popups cannot be made yet";
+    EXPECT_EQ(failed, 0) << "every note and its popup lands";
 
     ASSERT_EQ(Notes(0).Length(), 1);
     EXPECT_EQ(ContentOf(Notes(0).At(0)), "first page");
@@ -164,6 +165,30 @@ TEST_F(ImportCommandTest, StickyNotesLandOnTheirPagesAtTheirPlacesAndHiddenOnesS
     InterfacePtr<INotesAnnotation> last(UIDRef(db, Notes(4).At(0)), IID_INOTESANNOTATION);
     EXPECT_EQ(last->GetContent().GetUTF8String(), "Ελληνικά 日本語");
     EXPECT_EQ(last->GetDate().Format(), "2024-01-02 03:04:05");
+    // Each note refers to the popup the import made for it, and the popup to its note.
+    for (int32 page : {0, 2, 4}) {
+        const UID note = Notes(page).At(0);
+        InterfacePtr<IUIDData> noteReference(UIDRef(db, note), IID_INOTESANNOTATIONREFERENCE);
+        const UID popup = noteReference->GetUID();
+        ASSERT_TRUE(db->IsValidUID(popup)) << "page " << page;
+        EXPECT_EQ(db->GetClass(popup), kNotesPopupAnnotationBoss);
+        InterfacePtr<IUIDData> popupReference(UIDRef(db, popup), IID_INOTESANNOTATIONREFERENCE);
+        EXPECT_EQ(popupReference->GetUID(), note);
+    }
+}
+
+TEST_F(ImportCommandTest, PopupsWhoseNotesAreLeftOutAreRemovedAfterThePageLoop) {
+    const auto pdf = Annotate(LetterPdf("orphans", 2), "orphans", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "left out"},
+      {"page": 1, "kind": "Text", "point": [200, 200], "contents": "left out too"}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed, nullptr, kFalse), kSuccess);
+    EXPECT_EQ(failed, 0) << "the popups were made, then removed as orphans";
+    for (UID uid : db->GetAllUIDs())
+        EXPECT_NE(db->GetClass(uid), kNotesPopupAnnotationBoss) << "no popup frame stays behind";
+    EXPECT_TRUE(Notes(0).IsEmpty());
+    EXPECT_TRUE(Notes(1).IsEmpty());
 }
 
 TEST_F(ImportCommandTest, OneUndoTakesTheWholeImportAwayLayerIncluded) {

@@ -53,9 +53,11 @@ TEST_F(AnnotationPopupTest, ShowPopupAsksForThePopupCommandWhenNoPopupIsOpen) {
     popupRef->Set(UIDRef(db, 9999)); // dangling: the popup is gone
     record->ShowPopup();
     EXPECT_EQ(popupRef->GetUID(), kInvalidUID);
-    // Until popups can be made the command class is unknown; the attempt is logged, nothing breaks.
-    EXPECT_NE(FailureLogText().find("NotesAnnotation.cpp("), std::string::npos);
-    EXPECT_NE(FailureLogText().find("): showPopupCmd == nil\r\n"), std::string::npos);
+    // The show command is processed; an item that is not laid out anywhere gets no popup, and
+    // the failure is logged without breaking anything.
+    EXPECT_NE(FailureLogText().find("NotesShowPopupCmd.cpp("), std::string::npos);
+    EXPECT_NE(FailureLogText().find("): annotationLayout == nil\r\n"), std::string::npos);
+    EXPECT_EQ(popupRef->GetUID(), kInvalidUID);
 }
 
 TEST_F(AnnotationPopupTest, RecordsThatCannotShowPopupsDoNothing) {

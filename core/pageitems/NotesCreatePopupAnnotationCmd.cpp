@@ -1,0 +1,183 @@
+#include "NotesCreatePopupAnnotationCmd.h"
+
+#include "INotesAnnotation.h"
+#include "INotesDrawMarkupAnnotationData.h"
+#include "INotesViewUtils.h"
+#include "NotesCreateStickyNoteCmd.h"
+#include "host/commands/CmdUtils.h"
+#include "host/commands/ErrorUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/document/IGraphicAttributeUtils.h"
+#include "host/document/IGraphicStyleAttributeBossList.h"
+#include "host/document/IHierarchy.h"
+#include "host/document/INewPageItemCmdData.h"
+#include "host/document/IPMUnknownData.h"
+#include "host/document/ISpread.h"
+#include "host/document/ISwatchUtils.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/text/ICreateMCFrameData.h"
+#include "host/text/IGraphicFrameData.h"
+#include "host/text/IMultiColumnItemData.h"
+#include "host/text/IMultiColumnTextFrame.h"
+#include "host/text/ITextInset.h"
+#include "host/text/ITextModelCmds.h"
+#include "lifecycle/NotesFailureLog.h"
+#include "model/NotesSaveAnnotationCmd.h"
+
+bool NotesCreatePopupAnnotationCmd::FramePoints(const UIDRef& parent, PMPointList* points) {
+    if (points->size() <= 2)
+        return true;
+    InterfacePtr<IHierarchy> hierarchy(parent, IID_IHIERARCHY);
+    if (!NOTES_CHECK_NIL(hierarchy))
+        return false;
+    const UIDRef spreadRef(parent.GetDataBase(), hierarchy->GetSpreadUID());
+    InterfacePtr<ISpread> spread(spreadRef, IID_ISPREAD);
+    if (!NOTES_CHECK_NIL(spread))
+        return false;
+    Utils<INotesViewUtils> viewUtils;
+    if (!NOTES_CHECK_NIL(viewUtils))
+        return false;
+    const PMRect rect = viewUtils->GetPopupBounds(spreadRef, PMRect((*points)[0], (*points)[1]).GetCenter());
+    *points = {rect.LeftTop(), rect.RightBottom()};
+    return true;
+}
+
+UIDRef NotesCreatePopupAnnotationCmd::CreateFrame(const UIDRef& parent, const PMPointList& points) {
+    InterfacePtr<ICommand> createTextFrameCmd(CmdUtils::CreateCommand(kCreateMultiColumnItemCmdBoss));
+    if (!NOTES_CHECK_NIL(createTextFrameCmd))
+        return UIDRef();
+    InterfacePtr<INewPageItemCmdData> newPageItemCmdData(createTextFrameCmd, IID_INEWPAGEITEMCMDDATA);
+    InterfacePtr<ICreateMCFrameData> createMCFrameData(createTextFrameCmd, IID_ICREATEMCFRAMEDATA);
+    InterfacePtr<IMultiColumnItemData> multiColumnItemData(createTextFrameCmd, IID_IMULTICOLUMNITEMDATA);
+    if (!NOTES_CHECK_NIL(newPageItemCmdData) || !NOTES_CHECK_NIL(createMCFrameData) ||
+        !NOTES_CHECK_NIL(multiColumnItemData))
+        return UIDRef();
+    PMRect bounds(points[0], points[1]);
+    bounds.Normalize();
+    newPageItemCmdData->Set(parent.GetDataBase(), kNotesPopupAnnotationBoss, parent.GetUID(),
+                            {bounds.LeftTop(), bounds.RightBottom()});
+    createMCFrameData->SetStory(kInvalidUID);
+    multiColumnItemData->SetNumberOfColumns(1);
+    if (CmdUtils::ProcessCommand(createTextFrameCmd) != kSuccess) {
+        NOTES_LOG_FAILED("createTextFrameCmd");
+        return UIDRef();
+    }
+    const UIDList* outItemList = createTextFrameCmd->GetItemList();
+    if (!NOTES_CHECK_TRUE(outItemList->Length() > 0))
+        return UIDRef();
+    return outItemList->GetRef(0);
+}
+
+bool NotesCreatePopupAnnotationCmd::InsertContent(const UIDRef& popup, const PMString& content) {
+    if (content.IsEmpty())
+        return true;
+    InterfacePtr<IGraphicFrameData> frameData(popup, IID_IGRAPHICFRAMEDATA);
+    if (!NOTES_CHECK_NIL(frameData))
+        return false;
+    InterfacePtr<IMultiColumnTextFrame> textFrame(UIDRef(popup.GetDataBase(), frameData->GetTextContentUID()),
+                                                  IID_IMULTICOLUMNTEXTFRAME);
+    if (!NOTES_CHECK_NIL(textFrame))
+        return false;
+    InterfacePtr<ITextModelCmds> modelCmds(UIDRef(popup.GetDataBase(), textFrame->GetTextModelUID()),
+                                           IID_ITEXTMODELCMDS);
+    if (!NOTES_CHECK_NIL(modelCmds))
+        return false;
+    InterfacePtr<ICommand> insertCmd(modelCmds->InsertCmd(0, WideString(content)));
+    if (!NOTES_CHECK_NIL(insertCmd))
+        return false;
+    if (CmdUtils::ProcessCommand(insertCmd) != kSuccess) {
+        NOTES_LOG_FAILED("insertCmd");
+        return false;
+    }
+    return true;
+}
+
+bool NotesCreatePopupAnnotationCmd::ApplyLook(const UIDRef& popup, UID fillColor) {
+    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
+    Utils<ISwatchUtils> swatchUtils;
+    if (!NOTES_CHECK_NIL(graphicAttributeUtils) || !NOTES_CHECK_NIL(swatchUtils))
+        return false;
+    InterfacePtr<IGraphicStyleAttributeBossList> rectGraphicStyleAttributeBossList(
+        graphicAttributeUtils->CreateAttributeList());
+    if (!NOTES_CHECK_NIL(rectGraphicStyleAttributeBossList))
+        return false;
+    IGraphicStyleAttributeBossList* list = rectGraphicStyleAttributeBossList;
+    const UID stroke = swatchUtils->GetBlackSwatchUID(popup.GetDataBase());
+    if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeWeightAttribute(list, kStrokeWeight)) ||
+        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeRenderingAttribute(list, stroke)) ||
+        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddFillRenderingAttribute(list, fillColor)) ||
+        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerSizeAttribute(list, kCornerSize)) ||
+        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerEffectAttribute(list, kRoundedCornerBoss)))
+        return false;
+    InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(
+        CmdUtils::CreateCommand(kGfxApplyAttrOverridesCmdBoss));
+    if (!NOTES_CHECK_NIL(gfxApplyOverrideAttributesCmd))
+        return false;
+    InterfacePtr<IPMUnknownData> pmUnknownData(gfxApplyOverrideAttributesCmd, IID_IPMUNKNOWNDATA);
+    if (!NOTES_CHECK_NIL(pmUnknownData))
+        return false;
+    pmUnknownData->SetPMUnknown(list);
+    gfxApplyOverrideAttributesCmd->SetItemList(UIDList(popup));
+    if (CmdUtils::ProcessCommand(gfxApplyOverrideAttributesCmd) != kSuccess) {
+        NOTES_LOG_FAILED("gfxApplyOverrideAttributesCmd");
+        return false;
+    }
+    return true;
+}
+
+void NotesCreatePopupAnnotationCmd::LinkOwner(const UIDRef& owner, UID popup) {
+    if (owner.GetUID() == kInvalidUID || !owner.GetDataBase()->IsValidUID(owner.GetUID()))
+        return; // an orphan: the import removes it after its page loop
+    InterfacePtr<IUIDData> ownerReference(owner, IID_INOTESANNOTATIONREFERENCE);
+    if (ownerReference && !owner.GetDataBase()->IsValidUID(ownerReference->GetUID()))
+        ownerReference->Set(popup);
+}
+
+bool NotesCreatePopupAnnotationCmd::LinkAndInset(const UIDRef& popup) {
+    InterfacePtr<IUIDData> refUIDData(this, IID_INOTESANNOTATIONREFERENCE);
+    InterfacePtr<IUIDData> popupReference(popup, IID_INOTESANNOTATIONREFERENCE);
+    InterfacePtr<ITextInset> textInset(popup, IID_ITEXTINSET);
+    if (!NOTES_CHECK_NIL(refUIDData) || !NOTES_CHECK_NIL(popupReference) || !NOTES_CHECK_NIL(textInset))
+        return false;
+    popupReference->Set(refUIDData->GetUID());
+    LinkOwner(UIDRef(popup.GetDataBase(), refUIDData->GetUID()), popup.GetUID());
+    textInset->SetInset(kTextInset, kTextInset, kTextInset, kTextInset);
+    return true;
+}
+
+void NotesCreatePopupAnnotationCmd::Do() {
+    ErrorCode status = kFailure;
+    do {
+        if (!NOTES_CHECK_TRUE(GetItemList()->Length() == 1))
+            break;
+        InterfacePtr<INotesAnnotation> annotationCmdData(this, IID_INOTESANNOTATION);
+        InterfacePtr<INotesDrawMarkupAnnotationData> drawMarkupAnnotCmdData(
+            this, IID_INOTESDRAWMARKUPANNOTATIONDATA);
+        if (!NOTES_CHECK_NIL(annotationCmdData) || !NOTES_CHECK_NIL(drawMarkupAnnotCmdData))
+            break;
+        PMPointList points = annotationCmdData->GetPoints();
+        if (!NOTES_CHECK_TRUE(points.size() > 0))
+            break;
+        if (points.size() == 1)
+            points.push_back(points[0]);
+        const UIDRef parent = GetItemList()->GetRef(0);
+        if (!FramePoints(parent, &points))
+            break;
+        const UIDRef popup = CreateFrame(parent, points);
+        if (popup.GetUID() == kInvalidUID)
+            break;
+        if (!InsertContent(popup, annotationCmdData->GetContent()) ||
+            !ApplyLook(popup, drawMarkupAnnotCmdData->GetMainColor()) ||
+            !NotesCreateStickyNoteCmd::SetNoTextWrap(popup) ||
+            !NotesSaveAnnotationCmd::SaveRecord(popup, annotationCmdData) || !LinkAndInset(popup))
+            break;
+        fItemList = UIDList(popup);
+        status = kSuccess;
+    } while (false);
+    ErrorUtils::PMSetGlobalErrorCode(status);
+}
+
+PMString* NotesCreatePopupAnnotationCmd::CreateName() {
+    return new PMString(NOTES_KEY(kNotesCreatePopupAnnotationCmdNameKey));
+}
