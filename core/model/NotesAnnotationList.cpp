@@ -38,9 +38,10 @@ UIDList NotesAnnotationList::GetAnnotations() {
     IDataBase* database = ::GetDataBase(this);
     if (!NOTES_CHECK_NIL(database))
         return UIDList();
-    if (!fValid) {
+    if (!fValid || fStamp != database->GetChangeStamp()) {
         fCache = Rebuild();
         fValid = kTrue;
+        fStamp = database->GetChangeStamp();
     }
     UIDList existing(database);
     for (UID uid : fCache.GetUIDs())

@@ -1,4 +1,5 @@
-// NotesAnnotationList: the annotations of a page, cached until invalidated. Annotation page items
+// NotesAnnotationList: the annotations of a page, cached until the document changes (any change, by
+// any command, undo and redo included) or the cache is invalidated. Annotation page items
 // belong to the page that owns them, or, on the pasteboard, to the nearest page of their spread;
 // text markups belong to the page of the frame that shows their end marker.
 #pragma once
@@ -31,4 +32,5 @@ private:
 
     UIDList fCache;
     bool16 fValid = kFalse;
+    uint64 fStamp = 0; // the database's change stamp when the cache was built
 };

@@ -8,6 +8,7 @@
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
 #include "TestSupport.h"
+#include "host/database/DocumentFile.h"
 #include "host/graphics/PngImage.h"
 
 namespace {
@@ -100,5 +101,24 @@ TEST_F(ImportVerbTest, MismatchedPagesAndExistingNotesAreWarnedAbout) {
     const PagehostRun a4 = RunPagehost({"import", Doc(), (dir / "a4.pdf").string()});
     EXPECT_NE(a4.status, 0);
     EXPECT_NE(a4.err.find("do not match"), std::string::npos) << a4.err;
+}
+
+// The check before the import fills the page lists' caches; the save that follows must still see the
+// imported annotations and keep the document's dependency on the Annotations plug-in.
+TEST_F(ImportVerbTest, ADocumentSavedAfterAnImportKeepsItsDependencyOnAnnotations) {
+    const std::filesystem::path doc = dir / "sample.phd";
+    ASSERT_EQ(
+        RunPagehost({"new", (TestSupport::SourceDir() / "examples" / "sample.json").string(), doc.string()})
+            .status,
+        0);
+    const PagehostRun imported = RunPagehost(
+        {"import", doc.string(), (TestSupport::SourceDir() / "examples" / "reviewed.pdf").string()});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(doc.string(), &contents).status, DocumentFile::kOk);
+    bool dependsOnAnnotations = false;
+    for (const PlugInDependency& dependency : contents.plugIns)
+        dependsOnAnnotations = dependsOnAnnotations || dependency.name == "Annotations";
+    EXPECT_TRUE(dependsOnAnnotations);
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "../text/ChangeStamp.h"
 #include "SectionCodec.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -20,7 +21,7 @@ RecordingState& Recording() {
 }
 } // namespace
 
-DataBase::DataBase() : fHistory(this) {}
+DataBase::DataBase() : fChangeStamp(ChangeStamp::Next()), fHistory(this) {}
 
 DataBase::~DataBase() {
     std::erase(Recording().touched, this);
@@ -73,8 +74,13 @@ ClassID DataBase::GetClass(UID uid) const {
     return found == fRecords.end() ? kInvalidClass : found->second.classID;
 }
 
-void DataBase::Touch() {
+void DataBase::MarkChanged() {
     fModified = true;
+    fChangeStamp = ChangeStamp::Next();
+}
+
+void DataBase::Touch() {
+    MarkChanged();
     if (!Recording().active || fPending)
         return;
     fPending = std::make_unique<UndoStep>();
@@ -198,7 +204,7 @@ void DataBase::RestoreDependencies(const std::vector<PluginID>& plugIns) {
         }
     }
     fPlugIns = std::move(restored);
-    fModified = true;
+    MarkChanged();
 }
 
 void DataBase::EndTransaction() {
@@ -224,7 +230,7 @@ ObjectSnapshot DataBase::Snapshot(UID uid) {
 }
 
 void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
-    fModified = true;
+    MarkChanged();
     if (!snapshot.exists) {
         Erase(uid);
         return;

@@ -28,6 +28,7 @@ public:
     std::vector<UID> GetAllUIDs() const override;
     void PreDirty(UID uid) override;
     bool16 IsModified() const override { return fModified; }
+    uint64 GetChangeStamp() const override { return fChangeStamp; }
     UndoHistory& GetUndoHistory() override { return fHistory; }
     IDFile GetSysFile() const override { return fFile; }
     std::vector<PluginID> GetPlugInDependencies() const override;
@@ -59,6 +60,8 @@ private:
     };
     DataBase();
     void Touch();
+    // Marks the contents changed: modified since the save, and a new change stamp.
+    void MarkChanged();
     void RecordBefore(UID uid);
     Boss* Load(UID uid, Record& record);
     void Erase(UID uid);
@@ -71,6 +74,7 @@ private:
     std::map<UID, Record> fRecords;
     std::map<PluginID, PlugInDependency> fPlugIns;
     bool fModified = false;
+    uint64 fChangeStamp = 0;
     int32 fTransactionDepth = 0;
     IDFile fFile;
     UndoHistory fHistory;

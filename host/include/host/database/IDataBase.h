@@ -32,6 +32,9 @@ public:
     virtual void PreDirty(UID uid) = 0;
     // True when something changed since the last save or open.
     virtual bool16 IsModified() const = 0;
+    // A number that changes with every change of an object (creation, deletion, undo and redo
+    // included) and is unique in the process: equal stamps mean the same, unchanged contents.
+    virtual uint64 GetChangeStamp() const = 0;
 
     virtual UndoHistory& GetUndoHistory() = 0;
 
