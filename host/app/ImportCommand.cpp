@@ -7,6 +7,7 @@
 #include "INotesImportUtils.h"
 #include "INotesLayerManager.h"
 #include "INotesRecentImports.h"
+#include "OutputPath.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
@@ -23,19 +24,23 @@ int Fail(const std::string& sentence) {
     return 1;
 }
 
-PMString Translated(const char* key) { return PMString(key, PMString::kTranslateDuringCall); }
+PMString Translated(const char* key) {
+    return PMString(key, PMString::kTranslateDuringCall);
+}
 } // namespace
 
 ImportCommand::ImportCommand(CLI::App& app) {
     fCommand = app.add_subcommand("import", "Import the comments of a reviewed PDF proof into a document");
     fCommand->add_option("DOC", fDocument, "Document file")->required();
     fCommand->add_option("PDF", fPDF, "Reviewed PDF proof")->required();
-    fCommand->add_option("--offset", fOffset, "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages");
+    fCommand->add_option("--offset", fOffset,
+                         "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages");
     fCommand->add_option("--out", fOut, "Save the result here instead of over DOC");
     fCommand->add_flag("--no-sticky-notes", fNoStickyNotes, "Leave sticky notes out");
     fCommand->add_flag("--no-text-markups", fNoTextMarkups, "Leave highlights, underlines and squiggles out");
     fCommand->add_flag("--no-text-edits", fNoTextEdits, "Leave strike-throughs, replacements and carets out");
-    fCommand->add_flag("--no-drawings", fNoDrawings, "Leave lines, polygons, circles, squares and free text out");
+    fCommand->add_flag("--no-drawings", fNoDrawings,
+                       "Leave lines, polygons, circles, squares and free text out");
 }
 
 void ImportCommand::WarnBeforeImport(IDocument* document) const {
@@ -43,7 +48,8 @@ void ImportCommand::WarnBeforeImport(IDocument* document) const {
     const UIDRef docRef(db, db->GetRootUID());
     Utils<INotesImportUtils> importUtils;
     const PMString path(fPDF.c_str());
-    if (!importUtils->DoPagesMatch(path, docRef, fOffset) && !importUtils->DoSpreadsMatch(path, docRef, fOffset))
+    if (!importUtils->DoPagesMatch(path, docRef, fOffset) &&
+        !importUtils->DoSpreadsMatch(path, docRef, fOffset))
         CAlert::WarningAlert(Translated("#MV#1693kNotesUIWarningGeometryDoesNotMatchKey"));
     InterfacePtr<INotesLayerManager> layerManager(docRef, IID_INOTESLAYERMANAGER);
     if (layerManager && !layerManager->IsFreeOfAnnotations())
@@ -57,7 +63,8 @@ int ImportCommand::Import(IDocument* document) const {
     InterfacePtr<IIntData> errorCodeData(importCmd, IID_IINTDATA);
     if (!settings || !errorCodeData)
         return Fail("The Annotations plug-in is not loaded, so nothing can be imported.");
-    settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits, !fNoDrawings);
+    settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits,
+                  !fNoDrawings);
     importCmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
     if (CmdUtils::ProcessCommand(importCmd) != kSuccess)
         return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
@@ -72,7 +79,13 @@ int ImportCommand::Import(IDocument* document) const {
     return 0;
 }
 
+std::string ImportCommand::Destination() const {
+    return fCommand->count("--out") > 0 ? fOut : fDocument;
+}
+
 int ImportCommand::Run() const {
+    if (const auto refusal = OutputPath::Refusal(Destination(), {fPDF}))
+        return Fail(*refusal);
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
     if (!opened.document)
         return Fail(opened.message);
@@ -90,9 +103,10 @@ int ImportCommand::Run() const {
     int status = Import(opened.document);
     if (status == 0) {
         std::string message;
-        const ErrorCode saved = fOut.empty()
-                                    ? DocumentManager::Instance().SaveDocument(opened.document, &message)
-                                    : DocumentManager::Instance().SaveDocumentAs(opened.document, fOut, &message);
+        const ErrorCode saved =
+            fCommand->count("--out") == 0
+                ? DocumentManager::Instance().SaveDocument(opened.document, &message)
+                : DocumentManager::Instance().SaveDocumentAs(opened.document, Destination(), &message);
         if (saved != kSuccess)
             status = Fail(message);
     }

@@ -19,6 +19,8 @@ public:
 private:
     int Import(IDocument* document) const;
     void WarnBeforeImport(IDocument* document) const;
+    // The file the imported document is saved to: --out when given, else the document itself.
+    std::string Destination() const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "OutputPath.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/LayoutBuilder.h"
 #include "host/document/LayoutParser.h"
@@ -29,6 +30,8 @@ bool ReadText(const std::string& path, std::string* text) {
 } // namespace
 
 int NewCommand::Run() const {
+    if (const auto refusal = OutputPath::Refusal(fDocumentPath, {fLayoutPath}))
+        return Fail(*refusal);
     std::string text;
     if (!ReadText(fLayoutPath, &text))
         return Fail("The layout description " + fLayoutPath + " cannot be read.");

@@ -30,10 +30,10 @@ NotesCommand::NotesCommand(CLI::App& app) {
 }
 
 std::string NotesCommand::KindName(int32 type) {
-    static const char* const kNames[] = {"unknown",   "popup",   "sticky note", "highlight", "strike-through",
-                                         "underline", "squiggly underline",     "replacement", "insertion",
-                                         "line",      "polyline", "polygon",    "circle",    "square",
-                                         "free text"};
+    static const char* const kNames[] = {"unknown",        "popup",     "sticky note",        "highlight",
+                                         "strike-through", "underline", "squiggly underline", "replacement",
+                                         "insertion",      "line",      "polyline",           "polygon",
+                                         "circle",         "square",    "free text"};
     return type >= 0 && type <= 14 ? kNames[type] : "unknown";
 }
 
@@ -79,8 +79,8 @@ std::string NotesCommand::ToText(const nlohmann::ordered_json& pages) {
     for (const auto& page : pages) {
         text += page["page"].get<std::string>() + "\n";
         for (const auto& note : page["notes"]) {
-            text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() + ", " +
-                    note["date"].get<std::string>() + "\n";
+            text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() +
+                    ", " + note["date"].get<std::string>() + "\n";
             if (!note["content"].get<std::string>().empty())
                 text += "    " + note["content"].get<std::string>() + "\n";
         }
