@@ -66,7 +66,12 @@ int ImportCommand::Import(IDocument* document) const {
     settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits,
                   !fNoDrawings);
     importCmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
-    if (CmdUtils::ProcessCommand(importCmd) != kSuccess)
+    const ErrorCode result = CmdUtils::ProcessCommand(importCmd);
+    if (result != kSuccess && !db->HasUIDsLeft())
+        return Fail(
+            "The document " + std::filesystem::path(fDocument).filename().string() +
+            " has no room for new objects (its UID counter is at its limit), so nothing was imported.");
+    if (result != kSuccess)
         return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
                     " could not be imported; the document is unchanged.");
     if (errorCodeData->GetInt() > 0) {

@@ -121,4 +121,35 @@ TEST_F(ImportVerbTest, ADocumentSavedAfterAnImportKeepsItsDependencyOnAnnotation
         dependsOnAnnotations = dependsOnAnnotations || dependency.name == "Annotations";
     EXPECT_TRUE(dependsOnAnnotations);
 }
+
+TEST_F(ImportVerbTest, AWriteProtectedDocumentIsRefusedAndKeepsItsBytesAndMode) {
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    std::filesystem::permissions(Doc(), std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+    const std::string before = TestSupport::ReadFile(Doc());
+    const PagehostRun run = RunPagehost({"import", Doc(), reviewed});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("write-protected"), std::string::npos) << run.err;
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    EXPECT_EQ(std::filesystem::status(Doc()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+}
+
+// A document whose next-UID counter stands at its limit has no UID left for the notes: the import
+// says so and the document stays as it was, still opening.
+TEST_F(ImportVerbTest, ADocumentWithoutUIDsLeftRefusesTheImportAndStillOpens) {
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(Doc(), &contents).status, DocumentFile::kOk);
+    contents.nextUID = 0xFFFFFFFFu;
+    ASSERT_EQ(DocumentFile::Write(Doc(), contents).status, DocumentFile::kOk);
+    const std::string before = TestSupport::ReadFile(Doc());
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    const PagehostRun run = RunPagehost({"import", Doc(), reviewed});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("no room for new objects"), std::string::npos) << run.err;
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    EXPECT_EQ(RunPagehost({"info", Doc()}).status, 0);
+}
 } // namespace

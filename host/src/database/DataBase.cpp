@@ -1,9 +1,11 @@
 #include "host/database/DataBase.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "../text/ChangeStamp.h"
 #include "SectionCodec.h"
+#include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -94,10 +96,19 @@ void DataBase::RecordBefore(UID uid) {
         fPending->before[uid] = Snapshot(uid);
 }
 
+bool16 DataBase::HasUIDsLeft() const {
+    // The counter cannot move past its largest value without wrapping around to kInvalidUID.
+    return fNextUID != kInvalidUID && fNextUID != std::numeric_limits<UID>::max();
+}
+
 UID DataBase::NewUID(ClassID classID) {
     const ClassDefinition* definition = ClassRegistry::Instance().FindClass(classID);
     if (!definition || !definition->persistent)
         return kInvalidUID;
+    if (!HasUIDsLeft()) {
+        ErrorUtils::PMSetGlobalErrorCode(kUIDSpaceExhaustedError);
+        return kInvalidUID;
+    }
     const UID uid = fNextUID++;
     RecordBefore(uid); // records that the object did not exist
     Boss* boss = Boss::Create(classID, this, uid);

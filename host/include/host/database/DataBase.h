@@ -23,6 +23,7 @@ public:
     bool16 IsValidUID(UID uid) const override;
     ClassID GetClass(UID uid) const override;
     UID NewUID(ClassID classID) override;
+    bool16 HasUIDsLeft() const override;
     void DeleteUID(UID uid) override;
     IPMUnknown* Instantiate(UID uid, PMIID iid) override;
     std::vector<UID> GetAllUIDs() const override;
