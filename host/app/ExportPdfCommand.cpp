@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "OutputPath.h"
 #include "host/document/DocumentManager.h"
 #include "host/graphics/PdfExporter.h"
 
@@ -13,6 +14,10 @@ ExportPdfCommand::ExportPdfCommand(CLI::App& app) {
 }
 
 int ExportPdfCommand::Run() const {
+    if (const auto refusal = OutputPath::Refusal(fPdfPath, {fDocumentPath})) {
+        std::fprintf(stderr, "pagehost: %s\n", refusal->c_str());
+        return 1;
+    }
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocumentPath);
     if (opened.error != kSuccess) {
         std::fprintf(stderr, "pagehost: %s\n", opened.message.c_str());

@@ -11,6 +11,7 @@
 #include "INotesImportUtils.h"
 #include "INotesPopupOptions.h"
 #include "INotesRecentImports.h"
+#include "OutputPath.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
@@ -90,7 +91,12 @@ int ImportCommand::Import(IDocument* document, const NotesImportPlan& plan) cons
                   !fNoDrawings);
     planData->SetPlan(plan);
     importCmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
-    if (CmdUtils::ProcessCommand(importCmd) != kSuccess)
+    const ErrorCode result = CmdUtils::ProcessCommand(importCmd);
+    if (result != kSuccess && !db->HasUIDsLeft())
+        return Fail(
+            "The document " + std::filesystem::path(fDocument).filename().string() +
+            " has no room for new objects (its UID counter is at its limit), so nothing was imported.");
+    if (result != kSuccess)
         return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
                     " could not be imported; the document is unchanged.");
     const int status = ShowOutcome(planData->GetAnnotationsRead(), planData->GetAnnotationsImported(),
@@ -120,7 +126,13 @@ int ImportCommand::ShowOutcome(int32 read, int32 imported, int32 failed) const {
     return 0;
 }
 
+std::string ImportCommand::Destination() const {
+    return fCommand->count("--out") > 0 ? fOut : fDocument;
+}
+
 int ImportCommand::Run() const {
+    if (const auto refusal = OutputPath::Refusal(Destination(), {fPDF}))
+        return Fail(*refusal);
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
     if (!opened.document)
         return Fail(opened.message);

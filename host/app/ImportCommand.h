@@ -27,6 +27,8 @@ private:
     int Import(IDocument* document, const NotesImportPlan& plan) const;
     int ShowOutcome(int32 read, int32 imported, int32 failed) const;
     void ShowPopupsByMode(IDocument* document) const;
+    // The file the imported document is saved to: --out when given, else the document itself.
+    std::string Destination() const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -1,12 +1,11 @@
 #include "NewCommand.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "OutputPath.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/LayoutBuilder.h"
 #include "host/document/LayoutParser.h"
@@ -17,21 +16,36 @@ int Fail(const std::string& message) {
     return 1;
 }
 
-bool ReadText(const std::string& path, std::string* text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+// The layout description's text, or the sentence that says why it cannot be read.
+bool ReadText(const std::string& path, std::string* text, std::string* problem) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        *problem = "The layout description " + path + " is a folder, not a file.";
         return false;
+    }
+    if (!std::filesystem::exists(path, error)) {
+        *problem = "The layout description " + path + " does not exist.";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream buffer;
     buffer << in.rdbuf();
+    if (!in || buffer.bad()) {
+        *problem = "The layout description " + path + " cannot be read.";
+        return false;
+    }
     *text = buffer.str();
     return true;
 }
 } // namespace
 
 int NewCommand::Run() const {
+    if (const auto refusal = OutputPath::Refusal(fDocumentPath, {fLayoutPath}))
+        return Fail(*refusal);
     std::string text;
-    if (!ReadText(fLayoutPath, &text))
-        return Fail("The layout description " + fLayoutPath + " cannot be read.");
+    std::string problem;
+    if (!ReadText(fLayoutPath, &text, &problem))
+        return Fail(problem);
     const LayoutParser::Result parsed = LayoutParser::Parse(text);
     if (!parsed.ok)
         return Fail(parsed.Message());
@@ -39,18 +53,12 @@ int NewCommand::Run() const {
     if (built.error != kSuccess)
         return Fail(built.message);
 
-    // Saved beside the target under a passing name, then renamed, so that no reader ever sees a
+    // The document file is written beside the target and renamed over it, so no reader ever sees a
     // half-written document under the target's name.
-    const std::string partial = fDocumentPath + ".partial-" + std::to_string(getpid());
     std::string message;
-    const ErrorCode saved = DocumentManager::Instance().SaveACopy(built.document, partial, &message);
+    const ErrorCode saved = DocumentManager::Instance().SaveACopy(built.document, fDocumentPath, &message);
     DocumentManager::Instance().CloseDocument(built.document);
-    std::error_code error;
-    if (saved == kSuccess)
-        std::filesystem::rename(partial, fDocumentPath, error);
-    if (saved != kSuccess || error) {
-        std::filesystem::remove(partial, error);
-        return Fail(saved != kSuccess ? message : "The document cannot be written to " + fDocumentPath + ".");
-    }
+    if (saved != kSuccess)
+        return Fail(message);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "PdfFixtureFiles.h"
 #include "RawPdfBuilder.h"
 #include "TestSupport.h"
+#include "host/database/DocumentFile.h"
 #include "host/graphics/PngImage.h"
 
 namespace {
@@ -205,5 +206,55 @@ TEST_F(ImportVerbTest, PopupsOpenAndCloseWhereThePdfPutThemAndBadIdsChangeNothin
     const int id = nlohmann::json::parse(notes.out)[0]["notes"][0]["id"].get<int>();
     ASSERT_EQ(RunPagehost({"popups", Doc(), "hide", std::to_string(id)}).status, 0);
     EXPECT_EQ(pixelAt("hidden.png"), 0xFFFFFFu);
+}
+
+// The check before the import fills the page lists' caches; the save that follows must still see the
+// imported annotations and keep the document's dependency on the Annotations plug-in.
+TEST_F(ImportVerbTest, ADocumentSavedAfterAnImportKeepsItsDependencyOnAnnotations) {
+    const std::filesystem::path doc = dir / "sample.phd";
+    ASSERT_EQ(
+        RunPagehost({"new", (TestSupport::SourceDir() / "examples" / "sample.json").string(), doc.string()})
+            .status,
+        0);
+    const PagehostRun imported = RunPagehost(
+        {"import", doc.string(), (TestSupport::SourceDir() / "examples" / "reviewed.pdf").string()});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(doc.string(), &contents).status, DocumentFile::kOk);
+    bool dependsOnAnnotations = false;
+    for (const PlugInDependency& dependency : contents.plugIns)
+        dependsOnAnnotations = dependsOnAnnotations || dependency.name == "Annotations";
+    EXPECT_TRUE(dependsOnAnnotations);
+}
+
+TEST_F(ImportVerbTest, AWriteProtectedDocumentIsRefusedAndKeepsItsBytesAndMode) {
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    std::filesystem::permissions(Doc(), std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+    const std::string before = TestSupport::ReadFile(Doc());
+    const PagehostRun run = RunPagehost({"import", Doc(), reviewed});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("write-protected"), std::string::npos) << run.err;
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    EXPECT_EQ(std::filesystem::status(Doc()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+}
+
+// A document whose next-UID counter stands at its limit has no UID left for the notes: the import
+// says so and the document stays as it was, still opening.
+TEST_F(ImportVerbTest, ADocumentWithoutUIDsLeftRefusesTheImportAndStillOpens) {
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(Doc(), &contents).status, DocumentFile::kOk);
+    contents.nextUID = 0xFFFFFFFFu;
+    ASSERT_EQ(DocumentFile::Write(Doc(), contents).status, DocumentFile::kOk);
+    const std::string before = TestSupport::ReadFile(Doc());
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    const PagehostRun run = RunPagehost({"import", Doc(), reviewed});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("no room for new objects"), std::string::npos) << run.err;
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    EXPECT_EQ(RunPagehost({"info", Doc()}).status, 0);
 }
 } // namespace

@@ -1,8 +1,11 @@
 #include "host/database/DataBase.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "../text/ChangeStamp.h"
 #include "SectionCodec.h"
+#include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -91,9 +94,13 @@ ClassID DataBase::GetClass(UID uid) const {
     return record ? record->classID : kInvalidClass;
 }
 
-void DataBase::Touch() {
+void DataBase::MarkChanged() {
     fModified = true;
     ++fChangeCount;
+}
+
+void DataBase::Touch() {
+    MarkChanged();
     if (!Recording().active || fPending)
         return;
     fPending = std::make_unique<UndoStep>();
@@ -108,10 +115,19 @@ void DataBase::RecordBefore(UID uid) {
         fPending->before[uid] = Snapshot(uid);
 }
 
+bool16 DataBase::HasUIDsLeft() const {
+    // The counter cannot move past its largest value without wrapping around to kInvalidUID.
+    return fNextUID != kInvalidUID && fNextUID != std::numeric_limits<UID>::max();
+}
+
 UID DataBase::NewUID(ClassID classID) {
     const ClassDefinition* definition = ClassRegistry::Instance().FindClass(classID);
     if (!definition || !definition->persistent)
         return kInvalidUID;
+    if (!HasUIDsLeft()) {
+        ErrorUtils::PMSetGlobalErrorCode(kUIDSpaceExhaustedError);
+        return kInvalidUID;
+    }
     Touch(); // a step that begins here records the next UID before this one is taken
     const UID uid = fNextUID++;
     RecordBefore(uid); // records that the object did not exist
@@ -221,7 +237,7 @@ void DataBase::RestoreDependencies(const std::vector<PluginID>& plugIns) {
         }
     }
     fPlugIns = std::move(restored);
-    fModified = true;
+    MarkChanged();
 }
 
 void DataBase::EndTransaction() {
@@ -248,8 +264,7 @@ ObjectSnapshot DataBase::Snapshot(UID uid) {
 }
 
 void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
-    fModified = true;
-    ++fChangeCount;
+    MarkChanged();
     if (!snapshot.exists) {
         Erase(uid);
         return;

@@ -1,10 +1,13 @@
 #include "host/database/DocumentFile.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
-#include <random>
+
+#include "SaveLeftovers.h"
 
 namespace {
 constexpr const char* kFormatName = "pagehost-document";
@@ -40,6 +43,9 @@ DocumentFile::Result ReadError(sqlite3* db, const std::string& path) {
     if (code == SQLITE_NOTADB)
         return Failure(DocumentFile::kNotADocument,
                        "The file " + Name(path) + " is not a pagehost document.");
+    if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE) // read, but not what a document holds
+        return Failure(DocumentFile::kDamaged,
+                       "The document " + Name(path) + " is damaged: its object table is inconsistent.");
     return Failure(DocumentFile::kDamaged, "The document " + Name(path) +
                                                " is damaged and cannot be opened (" + sqlite3_errmsg(db) +
                                                ").");
@@ -92,6 +98,47 @@ bool ReadPlugIns(sqlite3* db, DocumentFileContents* contents) {
     return rc == SQLITE_DONE;
 }
 
+// Whether the contents would open again: the root is present, no object has UID 0 and every UID
+// lies below the next-UID counter.
+bool Consistent(const DocumentFileContents& contents) {
+    if (contents.objects.empty())
+        return false;
+    return contents.objects.count(contents.rootUID) > 0 && contents.objects.begin()->first != kInvalidUID &&
+           contents.objects.rbegin()->first < contents.nextUID;
+}
+
+// A document the user may not write; the superuser may write anything, so for it a file without
+// any write permission counts as protected, as it does in a file manager.
+bool IsWriteProtected(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    if (::geteuid() == 0)
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+// Gives the new file the mode and owner of the document it replaces; a new document keeps the
+// mode that the umask gives.
+void KeepModeAndOwner(const std::string& replaced, const std::string& replacement) {
+    struct stat info {};
+    if (::stat(replaced.c_str(), &info) != 0)
+        return;
+    ::chmod(replacement.c_str(), info.st_mode & 07777);
+    if (::chown(replacement.c_str(), info.st_uid, info.st_gid) != 0) {
+        // Only the superuser may give a file away; the document then belongs to whoever saved it.
+    }
+}
+
+// Why a document cannot be written in its folder: the folder is missing or may not be written.
+std::string FolderProblem(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error))
+        return "the folder " + folder.string() + " does not exist";
+    return "its folder cannot be written";
+}
+
 bool Exec(sqlite3* db, const char* sql) {
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
@@ -140,8 +187,11 @@ bool WriteContents(sqlite3* db, const DocumentFileContents& contents) {
 
 DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileContents* contents) {
     std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return Failure(kNotADocument, "The path " + path + " is a folder, not a document.");
     if (!std::filesystem::is_regular_file(path, error))
         return Failure(kNotFound, "The document " + path + " does not exist.");
+    SaveLeftovers::RemoveStale(path);
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
     DbHandle db(raw);
@@ -162,9 +212,7 @@ DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileCon
     contents->nextUID = static_cast<UID>(std::strtoul(meta["next-uid"].c_str(), nullptr, 10));
     if (!ReadObjects(db.get(), contents) || !ReadPlugIns(db.get(), contents))
         return ReadError(db.get(), path);
-    const bool rootPresent = contents->objects.count(contents->rootUID) > 0;
-    const bool uidsSane = contents->objects.empty() || contents->objects.rbegin()->first < contents->nextUID;
-    if (!rootPresent || !uidsSane)
+    if (!Consistent(*contents))
         return Failure(kDamaged,
                        "The document " + Name(path) + " is damaged: its object table is inconsistent.");
     return {};
@@ -173,18 +221,25 @@ DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileCon
 DocumentFile::Result DocumentFile::Write(const std::string& path, const DocumentFileContents& contents) {
     // The new contents go to a fresh file beside the target, written in one transaction and then
     // renamed over it, so a failure or a crash leaves the previous file as it was.
-    std::random_device random;
-    const std::string temporary = path + ".saving-" + std::to_string(random());
+    SaveLeftovers::RemoveStale(path);
+    const std::string temporary = SaveLeftovers::TemporaryName(path);
     const auto fail = [&](const std::string& why) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         return Failure(kWriteFailed, "The document " + Name(path) + " could not be saved: " + why + ".");
     };
+    if (IsWriteProtected(path))
+        return Failure(kWriteFailed,
+                       "The document " + Name(path) + " is write-protected, so it cannot be saved.");
+    if (!Consistent(contents))
+        return Failure(kWriteFailed,
+                       "The document " + Name(path) +
+                           " was not saved: its object table is inconsistent and would not open again.");
     sqlite3* raw = nullptr;
     if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
         sqlite3_close(raw);
-        return fail("its folder cannot be written");
+        return fail(FolderProblem(path));
     }
     DbHandle db(raw);
     if (!Exec(db.get(), "BEGIN IMMEDIATE") || !WriteContents(db.get(), contents) ||
@@ -194,6 +249,7 @@ DocumentFile::Result DocumentFile::Write(const std::string& path, const Document
         return fail(why);
     }
     db.reset();
+    KeepModeAndOwner(path, temporary);
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error)

@@ -11,6 +11,7 @@
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpreadList.h"
+#include "host/document/ITransformCmdData.h"
 #include "host/graphics/CHandleShape.h"
 #include "host/graphics/GraphicsData.h"
 #include "host/graphics/HandleDrawing.h"
@@ -122,5 +123,32 @@ TEST_F(NewStickyNoteTest, ANotesHandlesAreDrawnButNeverHit) {
     EXPECT_FALSE(handles->HitTest(&data, corner, &selector));
     EXPECT_FALSE(pathHandles->HitTest(&data, corner, &selector));
     EXPECT_EQ(selector.GetHitKind(), PointSelector::kNoHit);
+}
+// The page lists follow every change of the document, also those of commands that know nothing of
+// annotations: a note moved to another page by the host's transform command, undone and redone.
+TEST_F(NewStickyNoteTest, PageListsFollowChangesMadeByAnyCommandAndByUndoAndRedo) {
+    InterfacePtr<ICommand> cmd = NewNoteAt(PageBounds(1).GetCenter());
+    ASSERT_EQ(CmdUtils::ProcessCommand(cmd), kSuccess);
+    const UID note = cmd->GetItemList()->At(0);
+    InterfacePtr<INotesAnnotationList> left(UIDRef(db, Page(1)), IID_INOTESANNOTATIONLIST);
+    InterfacePtr<INotesAnnotationList> right(UIDRef(db, Page(2)), IID_INOTESANNOTATIONLIST);
+    ASSERT_EQ(left->GetAnnotationCount(), 1);
+    ASSERT_EQ(right->GetAnnotationCount(), 0);
+
+    const PMPoint shift = PageBounds(2).GetCenter() - PageBounds(1).GetCenter();
+    InterfacePtr<ICommand> move(CmdUtils::CreateCommand(kTransformPageItemsCmdBoss));
+    move->SetItemList(UIDList(UIDRef(db, note)));
+    InterfacePtr<ITransformCmdData>(move, IID_ITRANSFORMCMDDATA)
+        ->SetTransformData(PMMatrix(1, 0, 0, 1, shift.X(), shift.Y()));
+    ASSERT_EQ(CmdUtils::ProcessCommand(move), kSuccess);
+    EXPECT_EQ(left->GetAnnotationCount(), 0);
+    EXPECT_EQ(right->GetAnnotationCount(), 1);
+
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(left->GetAnnotationCount(), 1);
+    EXPECT_EQ(right->GetAnnotationCount(), 0);
+    ASSERT_EQ(db->GetUndoHistory().Redo(), kSuccess);
+    EXPECT_EQ(left->GetAnnotationCount(), 0);
+    EXPECT_EQ(right->GetAnnotationCount(), 1);
 }
 } // namespace

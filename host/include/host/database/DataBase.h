@@ -23,6 +23,7 @@ public:
     bool16 IsValidUID(UID uid) const override;
     ClassID GetClass(UID uid) const override;
     UID NewUID(ClassID classID) override;
+    bool16 HasUIDsLeft() const override;
     void DeleteUID(UID uid) override;
     IPMUnknown* Instantiate(UID uid, PMIID iid) override;
     std::vector<UID> GetAllUIDs() const override;
@@ -63,6 +64,8 @@ private:
     };
     DataBase();
     void Touch();
+    // Marks the contents changed: modified since the save, and a new change stamp.
+    void MarkChanged();
     void RecordBefore(UID uid);
     Boss* Load(UID uid, Record& record);
     void Erase(UID uid);

@@ -19,8 +19,11 @@ public:
     virtual bool16 IsValidUID(UID uid) const = 0;
     // The class of an object, or kInvalidClass.
     virtual ClassID GetClass(UID uid) const = 0;
-    // Makes a new persistent object of a class; kInvalidUID for an unknown or non-persistent class.
+    // Makes a new persistent object of a class; kInvalidUID for an unknown or non-persistent class,
+    // and (with the global error kUIDSpaceExhaustedError) when the document has no UID left.
     virtual UID NewUID(ClassID classID) = 0;
+    // False once every UID of the document is used: no further object can be made.
+    virtual bool16 HasUIDsLeft() const = 0;
     // Deletes an object (undoably when inside a command); its interfaces die with their last reference.
     virtual void DeleteUID(UID uid) = 0;
     // An interface of an object, made on demand from stored data; nullptr when missing.

@@ -24,6 +24,7 @@ constexpr ErrorCode kFailure = 1;
 constexpr ErrorCode kCancel = 2;
 constexpr ErrorCode kOutOfMemoryError = 3;
 constexpr ErrorCode kInvalidParameterError = 4;
+constexpr ErrorCode kUIDSpaceExhaustedError = 5; // a document has no UID left for a new object
 
 #ifndef nil
 #define nil nullptr
