@@ -3,6 +3,7 @@
 // user left it; show and hide are one undo step each; popups are not annotations of the page.
 #include <gtest/gtest.h>
 
+#include "../fixtures/AnnotationLayerDocument.h"
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
 #include "INotesAnnotationList.h"
@@ -30,27 +31,8 @@
 using namespace CoreFixture;
 
 namespace {
-class PopupTest : public ::testing::Test {
+class PopupTest : public AnnotationLayerDocument {
 protected:
-    void SetUp() override {
-        document = BuildThreeSpreadDocument();
-        ASSERT_NE(document, nullptr);
-        db = document->GetDocumentDataBase();
-        doc = DocumentRef(document);
-        manager = InterfacePtr<INotesAnnotsManager>(doc, IID_INOTESANNOTSMANAGER);
-        InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
-        ASSERT_NE(layers->GetNotesLayerUID(), kInvalidUID);
-        InterfacePtr<ISwatchList> swatches(doc, IID_ISWATCHLIST);
-        black = swatches->GetBlackSwatchUID();
-    }
-    void TearDown() override {
-        manager.reset();
-        Close(document);
-    }
-    PMRect PageBounds(int32 index) {
-        InterfacePtr<IPageList> pages(doc, IID_IPAGELIST);
-        return Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, pages->GetNthPageUID(index)));
-    }
     // A sticky note on page 1 whose popup rectangle is 100 x 80 beside the page's left edge.
     UID MakeNote(const char* content) {
         const PMRect page = PageBounds(1);
@@ -95,12 +77,7 @@ protected:
         EXPECT_NEAR(actual.Bottom(), expected.Bottom(), 1e-6);
     }
 
-    IDocument* document = nullptr;
-    IDataBase* db = nullptr;
-    UIDRef doc;
-    UID black = kInvalidUID;
     PMRect popupRect;
-    InterfacePtr<INotesAnnotsManager> manager;
 };
 
 TEST_F(PopupTest, ShowingOpensAFrameWithTheNotesTextAtItsPointsLinkedBothWays) {

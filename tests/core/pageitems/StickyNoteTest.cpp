@@ -3,6 +3,7 @@
 // deleted and cleared by the annotation commands, all undoable.
 #include <gtest/gtest.h>
 
+#include "../fixtures/AnnotationLayerDocument.h"
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
 #include "INotesAnnotationLayout.h"
@@ -26,30 +27,8 @@
 using namespace CoreFixture;
 
 namespace {
-class StickyNoteTest : public ::testing::Test {
+class StickyNoteTest : public AnnotationLayerDocument {
 protected:
-    void SetUp() override {
-        document = BuildThreeSpreadDocument();
-        ASSERT_NE(document, nullptr);
-        db = document->GetDocumentDataBase();
-        doc = DocumentRef(document);
-        manager = InterfacePtr<INotesAnnotsManager>(doc, IID_INOTESANNOTSMANAGER);
-        InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
-        ASSERT_NE(layers->GetNotesLayerUID(), kInvalidUID);
-        InterfacePtr<ISwatchList> swatches(doc, IID_ISWATCHLIST);
-        black = swatches->GetBlackSwatchUID();
-    }
-    void TearDown() override {
-        manager.reset();
-        Close(document);
-    }
-    UID Page(int32 index) {
-        InterfacePtr<IPageList> pages(doc, IID_IPAGELIST);
-        return pages->GetNthPageUID(index);
-    }
-    PMRect PageBounds(int32 index) {
-        return Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, Page(index)));
-    }
     // Processes the create command on the annotation layer of a page; answers its result list.
     UIDList Create(int32 pageIndex, PMPointList points, const char* content = "note") {
         InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesCreateStickyNoteCmdBoss));
@@ -69,12 +48,6 @@ protected:
         InterfacePtr<INotesAnnotationList> list(UIDRef(db, Page(pageIndex)), IID_INOTESANNOTATIONLIST);
         return list->GetAnnotations();
     }
-
-    IDocument* document = nullptr;
-    IDataBase* db = nullptr;
-    UIDRef doc;
-    UID black = kInvalidUID;
-    InterfacePtr<INotesAnnotsManager> manager;
 };
 
 TEST_F(StickyNoteTest, ANoteCarriesItsRecordColourLocksAndPage) {
