@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "PagePixels.h"
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
 #include "TestSupport.h"
@@ -97,18 +98,10 @@ protected:
         return {0, 0, 0, 0};
     }
     static uint32 Rendered(const PngImage& png, double x, double y) {
-        return png.PixelAt(static_cast<int>((36 + x) * 2), static_cast<int>((36 + y) * 2));
+        return PagePixels::Rendered(png, x, y);
     }
     static uint32 InPdf(const std::filesystem::path& pdf, double x, double y) {
-        int status = 0;
-        const std::string out =
-            TestSupport::RunPythonScript(TestSupport::SourceDir() / "tests/e2e/pdf_pixels.py",
-                                         {pdf.string(), "0", std::to_string(x), std::to_string(y)}, &status);
-        std::istringstream line(out);
-        std::string tag, hex;
-        double px, py;
-        line >> tag >> px >> py >> hex;
-        return static_cast<uint32>(std::stoul(hex.empty() ? "0" : hex, nullptr, 16));
+        return PagePixels::InPdf(pdf, 0, {PMPoint(x, y)})[0];
     }
     static bool IsYellow(uint32 rgb) {
         return (rgb >> 16) > 0xC0 && ((rgb >> 8) & 0xFF) > 0xC0 && (rgb & 0xFF) < 0x60;
