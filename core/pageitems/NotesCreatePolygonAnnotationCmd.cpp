@@ -2,12 +2,12 @@
 
 #include "INotesAnnotation.h"
 #include "INotesDrawMarkupAnnotationData.h"
+#include "NotesGraphicAttributes.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/document/IConvertShapeCmdData.h"
 #include "host/document/IGraphicAttributeUtils.h"
 #include "host/document/IGraphicStyleAttributeBossList.h"
-#include "host/document/IPMUnknownData.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "lifecycle/NotesFailureLog.h"
@@ -68,20 +68,7 @@ bool NotesCreatePolygonAnnotationCmd::Paint(const UIDRef& item,
                          : swatchUtils->GetNoneSwatchUID(item.GetDataBase());
     if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddFillRenderingAttribute(list, fill)))
         return false;
-    InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(
-        CmdUtils::CreateCommand(kGfxApplyAttrOverridesCmdBoss));
-    if (!NOTES_CHECK_NIL(gfxApplyOverrideAttributesCmd))
-        return false;
-    InterfacePtr<IPMUnknownData> pmUnknownData(gfxApplyOverrideAttributesCmd, IID_IPMUNKNOWNDATA);
-    if (!NOTES_CHECK_NIL(pmUnknownData))
-        return false;
-    pmUnknownData->SetPMUnknown(list);
-    gfxApplyOverrideAttributesCmd->SetItemList(UIDList(item));
-    if (CmdUtils::ProcessCommand(gfxApplyOverrideAttributesCmd) != kSuccess) {
-        NOTES_LOG_FAILED("gfxApplyOverrideAttributesCmd");
-        return false;
-    }
-    return true;
+    return NotesGraphicAttributes::ApplyOverrides(item, list);
 }
 
 PMString* NotesCreatePolygonAnnotationCmd::CreateName() {

@@ -5,7 +5,6 @@
 // `pagehost render` draws each at its place and `pagehost export-pdf` draws none of them.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 
 #include <nlohmann/json.hpp>
@@ -15,7 +14,7 @@
 #include "NotesID.h"
 #include "PagePixels.h"
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
@@ -67,16 +66,7 @@ class DrawnMarkupImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("drawn-markup-import");
-        std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
+        doc = ReviewedProof::Make(dir, kLayout, kComments);
         ReadPdf();
         imported = RunPagehost({"import", doc, (dir / "reviewed.pdf").string()});
         const PagehostRun listed = RunPagehost({"notes", doc, "--json"});

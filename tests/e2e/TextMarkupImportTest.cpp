@@ -6,7 +6,6 @@
 // under a highlighted word and the line through a struck one; the exported proof shows neither.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -14,7 +13,7 @@
 
 #include "PagePixels.h"
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -58,16 +57,7 @@ class TextMarkupImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("text-markup-import");
-        std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
+        doc = ReviewedProof::Make(dir, kLayout, kComments);
         const PagehostRun imported = RunPagehost({"import", doc, (dir / "reviewed.pdf").string()});
         ASSERT_EQ(imported.status, 0) << imported.err;
         importErrors = imported.err;
