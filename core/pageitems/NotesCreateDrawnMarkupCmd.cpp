@@ -53,8 +53,7 @@ bool NotesCreateDrawnMarkupCmd::ReplacePath(const UIDRef& item, const PMPointLis
 }
 
 IGraphicStyleAttributeBossList*
-NotesCreateDrawnMarkupCmd::NewStrokeAttributes(const UIDRef&,
-                                               const INotesDrawMarkupAnnotationData* drawData) {
+NotesCreateDrawnMarkupCmd::NewStrokeAttributes(const INotesDrawMarkupAnnotationData* drawData) {
     Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     if (!NOTES_CHECK_NIL(graphicAttributeUtils) || !NOTES_CHECK_TRUE(std::isfinite(drawData->GetWidth())))
         return nullptr;

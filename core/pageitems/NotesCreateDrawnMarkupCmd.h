@@ -39,7 +39,7 @@ protected:
     // A new attribute list with the stroke weight, stroke colour and stroke type of the drawing
     // values; nil (logged) when one of them cannot be added.
     static IGraphicStyleAttributeBossList*
-    NewStrokeAttributes(const UIDRef& item, const INotesDrawMarkupAnnotationData* drawData);
+    NewStrokeAttributes(const INotesDrawMarkupAnnotationData* drawData);
 
 private:
     bool Finish(const UIDRef& item, const INotesAnnotation* record);

@@ -17,8 +17,7 @@ bool NotesCreateLineAnnotationCmd::Shape(const UIDRef& item, const INotesAnnotat
 }
 
 bool NotesCreateLineAnnotationCmd::Paint(const UIDRef& item, const INotesDrawMarkupAnnotationData* drawData) {
-    InterfacePtr<IGraphicStyleAttributeBossList> graphicStyleAttributeBossList(
-        NewStrokeAttributes(item, drawData));
+    InterfacePtr<IGraphicStyleAttributeBossList> graphicStyleAttributeBossList(NewStrokeAttributes(drawData));
     Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     if (!NOTES_CHECK_NIL(graphicStyleAttributeBossList) || !NOTES_CHECK_NIL(graphicAttributeUtils))
         return false;

@@ -55,8 +55,7 @@ bool NotesCreatePolygonAnnotationCmd::Shape(const UIDRef& item, const INotesAnno
 
 bool NotesCreatePolygonAnnotationCmd::Paint(const UIDRef& item,
                                             const INotesDrawMarkupAnnotationData* drawData) {
-    InterfacePtr<IGraphicStyleAttributeBossList> graphicStyleAttributeBossList(
-        NewStrokeAttributes(item, drawData));
+    InterfacePtr<IGraphicStyleAttributeBossList> graphicStyleAttributeBossList(NewStrokeAttributes(drawData));
     Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     Utils<ISwatchUtils> swatchUtils;
     if (!NOTES_CHECK_NIL(graphicStyleAttributeBossList) || !NOTES_CHECK_NIL(graphicAttributeUtils) ||
