@@ -4,6 +4,7 @@
 #include "INotesDrawMarkupAnnotationData.h"
 #include "INotesViewUtils.h"
 #include "NotesCreateStickyNoteCmd.h"
+#include "NotesGraphicAttributes.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
@@ -11,7 +12,6 @@
 #include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/document/IHierarchy.h"
 #include "host/document/INewPageItemCmdData.h"
-#include "host/document/IPMUnknownData.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/objectmodel/IUIDData.h"
@@ -110,20 +110,7 @@ bool NotesCreatePopupAnnotationCmd::ApplyLook(const UIDRef& popup, UID fillColor
         !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerSizeAttribute(list, kCornerSize)) ||
         !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerEffectAttribute(list, kRoundedCornerBoss)))
         return false;
-    InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(
-        CmdUtils::CreateCommand(kGfxApplyAttrOverridesCmdBoss));
-    if (!NOTES_CHECK_NIL(gfxApplyOverrideAttributesCmd))
-        return false;
-    InterfacePtr<IPMUnknownData> pmUnknownData(gfxApplyOverrideAttributesCmd, IID_IPMUNKNOWNDATA);
-    if (!NOTES_CHECK_NIL(pmUnknownData))
-        return false;
-    pmUnknownData->SetPMUnknown(list);
-    gfxApplyOverrideAttributesCmd->SetItemList(UIDList(popup));
-    if (CmdUtils::ProcessCommand(gfxApplyOverrideAttributesCmd) != kSuccess) {
-        NOTES_LOG_FAILED("gfxApplyOverrideAttributesCmd");
-        return false;
-    }
-    return true;
+    return NotesGraphicAttributes::ApplyOverrides(popup, list);
 }
 
 void NotesCreatePopupAnnotationCmd::LinkOwner(const UIDRef& owner, UID popup) {

@@ -28,6 +28,8 @@
 #include "model/NotesSaveOtherItemDataCmd.h"
 #include "pageitems/NotesAnnotationShape.h"
 #include "pageitems/NotesCreateLayerCmd.h"
+#include "pageitems/NotesCreateLineAnnotationCmd.h"
+#include "pageitems/NotesCreatePolygonAnnotationCmd.h"
 #include "pageitems/NotesCreatePopupAnnotationCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
 #include "pageitems/NotesDrawMarkupAnnotationCmdData.h"
@@ -92,6 +94,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesCreatePopupAnnotationCmd, kNotesCreatePopupAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesShowPopupCmd, kNotesShowPopupCmdImpl, false),
         IMPLEMENTATION(NotesHidePopupCmd, kNotesHidePopupCmdImpl, false),
+        IMPLEMENTATION(NotesCreateLineAnnotationCmd, kNotesCreateLineAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesCreatePolygonAnnotationCmd, kNotesCreatePolygonAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
@@ -252,6 +256,32 @@ std::vector<ClassDeclaration> TextMarkupClasses() {
     return classes;
 }
 
+// Lines and polylines, and polygons, circles and squares: spline items that carry the annotation
+// record, its drawing values and popup reference, drawn on screen only; and their creating commands.
+std::vector<ClassDeclaration> DrawnMarkupClasses() {
+    const std::vector<InterfaceDeclaration> item = {
+        {IID_INOTESANNOTATION, kNotesAnnotationImpl},
+        {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
+        {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+        {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+        {IID_ISHAPE, kNotesAnnotationShapeImpl}};
+    const auto command = [](ImplementationID impl) {
+        return std::vector<InterfaceDeclaration>{
+            {IID_ICOMMAND, impl},
+            {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+            {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationCmdDataImpl},
+            {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}};
+    };
+    return {
+        {kNotesLineAnnotationBoss, kSplineItemBoss, "kNotesLineAnnotationBoss", item},
+        {kNotesPolygonAnnotationBoss, kSplineItemBoss, "kNotesPolygonAnnotationBoss", item},
+        {kNotesCreateLineAnnotationCmdBoss, kInvalidClass, "kNotesCreateLineAnnotationCmdBoss",
+         command(kNotesCreateLineAnnotationCmdImpl)},
+        {kNotesCreatePolygonAnnotationCmdBoss, kInvalidClass, "kNotesCreatePolygonAnnotationCmdBoss",
+         command(kNotesCreatePolygonAnnotationCmdImpl)},
+    };
+}
+
 std::vector<ClassDeclaration> Classes() {
     std::vector<ClassDeclaration> classes = {
         {kNotesSaveAnnotationCmdBoss,
@@ -351,6 +381,8 @@ std::vector<ClassDeclaration> Classes() {
     };
     const std::vector<ClassDeclaration> textMarkups = TextMarkupClasses();
     classes.insert(classes.end(), textMarkups.begin(), textMarkups.end());
+    const std::vector<ClassDeclaration> drawnMarkups = DrawnMarkupClasses();
+    classes.insert(classes.end(), drawnMarkups.begin(), drawnMarkups.end());
     return classes;
 }
 

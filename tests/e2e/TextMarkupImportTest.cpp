@@ -6,14 +6,14 @@
 // under a highlighted word and the line through a struck one; the exported proof shows neither.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
 
+#include "PagePixels.h"
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -57,16 +57,7 @@ class TextMarkupImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("text-markup-import");
-        std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
+        doc = ReviewedProof::Make(dir, kLayout, kComments);
         const PagehostRun imported = RunPagehost({"import", doc, (dir / "reviewed.pdf").string()});
         ASSERT_EQ(imported.status, 0) << imported.err;
         importErrors = imported.err;
@@ -97,18 +88,10 @@ protected:
         return {0, 0, 0, 0};
     }
     static uint32 Rendered(const PngImage& png, double x, double y) {
-        return png.PixelAt(static_cast<int>((36 + x) * 2), static_cast<int>((36 + y) * 2));
+        return PagePixels::Rendered(png, x, y);
     }
     static uint32 InPdf(const std::filesystem::path& pdf, double x, double y) {
-        int status = 0;
-        const std::string out =
-            TestSupport::RunPythonScript(TestSupport::SourceDir() / "tests/e2e/pdf_pixels.py",
-                                         {pdf.string(), "0", std::to_string(x), std::to_string(y)}, &status);
-        std::istringstream line(out);
-        std::string tag, hex;
-        double px, py;
-        line >> tag >> px >> py >> hex;
-        return static_cast<uint32>(std::stoul(hex.empty() ? "0" : hex, nullptr, 16));
+        return PagePixels::InPdf(pdf, 0, {PMPoint(x, y)})[0];
     }
     static bool IsYellow(uint32 rgb) {
         return (rgb >> 16) > 0xC0 && ((rgb >> 8) & 0xFF) > 0xC0 && (rgb & 0xFF) < 0x60;

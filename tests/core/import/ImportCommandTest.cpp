@@ -5,9 +5,9 @@
 // opened once per import.
 #include <gtest/gtest.h>
 
+#include "host/objectmodel/IUIDData.h"
 #include <cstdlib>
 #include <fstream>
-#include "host/objectmodel/IUIDData.h"
 
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
@@ -20,6 +20,7 @@
 #include "PdfFixtureFiles.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
+#include "host/document/IGraphicAttributeUtils.h"
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IPageList.h"
 #include "host/objectmodel/IIntData.h"
@@ -249,7 +250,7 @@ TEST_F(ImportCommandTest, APdfThatCannotBeOpenedOrDoesNotFitLeavesTheDocumentUnc
     EXPECT_FALSE(layers->HasNotesLayer()) << "rolled back, layer included";
 }
 
-TEST_F(ImportCommandTest, KindsWithoutTheirCreatingCommandCountAsFailed) {
+TEST_F(ImportCommandTest, DrawnKindsAreImportedBesideNotesWithoutFailures) {
     const auto pdf = Annotate(LetterPdf("kinds", 1), "kinds", R"([
       {"page": 0, "kind": "Text", "point": [100, 100]},
       {"page": 0, "kind": "Square", "rect": [200, 200, 260, 240]},
@@ -257,9 +258,68 @@ TEST_F(ImportCommandTest, KindsWithoutTheirCreatingCommandCountAsFailed) {
     ])");
     int32 failed = -1;
     ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
-    EXPECT_EQ(Notes(0).Length(), 1);
-    EXPECT_GE(failed, 2);
+    EXPECT_EQ(Notes(0).Length(), 3);
+    EXPECT_EQ(failed, 0);
 }
+// How many page items of the class the document holds.
+int CountItems(IDataBase* db, ClassID itemClass) {
+    int count = 0;
+    for (UID uid : db->GetAllUIDs())
+        count += db->GetClass(uid) == itemClass;
+    return count;
+}
+
+GraphicAttribute AttributeOf(IDataBase* db, UID item, ClassID attributeClass) {
+    InterfacePtr<INotesAnnotation> boss(UIDRef(db, item), IID_INOTESANNOTATION);
+    return Utils<IGraphicAttributeUtils>()->GetAttribute(boss, attributeClass);
+}
+
+TEST_F(ImportCommandTest, DrawnMarkupsThatCannotBeDrawnCountAsFailedAndLeaveNothingBehind) {
+    const auto pdf = Annotate(LetterPdf("bad-drawings", 1), "bad-drawings", R"([
+      {"page": 0, "kind": "Line", "points": [[100, 100], [200, 120]], "raw": {"L": "[100 100]"}},
+      {"page": 0, "kind": "PolyLine", "points": [[100, 150], [200, 160], [150, 200]], "raw": {"Vertices": "[]"}},
+      {"page": 0, "kind": "Polygon", "points": [[100, 250], [200, 260], [150, 300]],
+       "raw": {"Vertices": "[100 500 40000 500 150 450]"}},
+      {"page": 0, "kind": "Square", "rect": [300, 300, 360, 340], "raw": {"BS": "<< /W -2 >>"}},
+      {"page": 0, "kind": "Line", "points": [[100, 400], [300, 420]], "raw": {"LE": "[/Feather /Quill]"}},
+      {"page": 0, "kind": "Line", "points": [[100, 450], [300, 470]],
+       "raw": {"LE": "[/OpenArrow /OpenArrow /OpenArrow]"}},
+      {"page": 0, "kind": "Circle", "rect": [300, 500, 360, 540], "raw": {"BS": "null", "Border": "[0 0 4 [3 2]]"}},
+      {"page": 0, "kind": "Square", "rect": [300, 600, 360, 640], "raw": {"BS": "null", "Border": "[0 0]"}}
+    ])");
+    ClearFailureLog();
+    const int32 steps = db->GetUndoHistory().CountUndoSteps();
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(failed, 4) << "one point, no vertices, a vertex beyond range, a negative width";
+    EXPECT_EQ(CountItems(db, kNotesLineAnnotationBoss), 2);
+    EXPECT_EQ(CountItems(db, kNotesPolygonAnnotationBoss), 2) << "the refused square is not left half made";
+    const UIDList drawn = Notes(0);
+    ASSERT_EQ(drawn.Length(), 4);
+    // In the page's order: the two lines, whose unknown or miscounted endings give no arrowheads,
+    // then the circle and the square with their width and style from the Border array, or the
+    // default border for an array of two numbers.
+    for (int32 i : {0, 1}) {
+        EXPECT_EQ(AttributeOf(db, drawn.At(i), kGraphicStyleLineStartAttrBoss).classValue, kInvalidClass);
+        EXPECT_EQ(AttributeOf(db, drawn.At(i), kGraphicStyleLineEndAttrBoss).classValue, kInvalidClass);
+    }
+    EXPECT_EQ(AttributeOf(db, drawn.At(2), kGraphicStyleStrokeWeightAttrBoss).real, 4.0);
+    EXPECT_EQ(AttributeOf(db, drawn.At(2), kGraphicStyleStrokeTypeAttrBoss).classValue,
+              kDashedPathStrokerBoss);
+    EXPECT_EQ(AttributeOf(db, drawn.At(3), kGraphicStyleStrokeWeightAttrBoss).real, 1.0);
+    EXPECT_EQ(AttributeOf(db, drawn.At(3), kGraphicStyleStrokeTypeAttrBoss).classValue,
+              kSolidPathStrokerBoss);
+    const std::string log = FailureLogText();
+    EXPECT_NE(log.find("points.size() >= 2"), std::string::npos) << log;
+    EXPECT_NE(log.find("CosArrayLength(cosArray) == 2"), std::string::npos) << log;
+    EXPECT_NE(log.find("length == 3 || length == 4"), std::string::npos) << log;
+
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), steps + 1);
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(CountItems(db, kNotesLineAnnotationBoss) + CountItems(db, kNotesPolygonAnnotationBoss), 0)
+        << "undoing the import takes every drawing away";
+}
+
 TEST_F(ImportCommandTest, AnAnnotationListedThousandsOfTimesIsImportedOnce) {
     const auto once = Annotate(LetterPdf("repeated", 1), "repeated", R"([
       {"page": 0, "kind": "Text", "point": [100, 100], "contents": "listed 5000 times"}
