@@ -8,6 +8,7 @@
 #include "HostDeclaration.h"
 #include "host/Host.h"
 #include "host/document/DocumentManager.h"
+#include "host/objectmodel/ApplicationDefaults.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -44,8 +45,11 @@ void MakeApplicationObjects() {
         objects.utils.reset();
         objects.generation = ClassRegistry::Instance().GetGeneration();
     }
-    if (!objects.application)
+    if (!objects.application) {
         objects.application.reset(Boss::Create(kApplicationBoss));
+        if (IDFile defaults; objects.application && ApplicationDefaults::GetFile(&defaults))
+            ApplicationDefaults::Load(objects.application.get(), defaults);
+    }
     if (!objects.utils)
         objects.utils.reset(Boss::Create(kUtilsBoss));
 }
@@ -82,6 +86,8 @@ void Initialize() {
 
 void Shutdown() {
     DocumentManager::Instance().CloseAll();
+    if (IDFile defaults; Objects().application && ApplicationDefaults::GetFile(&defaults))
+        ApplicationDefaults::Save(Objects().application.get(), defaults);
     Objects().application.reset();
     Objects().utils.reset();
 }
