@@ -34,15 +34,6 @@ bool DecodeFile(const std::vector<uint8>& bytes, std::vector<Boss::Section>* sec
         std::vector<uint8>(bytes.begin() + static_cast<std::ptrdiff_t>(kMark.size()), bytes.end()), sections);
 }
 
-// The sections of a new object of the same class: what every implementation starts with.
-std::vector<uint8> StartValues(IPMUnknown* object) {
-    Boss* fresh = Boss::Create(Boss::FromUnknown(object)->GetClass());
-    if (!fresh)
-        return {};
-    const std::vector<uint8> bytes = SectionCodec::Encode(fresh->WriteSections());
-    fresh->Release();
-    return bytes;
-}
 } // namespace
 
 namespace ApplicationDefaults {
@@ -62,15 +53,20 @@ bool16 Load(IPMUnknown* object, const IDFile& file) {
     return kTrue;
 }
 
-ErrorCode Save(IPMUnknown* object, const IDFile& file) {
-    if (!object)
-        return kFailure;
+std::vector<uint8> Snapshot(IPMUnknown* object) {
     std::vector<uint8> bytes(kMark.begin(), kMark.end());
     const std::vector<uint8> sections = SectionCodec::Encode(Boss::FromUnknown(object)->WriteSections());
     bytes.insert(bytes.end(), sections.begin(), sections.end());
+    return bytes;
+}
+
+ErrorCode Save(IPMUnknown* object, const IDFile& file) {
+    if (!object)
+        return kFailure;
+    const std::vector<uint8> bytes = Snapshot(object);
     std::vector<uint8> stored;
-    if (ReadBytes(file, &stored) ? stored == bytes : sections == StartValues(object))
-        return kSuccess; // nothing to keep: the file says it already, or nothing was ever chosen
+    if (ReadBytes(file, &stored) && stored == bytes)
+        return kSuccess;
     IDFile folder(file.GetPath().parent_path());
     if (FileUtils::CreateFolderIfNeeded(folder) != kSuccess)
         return kFailure;

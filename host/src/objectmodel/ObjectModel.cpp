@@ -29,6 +29,7 @@ struct ApplicationObjects {
     InterfacePtr<IPMUnknown> application;
     InterfacePtr<IPMUnknown> utils;
     uint32 generation = 0;
+    std::vector<uint8> defaults; // the application object's choices as loaded, to save only changes
 };
 
 ApplicationObjects& Objects() {
@@ -47,8 +48,10 @@ void MakeApplicationObjects() {
     }
     if (!objects.application) {
         objects.application.reset(Boss::Create(kApplicationBoss));
-        if (IDFile defaults; objects.application && ApplicationDefaults::GetFile(&defaults))
+        if (IDFile defaults; objects.application && ApplicationDefaults::GetFile(&defaults)) {
             ApplicationDefaults::Load(objects.application.get(), defaults);
+            objects.defaults = ApplicationDefaults::Snapshot(objects.application.get());
+        }
     }
     if (!objects.utils)
         objects.utils.reset(Boss::Create(kUtilsBoss));
@@ -86,8 +89,10 @@ void Initialize() {
 
 void Shutdown() {
     DocumentManager::Instance().CloseAll();
-    if (IDFile defaults; Objects().application && ApplicationDefaults::GetFile(&defaults))
-        ApplicationDefaults::Save(Objects().application.get(), defaults);
+    IPMUnknown* application = Objects().application.get();
+    if (IDFile defaults; application && ApplicationDefaults::Snapshot(application) != Objects().defaults &&
+                         ApplicationDefaults::GetFile(&defaults))
+        ApplicationDefaults::Save(application, defaults);
     Objects().application.reset();
     Objects().utils.reset();
 }

@@ -3,6 +3,8 @@
 // document folder. A missing or malformed file gives every implementation its own start value.
 #pragma once
 
+#include <vector>
+
 #include "host/objectmodel/IPMUnknown.h"
 #include "host/util/IDFile.h"
 
@@ -11,7 +13,9 @@ namespace ApplicationDefaults {
 bool16 GetFile(IDFile* file);
 // Fills the object's persistent implementations from the file; false when it is missing or malformed.
 bool16 Load(IPMUnknown* object, const IDFile& file);
-// Writes the object's persistent implementations to the file when they differ from what it holds,
+// What the object's persistent implementations hold now, as the file would hold them.
+std::vector<uint8> Snapshot(IPMUnknown* object);
+// Writes the object's persistent implementations to the file unless it holds them already,
 // through a temporary file renamed over it, so a failed write leaves the old file as it was.
 ErrorCode Save(IPMUnknown* object, const IDFile& file);
 } // namespace ApplicationDefaults
