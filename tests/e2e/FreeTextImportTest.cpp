@@ -12,6 +12,7 @@
 
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
+#include "ProofWords.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -73,22 +74,9 @@ protected:
         }
         return boxes;
     }
-    // Where PyMuPDF finds a word in the proof, in page coordinates (y down).
     static Box WordBox(const std::string& word) {
-        int status = 0;
-        std::istringstream lines(TestSupport::RunPythonScript(
-            TestSupport::SourceDir() / "tests/e2e/pdf_word_boxes.py", {Reviewed(), word}, &status));
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream fields(line);
-            std::string tag, found, pageTag;
-            int page = 0;
-            double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-            if (fields >> tag >> found >> pageTag >> page >> x0 >> y0 >> x1 >> y1 && tag == "word" &&
-                found == word)
-                return Box{x0, 792 - y1, x1, 792 - y0};
-        }
-        ADD_FAILURE() << word << " not found";
-        return {};
+        const std::vector<double> box = ProofWordBox(Reviewed(), word);
+        return Box{box[0], box[1], box[2], box[3]};
     }
     // The items `pagehost info` lists on the annotation layer of a page: class word and pasteboard bounds,
     // each relative to the page's own top-left corner.

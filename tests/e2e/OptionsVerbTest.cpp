@@ -113,3 +113,14 @@ TEST_F(OptionsVerbTest, ADamagedDefaultsFileGivesTheStartValue) {
     EXPECT_EQ(Mode(), "popup-mode: show-all\n") << "setting the mode writes a good file again";
 }
 } // namespace
+
+namespace {
+TEST_F(OptionsVerbTest, AChoiceThatCannotBeKeptIsRefusedInOneSentence) {
+    std::ofstream(dir / "home") << "a file where the folder belongs";
+    const PagehostRun run = RunPagehost({"options", "--popup-mode", "show-all"});
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err.rfind("pagehost: The options cannot be kept: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.substr(run.err.size() - 2), ".\n") << run.err;
+    EXPECT_EQ(TestSupport::ReadFile(dir / "home"), "a file where the folder belongs");
+}
+} // namespace
