@@ -362,6 +362,30 @@ TEST_F(ImportCommandTest, FreeTextInsetsAndCalloutsAreReadOrRefusedOneByOne) {
     EXPECT_NE(log.find("numbers.size() % 2 == 0"), std::string::npos) << log;
 }
 
+// A free text may not open a popup, so its popup, once linked to it, could never be closed again.
+TEST_F(ImportCommandTest, PopupOfAFreeTextIsRemovedInsteadOfStayingOpenForGood) {
+    const auto pdf = Annotate(LetterPdf("free-text-popup", 1), "free-text-popup", R"([
+      {"page": 0, "kind": "FreeText", "rect": [100, 100, 250, 160], "text": "boxed", "popup": true},
+      {"page": 0, "kind": "Text", "point": [100, 400], "contents": "note", "popup": true}
+    ])");
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(failed, 0);
+    int32 popups = 0;
+    for (UID uid : db->GetAllUIDs())
+        popups += db->GetClass(uid) == kNotesPopupAnnotationBoss;
+    EXPECT_EQ(popups, 1) << "only the sticky note's popup stays";
+    const UIDList notes = Notes(0);
+    ASSERT_EQ(notes.Length(), 2);
+    for (UID note : notes.GetUIDs()) {
+        InterfacePtr<INotesAnnotation> record(UIDRef(db, note), IID_INOTESANNOTATION);
+        InterfacePtr<IUIDData> reference(UIDRef(db, note), IID_INOTESANNOTATIONREFERENCE);
+        if (record->GetType() == INotesAnnotation::kFreeTextAnnotation) {
+            EXPECT_EQ(reference->GetUID(), kInvalidUID) << "no reference to a removed popup";
+        }
+    }
+}
+
 TEST_F(ImportCommandTest, AnOffsetPairingNoPageFailsWithoutChangingTheDocument) {
     const auto pdf = Annotate(LetterPdf("far-offset", 1), "far-offset", R"([
       {"page": 0, "kind": "Text", "point": [100, 100]}
