@@ -9,6 +9,7 @@
 
 #include "../fixtures/AnnotationLayerDocument.h"
 #include "INotesAnnotation.h"
+#include "INotesAnnotationList.h"
 #include "INotesDrawMarkupAnnotationData.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
@@ -189,5 +190,24 @@ TEST_F(FreeTextTest, CreatingIsOneUndoStep) {
     ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
     EXPECT_FALSE(db->IsValidUID(frame));
     EXPECT_EQ(db->GetAllUIDs().size(), before);
+}
+} // namespace
+
+namespace {
+TEST_F(FreeTextTest, TheFrameIsListedOnceOnItsPageAndOutlivesItsCallout) {
+    PMPointList points = Box();
+    points.push_back(At(20, 30));
+    const UID frame = Create(points);
+    ASSERT_NE(frame, kInvalidUID);
+    InterfacePtr<INotesAnnotationList> list(UIDRef(db, Page(1)), IID_INOTESANNOTATIONLIST);
+    list->Invalidate();
+    EXPECT_EQ(list->GetAnnotations(), UIDList(UIDRef(db, frame))) << "in its group, without its callout";
+
+    InterfacePtr<ICommand> deleteCmd(CmdUtils::CreateCommand(kDeleteCmdBoss));
+    deleteCmd->SetItemList(UIDList(UIDRef(db, CalloutOf(frame))));
+    ASSERT_EQ(CmdUtils::ProcessCommand(deleteCmd), kSuccess);
+    list->Invalidate();
+    EXPECT_EQ(list->GetAnnotations(), UIDList(UIDRef(db, frame))) << "the annotation stays";
+    EXPECT_EQ(TextOf(frame), u"Remark");
 }
 } // namespace
