@@ -2,6 +2,7 @@
 
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
+#include "host/document/IGraphicAttributeUtils.h"
 #include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/document/INewPageItemCmdData.h"
 #include "host/document/IPMUnknownData.h"
@@ -63,8 +64,13 @@ bool NotesAnnotationTextFrame::InsertContent(const UIDRef& frame, const PMString
     return true;
 }
 
-bool NotesAnnotationTextFrame::ApplyAttributes(const UIDRef& item,
-                                               IGraphicStyleAttributeBossList* attributes) {
+bool NotesAnnotationTextFrame::ApplyAttributes(const UIDRef& item, const AttributeFiller& fill) {
+    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
+    if (!NOTES_CHECK_NIL(graphicAttributeUtils))
+        return false;
+    InterfacePtr<IGraphicStyleAttributeBossList> attributes(graphicAttributeUtils->CreateAttributeList());
+    if (!NOTES_CHECK_NIL(attributes) || !fill(graphicAttributeUtils.get(), attributes.get()))
+        return false;
     InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(
         CmdUtils::CreateCommand(kGfxApplyAttrOverridesCmdBoss));
     if (!NOTES_CHECK_NIL(gfxApplyOverrideAttributesCmd))

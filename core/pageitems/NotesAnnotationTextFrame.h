@@ -4,11 +4,14 @@
 // what failed and answers false (or UIDRef()), so the calling command can end with a failure.
 #pragma once
 
+#include <functional>
+
 #include "host/database/UIDRef.h"
 #include "host/objectmodel/ObjectIDs.h"
 #include "host/util/Geometry.h"
 #include "host/util/PMString.h"
 
+class IGraphicAttributeUtils;
 class IGraphicStyleAttributeBossList;
 
 class NotesAnnotationTextFrame {
@@ -17,6 +20,8 @@ public:
     static UIDRef Create(const UIDRef& parent, ClassID frameClass, const PMRect& bounds);
     // Inserts the content at the start of the frame's story; empty content leaves the story empty.
     static bool InsertContent(const UIDRef& frame, const PMString& content);
-    // Applies the attributes to the item as overrides.
-    static bool ApplyAttributes(const UIDRef& item, IGraphicStyleAttributeBossList* attributes);
+    // Adds to a new attribute list what fill adds (false when an attribute cannot be added) and
+    // applies the list to the item as overrides.
+    using AttributeFiller = std::function<bool(IGraphicAttributeUtils*, IGraphicStyleAttributeBossList*)>;
+    static bool ApplyAttributes(const UIDRef& item, const AttributeFiller& fill);
 };

@@ -47,26 +47,19 @@ bool NotesCreateFreeTextAnnotationCmd::ArePointsUsable(const PMPointList& points
 
 bool NotesCreateFreeTextAnnotationCmd::ApplyFrameLook(const UIDRef& frame,
                                                       const INotesDrawMarkupAnnotationData* data) {
-    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     Utils<ISwatchUtils> swatchUtils;
-    if (!NOTES_CHECK_NIL(graphicAttributeUtils) || !NOTES_CHECK_NIL(swatchUtils))
+    if (!NOTES_CHECK_NIL(swatchUtils))
         return false;
-    InterfacePtr<IGraphicStyleAttributeBossList> rectGraphicStyleAttributeBossList(
-        graphicAttributeUtils->CreateAttributeList());
-    if (!NOTES_CHECK_NIL(rectGraphicStyleAttributeBossList))
-        return false;
-    IGraphicStyleAttributeBossList* list = rectGraphicStyleAttributeBossList;
     const UID fill = data->GetSecondColor() != kInvalidUID
                          ? data->GetSecondColor()
                          : swatchUtils->GetNoneSwatchUID(frame.GetDataBase());
-    if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeWeightAttribute(list, data->GetWidth())) ||
-        !NOTES_CHECK_SUCCESS(
-            graphicAttributeUtils->AddStrokeRenderingAttribute(list, data->GetMainColor())) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddFillRenderingAttribute(list, fill)) ||
-        !NOTES_CHECK_SUCCESS(
-            graphicAttributeUtils->AddStrokeTypeAttribute(list, StrokeTypeOf(data->GetBorderStyle()))))
-        return false;
-    return NotesAnnotationTextFrame::ApplyAttributes(frame, list);
+    return NotesAnnotationTextFrame::ApplyAttributes(frame, [&](IGraphicAttributeUtils* utils,
+                                                                IGraphicStyleAttributeBossList* list) {
+        return NOTES_CHECK_SUCCESS(utils->AddStrokeWeightAttribute(list, data->GetWidth())) &&
+               NOTES_CHECK_SUCCESS(utils->AddStrokeRenderingAttribute(list, data->GetMainColor())) &&
+               NOTES_CHECK_SUCCESS(utils->AddFillRenderingAttribute(list, fill)) &&
+               NOTES_CHECK_SUCCESS(utils->AddStrokeTypeAttribute(list, StrokeTypeOf(data->GetBorderStyle())));
+    });
 }
 
 bool NotesCreateFreeTextAnnotationCmd::ReplacePath(const UIDRef& callout, const PMPointList& points) {
@@ -87,26 +80,20 @@ UIDRef NotesCreateFreeTextAnnotationCmd::CreateCallout(const UIDRef& parent, con
                                                        const PMPointList& points,
                                                        const INotesDrawMarkupAnnotationData* data) {
     Utils<IPathUtils> pathUtils;
-    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
-    if (!NOTES_CHECK_NIL(pathUtils) || !NOTES_CHECK_NIL(graphicAttributeUtils))
+    if (!NOTES_CHECK_NIL(pathUtils))
         return UIDRef();
     const UIDRef callout = pathUtils->CreateRectangleSpline(parent, frameBounds, kNotesCalloutLineBoss);
     if (!NOTES_CHECK_TRUE(callout.GetUID() != kInvalidUID))
         return UIDRef();
     if (!ReplacePath(callout, PMPointList(points.begin() + kMinPoints, points.end())))
         return UIDRef();
-    InterfacePtr<IGraphicStyleAttributeBossList> arrowGraphicStyleAttributeBossList(
-        graphicAttributeUtils->CreateAttributeList());
-    if (!NOTES_CHECK_NIL(arrowGraphicStyleAttributeBossList))
-        return UIDRef();
-    IGraphicStyleAttributeBossList* list = arrowGraphicStyleAttributeBossList;
-    if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeWeightAttribute(list, data->GetWidth())) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddLineStartAttribute(list, data->GetLineStart())) ||
-        !NOTES_CHECK_SUCCESS(
-            graphicAttributeUtils->AddStrokeRenderingAttribute(list, data->GetMainColor())) ||
-        !NotesAnnotationTextFrame::ApplyAttributes(callout, list))
-        return UIDRef();
-    return callout;
+    const bool styled = NotesAnnotationTextFrame::ApplyAttributes(
+        callout, [&](IGraphicAttributeUtils* utils, IGraphicStyleAttributeBossList* list) {
+            return NOTES_CHECK_SUCCESS(utils->AddStrokeWeightAttribute(list, data->GetWidth())) &&
+                   NOTES_CHECK_SUCCESS(utils->AddLineStartAttribute(list, data->GetLineStart())) &&
+                   NOTES_CHECK_SUCCESS(utils->AddStrokeRenderingAttribute(list, data->GetMainColor()));
+        });
+    return styled ? callout : UIDRef();
 }
 
 bool NotesCreateFreeTextAnnotationCmd::Group(const UIDRef& frame, const UIDRef& callout) {

@@ -38,23 +38,18 @@ bool NotesCreatePopupAnnotationCmd::FramePoints(const UIDRef& parent, PMPointLis
 }
 
 bool NotesCreatePopupAnnotationCmd::ApplyLook(const UIDRef& popup, UID fillColor) {
-    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     Utils<ISwatchUtils> swatchUtils;
-    if (!NOTES_CHECK_NIL(graphicAttributeUtils) || !NOTES_CHECK_NIL(swatchUtils))
+    if (!NOTES_CHECK_NIL(swatchUtils))
         return false;
-    InterfacePtr<IGraphicStyleAttributeBossList> rectGraphicStyleAttributeBossList(
-        graphicAttributeUtils->CreateAttributeList());
-    if (!NOTES_CHECK_NIL(rectGraphicStyleAttributeBossList))
-        return false;
-    IGraphicStyleAttributeBossList* list = rectGraphicStyleAttributeBossList;
     const UID stroke = swatchUtils->GetBlackSwatchUID(popup.GetDataBase());
-    if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeWeightAttribute(list, kStrokeWeight)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeRenderingAttribute(list, stroke)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddFillRenderingAttribute(list, fillColor)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerSizeAttribute(list, kCornerSize)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerEffectAttribute(list, kRoundedCornerBoss)))
-        return false;
-    return NotesAnnotationTextFrame::ApplyAttributes(popup, list);
+    return NotesAnnotationTextFrame::ApplyAttributes(
+        popup, [&](IGraphicAttributeUtils* utils, IGraphicStyleAttributeBossList* list) {
+            return NOTES_CHECK_SUCCESS(utils->AddStrokeWeightAttribute(list, kStrokeWeight)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddStrokeRenderingAttribute(list, stroke)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddFillRenderingAttribute(list, fillColor)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddCornerSizeAttribute(list, kCornerSize)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddCornerEffectAttribute(list, kRoundedCornerBoss));
+        });
 }
 
 void NotesCreatePopupAnnotationCmd::LinkOwner(const UIDRef& owner, UID popup) {
