@@ -314,8 +314,10 @@ void NotesPDFAnnotationReader::ReadByType(CosObj dict, Cursor& cursor, Values* v
     case A::kFreeTextAnnotation:
         cursor.At("RD");
         values->differences = GetNumbers(dict, "RD");
+        if (!values->differences.empty() && !NOTES_CHECK_TRUE(values->differences.size() == 4))
+            values->differences.clear();
         cursor.At("CL");
-        values->callout = GetPoints(dict, "CL");
+        ReadCallout(dict, values);
         cursor.At("LE");
         ReadLineEndings(dict, true, values);
         interior();
@@ -396,6 +398,15 @@ ClassID NotesPDFAnnotationReader::GetLineEnding(CosObj name) {
         if (NameIs(atom, endName))
             return arrowHead;
     return kInvalidClass;
+}
+
+// CL lists whole points; an odd count leaves it unclear which number is which, so the callout is dropped.
+void NotesPDFAnnotationReader::ReadCallout(CosObj dict, Values* values) {
+    const std::vector<PMReal> numbers = GetNumbers(dict, "CL");
+    if (!NOTES_CHECK_TRUE(numbers.size() % 2 == 0))
+        return;
+    for (size_t i = 0; i + 1 < numbers.size(); i += 2)
+        values->callout.emplace_back(numbers[i], numbers[i + 1]);
 }
 
 PMPointList NotesPDFAnnotationReader::GetPoints(CosObj dict, const char* key) {

@@ -27,6 +27,7 @@
 #include "model/NotesSaveNoteContentCmd.h"
 #include "model/NotesSaveOtherItemDataCmd.h"
 #include "pageitems/NotesAnnotationShape.h"
+#include "pageitems/NotesCreateFreeTextAnnotationCmd.h"
 #include "pageitems/NotesCreateLayerCmd.h"
 #include "pageitems/NotesCreateLineAnnotationCmd.h"
 #include "pageitems/NotesCreatePolygonAnnotationCmd.h"
@@ -89,13 +90,14 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesNewStickyNoteCmd, kNotesNewStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesDrawMarkupAnnotationData, kNotesDrawMarkupAnnotationDataImpl, true),
         IMPLEMENTATION(NotesDrawMarkupAnnotationCmdData, kNotesDrawMarkupAnnotationCmdDataImpl, false),
-        IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, false),
+        IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, true),
         IMPLEMENTATION(NotesAnnotationShape, kNotesAnnotationShapeImpl, false),
         IMPLEMENTATION(NotesCreatePopupAnnotationCmd, kNotesCreatePopupAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesShowPopupCmd, kNotesShowPopupCmdImpl, false),
         IMPLEMENTATION(NotesHidePopupCmd, kNotesHidePopupCmdImpl, false),
         IMPLEMENTATION(NotesCreateLineAnnotationCmd, kNotesCreateLineAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesCreatePolygonAnnotationCmd, kNotesCreatePolygonAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesCreateFreeTextAnnotationCmd, kNotesCreateFreeTextAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
@@ -343,6 +345,26 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesNewStickyNoteCmdBoss",
          {{IID_ICOMMAND, kNotesNewStickyNoteCmdImpl}, {IID_IPOINTDATA, kPointDataImpl}}},
+        // Free text: the text frame carries the annotation; its callout line is only drawn
+        {kNotesFreeTextAnnotationBoss,
+         kSplineItemBoss,
+         "kNotesFreeTextAnnotationBoss",
+         {{IID_INOTESANNOTATION, kNotesAnnotationImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
+          {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+          {IID_ISHAPE, kNotesAnnotationShapeImpl}}},
+        {kNotesCalloutLineBoss,
+         kSplineItemBoss,
+         "kNotesCalloutLineBoss",
+         {{IID_ISHAPE, kNotesAnnotationShapeImpl}}},
+        {kNotesCreateFreeTextAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesCreateFreeTextAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateFreeTextAnnotationCmdImpl},
+          {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationCmdDataImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
         // Popups
         {kNotesPopupAnnotationBoss,
          kSplineItemBoss,

@@ -12,6 +12,7 @@
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "NotesCommand.h"
+#include "OptionsCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
 #include "RenderCommand.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     const ImportCommand importVerb(app);
     const NotesCommand notesVerb(app);
     const PopupsCommand popupsVerb(app);
+    const OptionsCommand optionsVerb(app);
     const ExportPdfCommand exportPdf(app);
     CLI11_PARSE(app, argc, argv);
 
@@ -102,6 +104,8 @@ int main(int argc, char** argv) {
         status = notesVerb.Run();
     else if (popupsVerb.Parsed())
         status = popupsVerb.Run();
+    else if (optionsVerb.Parsed())
+        status = optionsVerb.Run();
     else if (exportPdf.Parsed())
         status = exportPdf.Run();
     Host::Shutdown();

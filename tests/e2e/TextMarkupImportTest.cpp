@@ -13,6 +13,7 @@
 
 #include "PagePixels.h"
 #include "PagehostRun.h"
+#include "ProofWords.h"
 #include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
@@ -69,24 +70,6 @@ protected:
                     Note{note["kind"], note.value("text", std::string("<no text>")), note["page"]};
     }
 
-    // Where PyMuPDF finds a word in a PDF, in its page coordinates (y down): x0, y0, x1, y1.
-    static std::vector<double> WordBox(const std::filesystem::path& pdf, const std::string& word) {
-        int status = 0;
-        const std::string out = TestSupport::RunPythonScript(
-            TestSupport::SourceDir() / "tests/e2e/pdf_word_boxes.py", {pdf.string(), word}, &status);
-        std::istringstream lines(out);
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream fields(line);
-            std::string tag, found, pageTag;
-            int page = 0;
-            double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-            if (fields >> tag >> found >> pageTag >> page >> x0 >> y0 >> x1 >> y1 && tag == "word" &&
-                found == word)
-                return {x0, 792 - y1, x1, 792 - y0};
-        }
-        ADD_FAILURE() << word << " not found in " << pdf;
-        return {0, 0, 0, 0};
-    }
     static uint32 Rendered(const PngImage& png, double x, double y) {
         return PagePixels::Rendered(png, x, y);
     }
@@ -134,8 +117,8 @@ TEST_F(TextMarkupImportTest, RenderDrawsTheBandAndTheStrikeLineAtTheirWordsAndEx
                   .status,
               0);
     const PngImage png = PngImage::Load((dir / "p1.png").string());
-    const std::vector<double> harbour = WordBox(dir / "proof.pdf", "Harbour");
-    const std::vector<double> running = WordBox(dir / "proof.pdf", "running");
+    const std::vector<double> harbour = ProofWordBox(dir / "proof.pdf", "Harbour");
+    const std::vector<double> running = ProofWordBox(dir / "proof.pdf", "running");
     const double middle = (harbour[0] + harbour[2]) / 2;
     // Below the baseline and above the band's lower edge: no glyph of "Harbour" reaches there.
     const double underBaseline = harbour[1] + 11.9;
