@@ -1,6 +1,7 @@
 #include "NotesTextEditCmd.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
@@ -45,8 +46,9 @@ std::vector<NotesTextEdit> NotesTextEditCmd::Gather() const {
 
 bool NotesTextEditCmd::DeleteAnnotations(const std::vector<NotesTextEdit>& edits) {
     UIDList annotations(edits.front().run.story.GetDataBase());
+    std::unordered_set<UID> listed;
     for (const NotesTextEdit& edit : edits)
-        if (!annotations.Contains(edit.run.endMarker))
+        if (listed.insert(edit.run.endMarker).second)
             annotations.Append(edit.run.endMarker);
     return NotesCommands::ProcessOn(kNotesDeleteAnnotationCmdBoss, annotations, "deleteAnnotCmd");
 }
@@ -89,9 +91,10 @@ void NotesTextEditCmd::Do() {
         fConvertToHighlight = option && option->GetBool();
         std::vector<NotesTextEdit> edits = Gather();
         Select(&edits);
+        // From the end of each story too: the strands then only ever shift what was settled.
+        std::sort(edits.begin(), edits.end(), SettledBefore);
         if (!edits.empty() && !DeleteAnnotations(edits))
             break;
-        std::sort(edits.begin(), edits.end(), SettledBefore);
         const bool settled =
             std::all_of(edits.begin(), edits.end(), [&](const NotesTextEdit& edit) { return Settle(edit); });
         if (!settled)
