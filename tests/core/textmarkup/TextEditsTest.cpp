@@ -6,6 +6,7 @@
 // with the convert-to-highlight option a noted highlight stays behind; the Notes panel is told.
 #include <gtest/gtest.h>
 
+#include "NewTextMarkupStandIn.h"
 #include "TextMarkupFixture.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
@@ -46,6 +47,7 @@ protected:
     void SetUp() override {
         ASSERT_NE(doc.DB(), nullptr);
         body = doc.Story("s");
+        DeclareNewTextMarkupStandIn();
         SetConvertToHighlight(false);
     }
     void TearDown() override { SetConvertToHighlight(false); }
@@ -80,10 +82,6 @@ protected:
         InterfacePtr<IBoolData> option(GetApplicationObject(), IID_INOTESCONVERTTOHIGHLIGHTOPTION);
         ASSERT_NE(option.get(), nullptr);
         option->Set(on ? kTrue : kFalse);
-    }
-    static bool CanLeaveHighlights() {
-        InterfacePtr<ICommand> probe(CmdUtils::CreateCommand(kNotesNewTextMarkupCmdBoss));
-        return probe.get() != nullptr;
     }
     std::u16string Body() { return doc.Text(body); }
     int32 Markers() {
@@ -281,8 +279,6 @@ TEST_F(TextEditsTest, SettlingTellsTheNotesPanelThatThePageListsChanged) {
 }
 
 TEST_F(TextEditsTest, WithTheOptionOnANotedHighlightStaysWhereTheEditWas) {
-    if (!CanLeaveHighlights())
-        GTEST_SKIP() << "the plug-in has no new-text-markup command to leave highlights with";
     SetConvertToHighlight(true);
     const UID strike = Edit(u"quick", A::kStrikethroughAnnotation);
     const UID caret = Edit(u"lazy", A::kCaretAnnotation, "very ");
@@ -306,5 +302,15 @@ TEST_F(TextEditsTest, WithTheOptionOnANotedHighlightStaysWhereTheEditWas) {
         marked[NoteOf(highlight).GetUTF8String()] = doc.Marked(highlight);
     EXPECT_EQ(marked["Rejected text:  \"cat\""], u"fox");
     EXPECT_EQ(marked["Rejected text:  \"\""], u"jumps");
+}
+TEST_F(TextEditsTest, AHighlightThatWouldReachTheStorysFinalReturnEndsBeforeIt) {
+    SetConvertToHighlight(true);
+    const UID strike = Edit(u"paragraph", A::kStrikethroughAnnotation);
+    UIDList made(doc.DB());
+    ASSERT_EQ(Accept({strike}, &made), kSuccess);
+    ASSERT_TRUE(Body().ends_with(u"Second \r"));
+    ASSERT_EQ(made.Length(), 1);
+    EXPECT_EQ(doc.Marked(made.At(0)), u"d");
+    EXPECT_EQ(NoteOf(made.At(0)).GetUTF8String(), "Original text:  \"paragraph\"");
 }
 } // namespace
