@@ -40,20 +40,30 @@ protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("text-edits-verb");
         std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        imported = (dir / "imported.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), imported}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", imported, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
-        const PagehostRun run = RunPagehost({"import", imported, (dir / "reviewed.pdf").string()});
-        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), (dir / "blank.phd").string()}).status,
+                  0);
+        ASSERT_EQ(
+            RunPagehost({"export-pdf", (dir / "blank.phd").string(), (dir / "proof.pdf").string()}).status,
+            0);
+        imported = Reviewed("imported", kComments);
         for (const auto& note : Notes(imported))
             ids[note["kind"].get<std::string>()] = std::to_string(note["id"].get<int64_t>());
         ASSERT_EQ(ids.size(), 4u) << "strike-through, insertion, replacement and highlight";
+    }
+
+    // A copy of the blank document with the comments PyMuPDF made on its proof imported.
+    static std::string Reviewed(const std::string& name, const std::string& comments) {
+        std::ofstream(dir / (name + ".json")) << comments;
+        const fs::path doc = dir / (name + ".phd");
+        fs::copy_file(dir / "blank.phd", doc, fs::copy_options::overwrite_existing);
+        PdfFixtureFiles::run("/usr/bin/python3 " +
+                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
+                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
+                             PdfFixtureFiles::quoted(dir / (name + ".json")) + " " +
+                             PdfFixtureFiles::quoted(dir / (name + ".pdf")));
+        const PagehostRun run = RunPagehost({"import", doc.string(), (dir / (name + ".pdf")).string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return doc.string();
     }
 
     // Every note of a document, all pages together.
@@ -181,5 +191,23 @@ TEST_F(TextEditsVerbTest, IdsThatNameNoTextEditAreRefusedAndLeaveTheDocumentByte
               std::string::npos);
     EXPECT_NE(RunPagehost({"accept", imported, "99999"}).err.find("99999 names no annotation"),
               std::string::npos);
+}
+TEST_F(TextEditsVerbTest, AReplacementHoldingAnotherEditsEndWarnsOnceAndWaitsWhileTheOtherIsAccepted) {
+    const std::string doc = Reviewed("same-text", R"([
+      {"page": 0, "kind": "Redact", "search": "keeps running", "overlay_text": "walks"},
+      {"page": 0, "kind": "StrikeOut", "search": "keeps"}])");
+    const PagehostRun both = RunPagehost({"accept", doc, "--all-edits"});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, "Accepted 1 of 2 text edits.\n");
+    EXPECT_EQ(both.err, "pagehost: warning: It can't accept redactions, that are anchored to the same text. "
+                        "Please accept their separately.\n");
+    EXPECT_EQ(Kinds(doc), std::vector<std::string>{"replacement"});
+
+    const PagehostRun alone = RunPagehost({"accept", doc, "--all-edits"});
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    EXPECT_EQ(alone.out, "Accepted 1 of 1 text edits.\n");
+    EXPECT_EQ(alone.err, "");
+    EXPECT_TRUE(Kinds(doc).empty());
+    EXPECT_NE(Unwrapped(ProofText(doc, "same-text-after.pdf")).find("dog and walks far"), std::string::npos);
 }
 } // namespace
