@@ -39,7 +39,14 @@ Kinds and their placement keys
   Redact               "search"/"rect"; "overlay_text" is the replacement text.
   FreeText             "rect" or "near"; "text"; "fontsize";
                        "callout": [[x, y], ...] (2 or 3 points) adds the callout
-                       line (CL) and the intent FreeTextCallout.
+                       line (CL) and the intent FreeTextCallout;
+                       "callout_to": "word" (with "callout_occurrence") moves
+                       the box by "shift" [dx, dy] (default [60, 40]) from where
+                       "near" puts it and draws a three-point callout from the
+                       word's lower-right corner to the box's left edge: the
+                       Rect then spans box and callout, RD insets the box
+                       (left, top, right, bottom) and "line_start" names the
+                       line ending at the word (LE).
   Line                 "points": [[x1, y1], [x2, y2]] or "near" (a line under
                        the word); "line_ends": ["OpenArrow", "None"].
   PolyLine, Polygon    "points": [[x, y], ...] or "near" (a triangle beside the
@@ -190,8 +197,10 @@ def create_annotation(page, spec):
         area = markup_quads(page, spec)[0] if "search" in spec else placed_rect(page, spec)
         annot = page.add_redact_annot(area, text=spec.get("overlay_text"))
     elif kind == "FreeText":
-        annot = page.add_freetext_annot(placed_rect(page, spec), spec.get("text", ""),
-                                        fontsize=spec.get("fontsize", 11))
+        rect = placed_rect(page, spec)
+        if "callout_to" in spec:
+            rect = rect + (spec.get("shift", [60, 40]) * 2)
+        annot = page.add_freetext_annot(rect, spec.get("text", ""), fontsize=spec.get("fontsize", 11))
     elif kind == "Line":
         annot = page.add_line_annot(*placed_points(page, spec, 2)[0:2])
     elif kind == "PolyLine":
@@ -266,6 +275,8 @@ def write_keys(doc, annot, spec):
         doc.xref_set_key(xref, "LE", "[" + " ".join("/" + n for n in spec["line_ends"]) + "]")
     if spec["kind"] == "Redact" and "overlay_text" in spec:
         doc.xref_set_key(xref, "OverlayText", pdf_string(spec["overlay_text"]))
+    if spec["kind"] == "FreeText" and "callout_to" in spec:
+        write_callout_to_word(doc, annot, spec)
     if spec["kind"] == "FreeText" and "callout" in spec:
         points = [format_number(c) for p in spec["callout"] for c in pdf_point(annot, p)]
         doc.xref_set_key(xref, "CL", "[" + " ".join(points) + "]")
@@ -280,6 +291,28 @@ def write_keys(doc, annot, spec):
         doc.xref_set_key(xref, "CreationDate", pdf_string(spec["creation_date"]))
     if "flags" in spec:
         doc.xref_set_key(xref, "F", str(spec["flags"]))
+
+
+def write_callout_to_word(doc, annot, spec):
+    """A callout from a word to the box: Rect grows to hold both, RD gives the box back."""
+    page = annot.parent
+    word = found_word(page, {"search": spec["callout_to"], "occurrence": spec.get("callout_occurrence", 0)})
+    box = fitz.Rect(annot.rect)
+    tip = fitz.Point(word.x1, word.y1)
+    knee = fitz.Point(box.x0 - 20, (box.y0 + box.y1) / 2)
+    end = fitz.Point(box.x0, knee.y)
+    outer = fitz.Rect(min(tip.x, box.x0) - 4, min(tip.y, box.y0) - 4, box.x1 + 4, max(tip.y, box.y1) + 4)
+    insets = [box.x0 - outer.x0, box.y0 - outer.y0, outer.x1 - box.x1, outer.y1 - box.y1]
+    xref = annot.xref
+    lower_left = fitz.Point(outer.x0, outer.y1) * page.transformation_matrix
+    upper_right = fitz.Point(outer.x1, outer.y0) * page.transformation_matrix
+    doc.xref_set_key(xref, "Rect", pdf_array([lower_left.x, lower_left.y, upper_right.x, upper_right.y]))
+    doc.xref_set_key(xref, "RD", pdf_array(insets))
+    points = [format_number(c) for p in (tip, knee, end) for c in pdf_point(annot, p)]
+    doc.xref_set_key(xref, "CL", "[" + " ".join(points) + "]")
+    doc.xref_set_key(xref, "IT", "/FreeTextCallout")
+    if "line_start" in spec:
+        doc.xref_set_key(xref, "LE", "/" + spec["line_start"])
 
 
 def pdf_point(annot, point):

@@ -47,6 +47,19 @@ PMString KindText(int32 type) {
 PMPointList Corners(const PMRect& rect) {
     return {rect.LeftTop(), rect.RightBottom()};
 }
+
+// RD insets the text box from the annotation's rectangle (which also holds the callout): from its
+// left, top, right and bottom edges in this order. Insets that are negative or leave no box are
+// logged and ignored, and the text box is the whole rectangle.
+PMRect TextBoxOf(const PMRect& rect, const std::vector<PMReal>& rd) {
+    if (rd.size() != 4)
+        return rect;
+    const bool leavesBox = rd[0] >= 0 && rd[1] >= 0 && rd[2] >= 0 && rd[3] >= 0 &&
+                           rd[0] + rd[2] < rect.Width() && rd[1] + rd[3] < rect.Height();
+    if (!NOTES_CHECK_TRUE(leavesBox))
+        return rect;
+    return PMRect(rect.Left() + rd[0], rect.Top() + rd[1], rect.Right() - rd[2], rect.Bottom() - rd[3]);
+}
 } // namespace
 
 ClassID NotesAnnotationCreator::CreatingCommandOf(int32 type) {
@@ -162,14 +175,7 @@ void NotesAnnotationCreator::ReadByType(const NotesPDFAnnotationValues& read, co
             record->secondColor = Color(read.interiorColor, record->type);
         break;
     case A::kFreeTextAnnotation: {
-        PMRect text = rect;
-        // RD insets the text box: the first number from the left, the second from the bottom, the
-        // third from the right, the fourth from the top.
-        const std::vector<PMReal>& rd = read.differences;
-        if (rd.size() >= 4)
-            text =
-                PMRect(rect.Left() + rd[0], rect.Top() + rd[3], rect.Right() - rd[2], rect.Bottom() - rd[1]);
-        record->points = Corners(text);
+        record->points = Corners(TextBoxOf(rect, read.differences));
         const PMPointList callout = fFrame.ConvertPoints(read.callout);
         record->points.insert(record->points.end(), callout.begin(), callout.end());
         record->secondColor = record->color;

@@ -223,6 +223,22 @@ void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& list
     }
 }
 
+// A popup without its owner, or whose owner may not open one (a free text), could never be closed.
+bool NotesImportCmd::IsOrphan(UID owner) const {
+    if (!fRun.database->IsValidUID(owner))
+        return true;
+    InterfacePtr<INotesAnnotation> annotation(UIDRef(fRun.database, owner), IID_INOTESANNOTATION);
+    return annotation && !annotation->CanShowPopup();
+}
+
+void NotesImportCmd::UnlinkOwner(UID owner, UID popup) {
+    if (!fRun.database->IsValidUID(owner))
+        return;
+    InterfacePtr<IUIDData> ownerReference(UIDRef(fRun.database, owner), IID_INOTESANNOTATIONREFERENCE);
+    if (ownerReference && ownerReference->GetUID() == popup)
+        ownerReference->Set(kInvalidUID);
+}
+
 void NotesImportCmd::RemoveOrphanPopups() {
     UIDList orphans(fRun.database);
     std::unordered_set<UID> listed;
@@ -233,8 +249,10 @@ void NotesImportCmd::RemoveOrphanPopups() {
         InterfacePtr<IUIDData> annotReference(UIDRef(fRun.database, uid), IID_INOTESANNOTATIONREFERENCE);
         if (!NOTES_CHECK_NIL(annotReference))
             continue;
-        if (!fRun.database->IsValidUID(annotReference->GetUID()) && listed.insert(uid).second)
+        if (IsOrphan(annotReference->GetUID()) && listed.insert(uid).second) {
             orphans.Append(uid);
+            UnlinkOwner(annotReference->GetUID(), uid);
+        }
     }
     if (orphans.IsEmpty())
         return;

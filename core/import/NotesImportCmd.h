@@ -44,6 +44,8 @@ private:
     void ApplyTextMarkups();
     void CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored);
     void RemoveOrphanPopups();
+    bool IsOrphan(UID owner) const;
+    void UnlinkOwner(UID owner, UID popup);
     void StoreFailureCount();
     void ReleasePDF();
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "lifecycle/NotesFailureLog.h"
@@ -41,6 +42,19 @@ bool IsNumber(CosObj obj) {
     return CosObjGetType(obj) == CosInteger || CosObjGetType(obj) == CosFixed;
 }
 
+// Whether one of the first count numbers of an array lies beyond what a 16.16 coordinate holds;
+// such a number would be clipped silently.
+bool HasNumberBeyondCoordinates(CosObj array, ASTArraySize count) {
+    if (CosObjGetType(array) != CosArray)
+        return false;
+    for (ASTArraySize i = 0; i < std::min(CosArrayLength(array), count); ++i) {
+        const CosObj number = CosArrayGet(array, i);
+        if (IsNumber(number) && std::fabs(CosFloatValue(number)) > kLargestCoordinate)
+            return true;
+    }
+    return false;
+}
+
 bool NameIs(ASAtom atom, std::string_view name) {
     return ASAtomGetString(atom) == name;
 }
@@ -73,6 +87,22 @@ void ApplyBorderStyle(CosObj cosBorderStyle, Values* values) {
     const CosObj cosArray = CosDictGetKeyString(cosBorderStyle, "D");
     if (NOTES_CHECK_TRUE(CosObjGetType(cosArray) != CosNull)) {
         ReadDashes(cosArray);
+        values->borderStyle = Values::kDashedBorder;
+    }
+}
+
+// The older Border array (horizontal and vertical corner radius, width, optional dash array) stands
+// for a missing BS: its width, and the dashed style when it has a dash array. An array of another
+// length, or anything but an array, is logged and leaves the default border.
+void ApplyBorderArray(CosObj cosBorder, Values* values) {
+    if (!NOTES_CHECK_TRUE(CosObjGetType(cosBorder) == CosArray))
+        return;
+    const ASTArraySize length = CosArrayLength(cosBorder);
+    if (!NOTES_CHECK_TRUE(length == 3 || length == 4))
+        return;
+    values->borderWidth = RealOf(CosArrayGet(cosBorder, 2));
+    if (length == 4 && CosObjGetType(CosArrayGet(cosBorder, 3)) == CosArray) {
+        ReadDashes(CosArrayGet(cosBorder, 3));
         values->borderStyle = Values::kDashedBorder;
     }
 }
@@ -222,13 +252,9 @@ uint32 NotesPDFAnnotationReader::ReadFlags(CosObj dict, Cursor& cursor) {
 void NotesPDFAnnotationReader::ReadRect(PDAnnot annot, Cursor& cursor, Values* values) {
     cursor.At("Rect");
     const CosObj rect = CosDictGetKeyString(PDAnnotGetCosObj(annot), "Rect");
-    for (ASTArraySize i = 0;
-         CosObjGetType(rect) == CosArray && i < std::min<ASTArraySize>(CosArrayLength(rect), 4); ++i) {
-        const CosObj number = CosArrayGet(rect, i);
-        if (IsNumber(number) && std::fabs(CosFloatValue(number)) > kLargestCoordinate) {
-            cursor.OutOfRange("Its rectangle (Rect) lies beyond 32767 points from the page origin.");
-            return;
-        }
+    if (HasNumberBeyondCoordinates(rect, 4)) {
+        cursor.OutOfRange("Its rectangle (Rect) lies beyond 32767 points from the page origin.");
+        return;
     }
     ASFixedRect box;
     PDAnnotGetRect(annot, &box);
@@ -239,6 +265,12 @@ void NotesPDFAnnotationReader::ReadByType(CosObj dict, Cursor& cursor, Values* v
     const auto points = [&](const char* key) {
         cursor.At(key);
         values->pointsKey = key;
+        if (HasNumberBeyondCoordinates(CosDictGetKeyString(dict, key),
+                                       std::numeric_limits<ASTArraySize>::max())) {
+            cursor.OutOfRange(std::string("Its points (") + key +
+                              ") lie beyond 32767 points from the page origin.");
+            return;
+        }
         values->points = GetPoints(dict, key);
     };
     const auto interior = [&] {
@@ -282,8 +314,10 @@ void NotesPDFAnnotationReader::ReadByType(CosObj dict, Cursor& cursor, Values* v
     case A::kFreeTextAnnotation:
         cursor.At("RD");
         values->differences = GetNumbers(dict, "RD");
+        if (!values->differences.empty() && !NOTES_CHECK_TRUE(values->differences.size() == 4))
+            values->differences.clear();
         cursor.At("CL");
-        values->callout = GetPoints(dict, "CL");
+        ReadCallout(dict, values);
         cursor.At("LE");
         ReadLineEndings(dict, true, values);
         interior();
@@ -328,6 +362,8 @@ void NotesPDFAnnotationReader::ReadBorder(CosObj dict, Values* values) {
     const CosObj cosBorderStyle = CosDictGetKeyString(dict, "BS");
     if (IsPresent(cosBorderStyle))
         ApplyBorderStyle(cosBorderStyle, values);
+    else if (const CosObj cosBorder = CosDictGetKeyString(dict, "Border"); IsPresent(cosBorder))
+        ApplyBorderArray(cosBorder, values);
     // A cloudy effect wins over a dashed style.
     const CosObj cosBorderEffect = CosDictGetKeyString(dict, "BE");
     if (IsPresent(cosBorderEffect))
@@ -336,20 +372,20 @@ void NotesPDFAnnotationReader::ReadBorder(CosObj dict, Values* values) {
 
 // Lines and polylines name both ends in an array of two; a free text names the start of its callout.
 void NotesPDFAnnotationReader::ReadLineEndings(CosObj dict, bool startOnly, Values* values) {
-    const CosObj endings = CosDictGetKeyString(dict, "LE");
-    if (!IsPresent(endings))
+    const CosObj cosArray = CosDictGetKeyString(dict, "LE");
+    if (!IsPresent(cosArray))
         return;
     if (startOnly) {
-        values->lineEndings = {ASAtomGetString(CosNameValue(endings))};
-        values->startArrowhead = GetLineEnding(endings);
+        values->lineEndings = {ASAtomGetString(CosNameValue(cosArray))};
+        values->startArrowhead = GetLineEnding(cosArray);
         return;
     }
-    if (CosObjGetType(endings) != CosArray || !NOTES_CHECK_TRUE(CosArrayLength(endings) == 2))
+    if (CosObjGetType(cosArray) != CosArray || !NOTES_CHECK_TRUE(CosArrayLength(cosArray) == 2))
         return;
-    values->lineEndings = {ASAtomGetString(CosNameValue(CosArrayGet(endings, 0))),
-                           ASAtomGetString(CosNameValue(CosArrayGet(endings, 1)))};
-    values->startArrowhead = GetLineEnding(CosArrayGet(endings, 0));
-    values->endArrowhead = GetLineEnding(CosArrayGet(endings, 1));
+    values->lineEndings = {ASAtomGetString(CosNameValue(CosArrayGet(cosArray, 0))),
+                           ASAtomGetString(CosNameValue(CosArrayGet(cosArray, 1)))};
+    values->startArrowhead = GetLineEnding(CosArrayGet(cosArray, 0));
+    values->endArrowhead = GetLineEnding(CosArrayGet(cosArray, 1));
 }
 
 ClassID NotesPDFAnnotationReader::GetLineEnding(CosObj name) {
@@ -362,6 +398,15 @@ ClassID NotesPDFAnnotationReader::GetLineEnding(CosObj name) {
         if (NameIs(atom, endName))
             return arrowHead;
     return kInvalidClass;
+}
+
+// CL lists whole points; an odd count leaves it unclear which number is which, so the callout is dropped.
+void NotesPDFAnnotationReader::ReadCallout(CosObj dict, Values* values) {
+    const std::vector<PMReal> numbers = GetNumbers(dict, "CL");
+    if (!NOTES_CHECK_TRUE(numbers.size() % 2 == 0))
+        return;
+    for (size_t i = 0; i + 1 < numbers.size(); i += 2)
+        values->callout.emplace_back(numbers[i], numbers[i + 1]);
 }
 
 PMPointList NotesPDFAnnotationReader::GetPoints(CosObj dict, const char* key) {

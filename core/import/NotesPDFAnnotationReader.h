@@ -40,6 +40,7 @@ private:
     static void ReadBorder(CosObj dict, Values* values);
     static void ReadLineEndings(CosObj dict, bool startOnly, Values* values);
     static ClassID GetLineEnding(CosObj name);
+    static void ReadCallout(CosObj dict, Values* values);
     static PMPointList GetPoints(CosObj dict, const char* key);
     static std::vector<PMReal> GetNumbers(CosObj dict, const char* key);
     static std::vector<PMReal> GetColorComponents(CosObj dict, const char* key);

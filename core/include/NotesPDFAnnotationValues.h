@@ -36,8 +36,8 @@ struct NotesPDFAnnotationValues {
     Box rect;
     std::string pointsKey;           // the key the kind's points came from, empty for kinds without points
     PMPointList points;              // its (x, y) pairs; an incomplete last pair is dropped
-    PMPointList callout;             // CL of a free text
-    std::vector<PMReal> differences; // RD of a free text: left, bottom, right and top insets
+    PMPointList callout;             // CL of a free text; empty when its numbers do not pair up
+    std::vector<PMReal> differences; // RD of a free text: left, top, right and bottom insets; 4 or none
     std::optional<PMString> content;
     std::optional<PMString> author;
     std::optional<PMString> overlayText; // the replacement text of a redaction

@@ -3,6 +3,7 @@
 #include "INotesAnnotation.h"
 #include "INotesDrawMarkupAnnotationData.h"
 #include "INotesViewUtils.h"
+#include "NotesAnnotationTextFrame.h"
 #include "NotesCreateStickyNoteCmd.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
@@ -10,18 +11,11 @@
 #include "host/document/IGraphicAttributeUtils.h"
 #include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/document/IHierarchy.h"
-#include "host/document/INewPageItemCmdData.h"
-#include "host/document/IPMUnknownData.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "host/text/ICreateMCFrameData.h"
-#include "host/text/IGraphicFrameData.h"
-#include "host/text/IMultiColumnItemData.h"
-#include "host/text/IMultiColumnTextFrame.h"
 #include "host/text/ITextInset.h"
-#include "host/text/ITextModelCmds.h"
 #include "lifecycle/NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
@@ -43,87 +37,19 @@ bool NotesCreatePopupAnnotationCmd::FramePoints(const UIDRef& parent, PMPointLis
     return true;
 }
 
-UIDRef NotesCreatePopupAnnotationCmd::CreateFrame(const UIDRef& parent, const PMPointList& points) {
-    InterfacePtr<ICommand> createTextFrameCmd(CmdUtils::CreateCommand(kCreateMultiColumnItemCmdBoss));
-    if (!NOTES_CHECK_NIL(createTextFrameCmd))
-        return UIDRef();
-    InterfacePtr<INewPageItemCmdData> newPageItemCmdData(createTextFrameCmd, IID_INEWPAGEITEMCMDDATA);
-    InterfacePtr<ICreateMCFrameData> createMCFrameData(createTextFrameCmd, IID_ICREATEMCFRAMEDATA);
-    InterfacePtr<IMultiColumnItemData> multiColumnItemData(createTextFrameCmd, IID_IMULTICOLUMNITEMDATA);
-    if (!NOTES_CHECK_NIL(newPageItemCmdData) || !NOTES_CHECK_NIL(createMCFrameData) ||
-        !NOTES_CHECK_NIL(multiColumnItemData))
-        return UIDRef();
-    PMRect bounds(points[0], points[1]);
-    bounds.Normalize();
-    newPageItemCmdData->Set(parent.GetDataBase(), kNotesPopupAnnotationBoss, parent.GetUID(),
-                            {bounds.LeftTop(), bounds.RightBottom()});
-    createMCFrameData->SetStory(kInvalidUID);
-    multiColumnItemData->SetNumberOfColumns(1);
-    if (CmdUtils::ProcessCommand(createTextFrameCmd) != kSuccess) {
-        NOTES_LOG_FAILED("createTextFrameCmd");
-        return UIDRef();
-    }
-    const UIDList* outItemList = createTextFrameCmd->GetItemList();
-    if (!NOTES_CHECK_TRUE(outItemList->Length() > 0))
-        return UIDRef();
-    return outItemList->GetRef(0);
-}
-
-bool NotesCreatePopupAnnotationCmd::InsertContent(const UIDRef& popup, const PMString& content) {
-    if (content.IsEmpty())
-        return true;
-    InterfacePtr<IGraphicFrameData> frameData(popup, IID_IGRAPHICFRAMEDATA);
-    if (!NOTES_CHECK_NIL(frameData))
-        return false;
-    InterfacePtr<IMultiColumnTextFrame> textFrame(UIDRef(popup.GetDataBase(), frameData->GetTextContentUID()),
-                                                  IID_IMULTICOLUMNTEXTFRAME);
-    if (!NOTES_CHECK_NIL(textFrame))
-        return false;
-    InterfacePtr<ITextModelCmds> modelCmds(UIDRef(popup.GetDataBase(), textFrame->GetTextModelUID()),
-                                           IID_ITEXTMODELCMDS);
-    if (!NOTES_CHECK_NIL(modelCmds))
-        return false;
-    InterfacePtr<ICommand> insertCmd(modelCmds->InsertCmd(0, WideString(content)));
-    if (!NOTES_CHECK_NIL(insertCmd))
-        return false;
-    if (CmdUtils::ProcessCommand(insertCmd) != kSuccess) {
-        NOTES_LOG_FAILED("insertCmd");
-        return false;
-    }
-    return true;
-}
-
 bool NotesCreatePopupAnnotationCmd::ApplyLook(const UIDRef& popup, UID fillColor) {
-    Utils<IGraphicAttributeUtils> graphicAttributeUtils;
     Utils<ISwatchUtils> swatchUtils;
-    if (!NOTES_CHECK_NIL(graphicAttributeUtils) || !NOTES_CHECK_NIL(swatchUtils))
+    if (!NOTES_CHECK_NIL(swatchUtils))
         return false;
-    InterfacePtr<IGraphicStyleAttributeBossList> rectGraphicStyleAttributeBossList(
-        graphicAttributeUtils->CreateAttributeList());
-    if (!NOTES_CHECK_NIL(rectGraphicStyleAttributeBossList))
-        return false;
-    IGraphicStyleAttributeBossList* list = rectGraphicStyleAttributeBossList;
     const UID stroke = swatchUtils->GetBlackSwatchUID(popup.GetDataBase());
-    if (!NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeWeightAttribute(list, kStrokeWeight)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddStrokeRenderingAttribute(list, stroke)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddFillRenderingAttribute(list, fillColor)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerSizeAttribute(list, kCornerSize)) ||
-        !NOTES_CHECK_SUCCESS(graphicAttributeUtils->AddCornerEffectAttribute(list, kRoundedCornerBoss)))
-        return false;
-    InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(
-        CmdUtils::CreateCommand(kGfxApplyAttrOverridesCmdBoss));
-    if (!NOTES_CHECK_NIL(gfxApplyOverrideAttributesCmd))
-        return false;
-    InterfacePtr<IPMUnknownData> pmUnknownData(gfxApplyOverrideAttributesCmd, IID_IPMUNKNOWNDATA);
-    if (!NOTES_CHECK_NIL(pmUnknownData))
-        return false;
-    pmUnknownData->SetPMUnknown(list);
-    gfxApplyOverrideAttributesCmd->SetItemList(UIDList(popup));
-    if (CmdUtils::ProcessCommand(gfxApplyOverrideAttributesCmd) != kSuccess) {
-        NOTES_LOG_FAILED("gfxApplyOverrideAttributesCmd");
-        return false;
-    }
-    return true;
+    return NotesAnnotationTextFrame::ApplyAttributes(
+        popup, [&](IGraphicAttributeUtils* utils, IGraphicStyleAttributeBossList* list) {
+            return NOTES_CHECK_SUCCESS(utils->AddStrokeWeightAttribute(list, kStrokeWeight)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddStrokeRenderingAttribute(list, stroke)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddFillRenderingAttribute(list, fillColor)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddCornerSizeAttribute(list, kCornerSize)) &&
+                   NOTES_CHECK_SUCCESS(utils->AddCornerEffectAttribute(list, kRoundedCornerBoss));
+        });
 }
 
 void NotesCreatePopupAnnotationCmd::LinkOwner(const UIDRef& owner, UID popup) {
@@ -164,10 +90,12 @@ void NotesCreatePopupAnnotationCmd::Do() {
         const UIDRef parent = GetItemList()->GetRef(0);
         if (!FramePoints(parent, &points))
             break;
-        const UIDRef popup = CreateFrame(parent, points);
+        PMRect bounds(points[0], points[1]);
+        bounds.Normalize();
+        const UIDRef popup = NotesAnnotationTextFrame::Create(parent, kNotesPopupAnnotationBoss, bounds);
         if (popup.GetUID() == kInvalidUID)
             break;
-        if (!InsertContent(popup, annotationCmdData->GetContent()) ||
+        if (!NotesAnnotationTextFrame::InsertContent(popup, annotationCmdData->GetContent()) ||
             !ApplyLook(popup, drawMarkupAnnotCmdData->GetMainColor()) ||
             !NotesCreateStickyNoteCmd::SetNoTextWrap(popup) ||
             !NotesSaveAnnotationCmd::SaveRecord(popup, annotationCmdData) || !LinkAndInset(popup))

@@ -25,8 +25,6 @@ protected:
 private:
     // The frame's two corners: the record's own two points, or beside the page for more points.
     bool FramePoints(const UIDRef& parent, PMPointList* points);
-    UIDRef CreateFrame(const UIDRef& parent, const PMPointList& points);
-    bool InsertContent(const UIDRef& popup, const PMString& content);
     bool ApplyLook(const UIDRef& popup, UID fillColor);
     bool LinkAndInset(const UIDRef& popup);
     // An owner without an open popup refers to the new one, so hiding it closes this popup.

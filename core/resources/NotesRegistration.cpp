@@ -27,7 +27,10 @@
 #include "model/NotesSaveNoteContentCmd.h"
 #include "model/NotesSaveOtherItemDataCmd.h"
 #include "pageitems/NotesAnnotationShape.h"
+#include "pageitems/NotesCreateFreeTextAnnotationCmd.h"
 #include "pageitems/NotesCreateLayerCmd.h"
+#include "pageitems/NotesCreateLineAnnotationCmd.h"
+#include "pageitems/NotesCreatePolygonAnnotationCmd.h"
 #include "pageitems/NotesCreatePopupAnnotationCmd.h"
 #include "pageitems/NotesCreateStickyNoteCmd.h"
 #include "pageitems/NotesDrawMarkupAnnotationCmdData.h"
@@ -89,11 +92,14 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesNewStickyNoteCmd, kNotesNewStickyNoteCmdImpl, false),
         IMPLEMENTATION(NotesDrawMarkupAnnotationData, kNotesDrawMarkupAnnotationDataImpl, true),
         IMPLEMENTATION(NotesDrawMarkupAnnotationCmdData, kNotesDrawMarkupAnnotationCmdDataImpl, false),
-        IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, false),
+        IMPLEMENTATION(NotesPopupOptions, kNotesPopupOptionsImpl, true),
         IMPLEMENTATION(NotesAnnotationShape, kNotesAnnotationShapeImpl, false),
         IMPLEMENTATION(NotesCreatePopupAnnotationCmd, kNotesCreatePopupAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesShowPopupCmd, kNotesShowPopupCmdImpl, false),
         IMPLEMENTATION(NotesHidePopupCmd, kNotesHidePopupCmdImpl, false),
+        IMPLEMENTATION(NotesCreateLineAnnotationCmd, kNotesCreateLineAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesCreatePolygonAnnotationCmd, kNotesCreatePolygonAnnotationCmdImpl, false),
+        IMPLEMENTATION(NotesCreateFreeTextAnnotationCmd, kNotesCreateFreeTextAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
@@ -271,6 +277,32 @@ std::vector<ClassDeclaration> TextEditClasses() {
     };
 }
 
+// Lines and polylines, and polygons, circles and squares: spline items that carry the annotation
+// record, its drawing values and popup reference, drawn on screen only; and their creating commands.
+std::vector<ClassDeclaration> DrawnMarkupClasses() {
+    const std::vector<InterfaceDeclaration> item = {
+        {IID_INOTESANNOTATION, kNotesAnnotationImpl},
+        {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
+        {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+        {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+        {IID_ISHAPE, kNotesAnnotationShapeImpl}};
+    const auto command = [](ImplementationID impl) {
+        return std::vector<InterfaceDeclaration>{
+            {IID_ICOMMAND, impl},
+            {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+            {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationCmdDataImpl},
+            {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}};
+    };
+    return {
+        {kNotesLineAnnotationBoss, kSplineItemBoss, "kNotesLineAnnotationBoss", item},
+        {kNotesPolygonAnnotationBoss, kSplineItemBoss, "kNotesPolygonAnnotationBoss", item},
+        {kNotesCreateLineAnnotationCmdBoss, kInvalidClass, "kNotesCreateLineAnnotationCmdBoss",
+         command(kNotesCreateLineAnnotationCmdImpl)},
+        {kNotesCreatePolygonAnnotationCmdBoss, kInvalidClass, "kNotesCreatePolygonAnnotationCmdBoss",
+         command(kNotesCreatePolygonAnnotationCmdImpl)},
+    };
+}
+
 std::vector<ClassDeclaration> Classes() {
     std::vector<ClassDeclaration> classes = {
         {kNotesSaveAnnotationCmdBoss,
@@ -332,6 +364,26 @@ std::vector<ClassDeclaration> Classes() {
          kInvalidClass,
          "kNotesNewStickyNoteCmdBoss",
          {{IID_ICOMMAND, kNotesNewStickyNoteCmdImpl}, {IID_IPOINTDATA, kPointDataImpl}}},
+        // Free text: the text frame carries the annotation; its callout line is only drawn
+        {kNotesFreeTextAnnotationBoss,
+         kSplineItemBoss,
+         "kNotesFreeTextAnnotationBoss",
+         {{IID_INOTESANNOTATION, kNotesAnnotationImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationDataImpl},
+          {IID_INOTESANNOTATIONLAYOUT, kNotesSplineAnnotationLayoutImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kNotesItemPersistUIDDataImpl},
+          {IID_ISHAPE, kNotesAnnotationShapeImpl}}},
+        {kNotesCalloutLineBoss,
+         kSplineItemBoss,
+         "kNotesCalloutLineBoss",
+         {{IID_ISHAPE, kNotesAnnotationShapeImpl}}},
+        {kNotesCreateFreeTextAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesCreateFreeTextAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesCreateFreeTextAnnotationCmdImpl},
+          {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
+          {IID_INOTESDRAWMARKUPANNOTATIONDATA, kNotesDrawMarkupAnnotationCmdDataImpl},
+          {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
         // Popups
         {kNotesPopupAnnotationBoss,
          kSplineItemBoss,
@@ -372,6 +424,8 @@ std::vector<ClassDeclaration> Classes() {
     classes.insert(classes.end(), textMarkups.begin(), textMarkups.end());
     const std::vector<ClassDeclaration> textEdits = TextEditClasses();
     classes.insert(classes.end(), textEdits.begin(), textEdits.end());
+    const std::vector<ClassDeclaration> drawnMarkups = DrawnMarkupClasses();
+    classes.insert(classes.end(), drawnMarkups.begin(), drawnMarkups.end());
     return classes;
 }
 

@@ -3,11 +3,13 @@
 #include <cstdio>
 
 #include "INotesAnnotation.h"
+#include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
 #include "INotesViewUtils.h"
 #include "NotesPages.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
+#include "host/document/ILayoutUtils.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/ITextModel.h"
 
@@ -42,6 +44,7 @@ nlohmann::ordered_json NotesCommand::Annotations(IDataBase* db, UID page) {
         note["date"] = annotation->GetDate().Format();
         note["content"] = annotation->GetContent().GetUTF8String();
         AddMarkedText(UIDRef(db, uid), &note);
+        AddBounds(UIDRef(db, uid), page, &note);
         notes.push_back(note);
     }
     return notes;
@@ -61,6 +64,19 @@ void NotesCommand::AddMarkedText(const UIDRef& annotation, nlohmann::ordered_jso
     (*note)["story"] = story.GetUID();
     (*note)["range"] = {range.Start(), range.End()};
     (*note)["text"] = WideString(model->GetText(range.Start(), range.Length())).GetUTF8String();
+}
+
+void NotesCommand::AddBounds(const UIDRef& annotation, UID page, nlohmann::ordered_json* note) {
+    InterfacePtr<INotesAnnotation> record(annotation, IID_INOTESANNOTATION);
+    InterfacePtr<INotesAnnotationLayout> layout(annotation, IID_INOTESANNOTATIONLAYOUT);
+    Utils<ILayoutUtils> layoutUtils;
+    if (!record || !layout || !layoutUtils || record->GetSubType() != INotesAnnotation::kPageItemType)
+        return;
+    const PMPoint origin =
+        layoutUtils->GetPageBoundsOnPasteboard(UIDRef(annotation.GetDataBase(), page)).LeftTop();
+    const PMRect bounds = layout->GetBounds();
+    (*note)["bounds"] = {bounds.Left() - origin.X(), bounds.Top() - origin.Y(), bounds.Right() - origin.X(),
+                         bounds.Bottom() - origin.Y()};
 }
 
 nlohmann::ordered_json NotesCommand::Collect(IDataBase* db) {

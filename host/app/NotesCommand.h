@@ -1,7 +1,8 @@
 // NotesCommand: `pagehost notes DOC [--json]`: the Notes panel's tree in text: the pages that hold
 // annotations, master pages first, and under each page its annotations in the page list's order
 // with their kind, author, date and note text; a text markup also with the text it marks as it
-// stands in its story now (the JSON adds each annotation's id, page, story and range).
+// stands in its story now (the JSON adds each annotation's id, page, story and range, and the bounds of a
+// page item).
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -29,6 +30,9 @@ private:
     static std::string ToText(const nlohmann::ordered_json& pages);
     // The story, range and text of a text markup, asked of the plug-in's view utilities.
     static void AddMarkedText(const UIDRef& annotation, nlohmann::ordered_json* note);
+    // The bounds of a page-item annotation, as [left, top, right, bottom] in points from the
+    // left-top corner of its page.
+    static void AddBounds(const UIDRef& annotation, UID page, nlohmann::ordered_json* note);
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -13,6 +13,7 @@
 #include "NewCommand.h"
 #include "NotesCommand.h"
 #include "NotesID.h"
+#include "OptionsCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
 #include "RenderCommand.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
     const ImportCommand importVerb(app);
     const NotesCommand notesVerb(app);
     const PopupsCommand popupsVerb(app);
+    const OptionsCommand optionsVerb(app);
     const ExportPdfCommand exportPdf(app);
     const TextEditsCommand acceptVerb(
         app, "accept", kNotesAcceptRedactionCmdBoss,
@@ -109,6 +111,8 @@ int main(int argc, char** argv) {
         status = notesVerb.Run();
     else if (popupsVerb.Parsed())
         status = popupsVerb.Run();
+    else if (optionsVerb.Parsed())
+        status = optionsVerb.Run();
     else if (exportPdf.Parsed())
         status = exportPdf.Run();
     else if (acceptVerb.Parsed())

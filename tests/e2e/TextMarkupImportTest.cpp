@@ -6,14 +6,15 @@
 // under a highlighted word and the line through a struck one; the exported proof shows neither.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
 
+#include "PagePixels.h"
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ProofWords.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -57,16 +58,7 @@ class TextMarkupImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("text-markup-import");
-        std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
+        doc = ReviewedProof::Make(dir, kLayout, kComments);
         const PagehostRun imported = RunPagehost({"import", doc, (dir / "reviewed.pdf").string()});
         ASSERT_EQ(imported.status, 0) << imported.err;
         importErrors = imported.err;
@@ -78,37 +70,11 @@ protected:
                     Note{note["kind"], note.value("text", std::string("<no text>")), note["page"]};
     }
 
-    // Where PyMuPDF finds a word in a PDF, in its page coordinates (y down): x0, y0, x1, y1.
-    static std::vector<double> WordBox(const std::filesystem::path& pdf, const std::string& word) {
-        int status = 0;
-        const std::string out = TestSupport::RunPythonScript(
-            TestSupport::SourceDir() / "tests/e2e/pdf_word_boxes.py", {pdf.string(), word}, &status);
-        std::istringstream lines(out);
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream fields(line);
-            std::string tag, found, pageTag;
-            int page = 0;
-            double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-            if (fields >> tag >> found >> pageTag >> page >> x0 >> y0 >> x1 >> y1 && tag == "word" &&
-                found == word)
-                return {x0, 792 - y1, x1, 792 - y0};
-        }
-        ADD_FAILURE() << word << " not found in " << pdf;
-        return {0, 0, 0, 0};
-    }
     static uint32 Rendered(const PngImage& png, double x, double y) {
-        return png.PixelAt(static_cast<int>((36 + x) * 2), static_cast<int>((36 + y) * 2));
+        return PagePixels::Rendered(png, x, y);
     }
     static uint32 InPdf(const std::filesystem::path& pdf, double x, double y) {
-        int status = 0;
-        const std::string out =
-            TestSupport::RunPythonScript(TestSupport::SourceDir() / "tests/e2e/pdf_pixels.py",
-                                         {pdf.string(), "0", std::to_string(x), std::to_string(y)}, &status);
-        std::istringstream line(out);
-        std::string tag, hex;
-        double px, py;
-        line >> tag >> px >> py >> hex;
-        return static_cast<uint32>(std::stoul(hex.empty() ? "0" : hex, nullptr, 16));
+        return PagePixels::InPdf(pdf, 0, {PMPoint(x, y)})[0];
     }
     static bool IsYellow(uint32 rgb) {
         return (rgb >> 16) > 0xC0 && ((rgb >> 8) & 0xFF) > 0xC0 && (rgb & 0xFF) < 0x60;
@@ -151,8 +117,8 @@ TEST_F(TextMarkupImportTest, RenderDrawsTheBandAndTheStrikeLineAtTheirWordsAndEx
                   .status,
               0);
     const PngImage png = PngImage::Load((dir / "p1.png").string());
-    const std::vector<double> harbour = WordBox(dir / "proof.pdf", "Harbour");
-    const std::vector<double> running = WordBox(dir / "proof.pdf", "running");
+    const std::vector<double> harbour = ProofWordBox(dir / "proof.pdf", "Harbour");
+    const std::vector<double> running = ProofWordBox(dir / "proof.pdf", "running");
     const double middle = (harbour[0] + harbour[2]) / 2;
     // Below the baseline and above the band's lower edge: no glyph of "Harbour" reaches there.
     const double underBaseline = harbour[1] + 11.9;

@@ -8,6 +8,7 @@
 #include "HostDeclaration.h"
 #include "host/Host.h"
 #include "host/document/DocumentManager.h"
+#include "host/objectmodel/ApplicationDefaults.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -28,6 +29,7 @@ struct ApplicationObjects {
     InterfacePtr<IPMUnknown> application;
     InterfacePtr<IPMUnknown> utils;
     uint32 generation = 0;
+    std::vector<uint8> defaults; // the application object's choices as loaded, to save only changes
 };
 
 ApplicationObjects& Objects() {
@@ -44,8 +46,13 @@ void MakeApplicationObjects() {
         objects.utils.reset();
         objects.generation = ClassRegistry::Instance().GetGeneration();
     }
-    if (!objects.application)
+    if (!objects.application) {
         objects.application.reset(Boss::Create(kApplicationBoss));
+        if (IDFile defaults; objects.application && ApplicationDefaults::GetFile(&defaults)) {
+            ApplicationDefaults::Load(objects.application.get(), defaults);
+            objects.defaults = ApplicationDefaults::Snapshot(objects.application.get());
+        }
+    }
     if (!objects.utils)
         objects.utils.reset(Boss::Create(kUtilsBoss));
 }
@@ -82,6 +89,10 @@ void Initialize() {
 
 void Shutdown() {
     DocumentManager::Instance().CloseAll();
+    IPMUnknown* application = Objects().application.get();
+    if (IDFile defaults; application && ApplicationDefaults::Snapshot(application) != Objects().defaults &&
+                         ApplicationDefaults::GetFile(&defaults))
+        ApplicationDefaults::Save(application, defaults);
     Objects().application.reset();
     Objects().utils.reset();
 }

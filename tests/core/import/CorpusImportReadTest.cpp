@@ -1,7 +1,8 @@
 // Every PDF of the shared corpus of real-world and deliberately broken files goes through the import's
 // one reader and its pre-flight, in place. Nothing may crash, hang, leak a library reference or leave
 // a frame open; the kinds read must match the corpus manifest wherever it states plain counts; every
-// refused file gets one sentence; and the colours read find swatches in a document.
+// refused file gets one sentence; the colours read find swatches in a document; and every file with
+// drawn markups imports into a document of its page size, its counts written to the test's log.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -9,14 +10,22 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "../colors/ColorTestDocument.h"
 #include "../fixtures/AnnotationWalk.h"
 #include "../fixtures/CoreFixture.h"
+#include "INotesAnnotation.h"
+#include "INotesImportPlanData.h"
+#include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
+#include "host/commands/CmdUtils.h"
+#include "host/database/UndoHistory.h"
+#include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "import/NotesPDFAnnotationReader.h"
+#include "import/NotesPageFit.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -105,6 +114,94 @@ TEST(CorpusImportReadTest, EveryAnnotationOfEveryFileGoesThroughTheImportsReader
     EXPECT_GE(opened, files - 5);
     EXPECT_GT(annotations, 500);
     EXPECT_GT(compared, 100);
+}
+
+// What a corpus file holds for the import of its drawn markups: its page count, the size of its first
+// page and how many drawn markups it has.
+struct DrawnFile {
+    int pages = 0;
+    PMRect firstBox;
+    int drawn = 0;
+};
+
+std::optional<DrawnFile> ReadDrawnFile(const fs::path& path) {
+    static const std::set<std::string> kDrawnKinds = {"Line", "PolyLine", "Polygon", "Circle", "Square"};
+    Utils<INotesImportUtils> utils;
+    std::optional<DrawnFile> file;
+    PDDoc doc = nullptr;
+    DURING
+    doc = utils->OpenPDF(PMString(path.string()));
+    const AnnotationWalk::Counts counts = AnnotationWalk::ReadDocument(doc);
+    DrawnFile read{counts.pages, NotesPageFit::PDFPageBox(PDDocAcquirePage(doc, 0)), 0};
+    for (const auto& [kind, count] : counts.kinds)
+        read.drawn += kDrawnKinds.count(kind) ? count : 0;
+    file = read;
+    HANDLER
+    END_HANDLER
+    PDDocClose(doc);
+    return file;
+}
+
+// Imports a PDF into the document with every kind admitted; answers (imported, failed), or (-1, -1)
+// when the import did not run to its end.
+std::pair<int32, int32> ImportAll(IDocument* document, const fs::path& pdf) {
+    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesImportCmdBoss));
+    InterfacePtr<INotesImportSettings> settings(cmd, IID_INOTESIMPORTSETTINGS);
+    settings->Set(PMString(pdf.string()), 0, kTrue, kTrue, kTrue, kTrue);
+    cmd->SetItemList(UIDList(CoreFixture::DocumentRef(document)));
+    if (CmdUtils::ProcessCommand(cmd) != kSuccess)
+        return {-1, -1};
+    InterfacePtr<IIntData> errorCodeData(cmd, IID_IINTDATA);
+    InterfacePtr<INotesImportPlanData> planData(cmd, IID_INOTESIMPORTPLANDATA);
+    return {planData->GetAnnotationsImported(), errorCodeData->GetInt()};
+}
+
+int CountDrawnItems(IDataBase* db) {
+    int count = 0;
+    for (UID uid : db->GetAllUIDs())
+        count +=
+            db->GetClass(uid) == kNotesLineAnnotationBoss || db->GetClass(uid) == kNotesPolygonAnnotationBoss;
+    return count;
+}
+
+TEST(CorpusImportReadTest, EveryFileWithDrawnMarkupsImportsIntoADocumentOfItsPageSize) {
+    if (!fs::is_directory(kCorpus))
+        GTEST_SKIP() << "no corpus at " << kCorpus;
+    CoreFixture::RegisterPlugIns();
+    constexpr int kLargestPageCount = 200; // the corpus's drawn markups lie on its files' first pages
+    int files = 0, imported = 0, drawnItems = 0;
+    for (const fs::path& path : CorpusFiles()) {
+        const std::optional<DrawnFile> file = ReadDrawnFile(path);
+        if (!file || file->drawn == 0 || file->firstBox.Width() <= 0 || file->firstBox.Height() <= 0)
+            continue;
+        std::string spreads;
+        for (int i = 0; i < std::min(file->pages, kLargestPageCount); ++i)
+            spreads += std::string(i ? "," : "") + R"({"pages": [{}]})";
+        IDocument* document = CoreFixture::BuildDocument(
+            R"({"pageSize": {"width": )" + std::to_string(file->firstBox.Width()) + R"(, "height": )" +
+            std::to_string(file->firstBox.Height()) + R"(}, "spreads": [)" + spreads + "]}");
+        ASSERT_NE(document, nullptr) << path;
+        IDataBase* db = document->GetDocumentDataBase();
+        const auto [count, failed] = ImportAll(document, path);
+        const int drawn = CountDrawnItems(db);
+        std::printf("corpus import %s: %d drawn markups in the file, %d annotations imported, %d failed, "
+                    "%d drawn items made\n",
+                    path.filename().c_str(), file->drawn, count, failed, drawn);
+        EXPECT_GE(count, 0) << path.filename() << " imports to its end";
+        EXPECT_LE(drawn, file->drawn) << path.filename();
+        EXPECT_EQ(db->GetUndoHistory().Undo(), kSuccess) << path.filename();
+        EXPECT_EQ(CountDrawnItems(db), 0) << path.filename() << ": undo takes the drawings away";
+        EXPECT_EQ(ACExceptionFrameDepth(), 0) << path;
+        EXPECT_EQ(PDFLibraryRef::OutstandingReferences(), 0);
+        CoreFixture::Close(document);
+        ++files;
+        imported += count;
+        drawnItems += drawn;
+    }
+    std::printf("corpus import: %d files with drawn markups, %d annotations imported, %d drawn items\n",
+                files, imported, drawnItems);
+    EXPECT_GT(files, 10);
+    EXPECT_GT(drawnItems, 10);
 }
 
 TEST(CorpusImportReadTest, EveryFileGetsAPlanOrOneSentenceAndItsColoursFindSwatches) {

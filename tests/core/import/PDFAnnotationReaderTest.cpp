@@ -38,7 +38,14 @@ const char* kComments = R"([
  {"page": 1, "kind": "Square", "rect": [100, 500, 200, 550], "raw": {"BE": "<< /I 1 >>"}},
  {"page": 1, "kind": "Square", "rect": [300, 500, 400, 550], "raw": {"BE": "<< /S /C >>"}},
  {"page": 1, "kind": "Square", "rect": [300, 600, 400, 650], "raw": {"C": "[]"}},
- {"page": 1, "kind": "Square", "rect": [300, 700, 400, 750], "raw": {"C": "[0.2 0.4 0.6 0.8]", "BS": "null"}}
+ {"page": 1, "kind": "Square", "rect": [300, 700, 400, 750], "raw": {"C": "[0.2 0.4 0.6 0.8]", "BS": "null"}},
+ {"page": 1, "kind": "Line", "points": [[450, 100], [550, 100]], "raw": {"BS": "null", "Border": "[0 0 3 [2 1]]"}},
+ {"page": 1, "kind": "Line", "points": [[450, 150], [550, 150]], "raw": {"BS": "null", "Border": "[0 0 2]"}},
+ {"page": 1, "kind": "Line", "points": [[450, 200], [550, 200]], "raw": {"BS": "null", "Border": "[1 1]"}},
+ {"page": 1, "kind": "Line", "points": [[450, 250], [550, 250]], "raw": {"BS": "null", "Border": "/Thick"}},
+ {"page": 1, "kind": "Line", "points": [[450, 300], [550, 300]], "raw": {"L": "[450 500 40000 500]"}},
+ {"page": 1, "kind": "Polygon", "points": [[450, 350], [550, 350], [500, 400]],
+  "raw": {"Vertices": "[450 500 550 500 500 -40000]"}}
 ])";
 
 // The frame of an unmoved document page of the sample's size: y is flipped only.
@@ -223,6 +230,28 @@ TEST_F(PDFAnnotationReaderTest, MalformedBordersKeepTheirDefaultsAndLogTheMissin
     EXPECT_NE(Log().find("): CosObjGetType(cosInteger) != CosNull == false\r\n"), std::string::npos);
     const std::string log = Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3);
+}
+
+TEST_F(PDFAnnotationReaderTest, WithoutBSTheBorderArrayGivesWidthAndDashesAndOtherFormsAreLogged) {
+    using V = NotesPDFAnnotationValues;
+    EXPECT_DOUBLE_EQ(Of(1, "Line", 0).borderWidth, 3.0);
+    EXPECT_EQ(Of(1, "Line", 0).borderStyle, V::kDashedBorder);
+    EXPECT_DOUBLE_EQ(Of(1, "Line", 1).borderWidth, 2.0);
+    EXPECT_EQ(Of(1, "Line", 1).borderStyle, V::kSolidBorder);
+    EXPECT_EQ(Log(), "");
+    EXPECT_DOUBLE_EQ(Of(1, "Line", 2).borderWidth, 1.0);
+    EXPECT_NE(Log().find("): length == 3 || length == 4 == false\r\n"), std::string::npos) << Log();
+    EXPECT_DOUBLE_EQ(Of(1, "Line", 3).borderWidth, 1.0);
+    EXPECT_NE(Log().find("): CosObjGetType(cosBorder) == CosArray == false\r\n"), std::string::npos) << Log();
+}
+
+TEST_F(PDFAnnotationReaderTest, PointsBeyondWhatACoordinateHoldsAreOutOfRangeNotClipped) {
+    const NotesPDFAnnotationRead line = Reader::Read(pdf->Annot(1, "Line", 4));
+    EXPECT_EQ(line.error, NotesPDFAnnotationRead::kOutOfRange);
+    EXPECT_EQ(line.reason, "Its points (L) lie beyond 32767 points from the page origin.");
+    const NotesPDFAnnotationRead polygon = Reader::Read(pdf->Annot(1, "Polygon", 0));
+    EXPECT_EQ(polygon.error, NotesPDFAnnotationRead::kOutOfRange);
+    EXPECT_EQ(polygon.reason, "Its points (Vertices) lie beyond 32767 points from the page origin.");
 }
 
 TEST_F(PDFAnnotationReaderTest, CaretPointComesFromTheAppearancePathThroughItsMatrix) {

@@ -1,0 +1,13 @@
+// ReviewedProof: the start of every round trip: a document made by `pagehost new` from a layout
+// description, its proof exported by `pagehost export-pdf`, and that proof commented by PyMuPDF
+// (tools/annotate_pdf.py), in one folder as doc.phd, proof.pdf and reviewed.pdf.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ReviewedProof {
+// Writes layout.json and comments.json into dir and makes the three files; fails the test when a
+// step fails. Answers the document's path.
+std::string Make(const std::filesystem::path& dir, const std::string& layout, const std::string& comments);
+} // namespace ReviewedProof
