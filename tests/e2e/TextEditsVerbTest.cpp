@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include <nlohmann/json.hpp>
 
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 
 namespace {
@@ -39,31 +38,20 @@ class TextEditsVerbTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("text-edits-verb");
-        std::ofstream(dir / "layout.json") << kLayout;
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), (dir / "blank.phd").string()}).status,
-                  0);
-        ASSERT_EQ(
-            RunPagehost({"export-pdf", (dir / "blank.phd").string(), (dir / "proof.pdf").string()}).status,
-            0);
         imported = Reviewed("imported", kComments);
         for (const auto& note : Notes(imported))
             ids[note["kind"].get<std::string>()] = std::to_string(note["id"].get<int64_t>());
         ASSERT_EQ(ids.size(), 4u) << "strike-through, insertion, replacement and highlight";
     }
 
-    // A copy of the blank document with the comments PyMuPDF made on its proof imported.
+    // A document of the layout with the comments PyMuPDF made on its proof imported.
     static std::string Reviewed(const std::string& name, const std::string& comments) {
-        std::ofstream(dir / (name + ".json")) << comments;
-        const fs::path doc = dir / (name + ".phd");
-        fs::copy_file(dir / "blank.phd", doc, fs::copy_options::overwrite_existing);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / (name + ".json")) + " " +
-                             PdfFixtureFiles::quoted(dir / (name + ".pdf")));
-        const PagehostRun run = RunPagehost({"import", doc.string(), (dir / (name + ".pdf")).string()});
+        const fs::path folder = dir / name;
+        fs::create_directories(folder);
+        const std::string doc = ReviewedProof::Make(folder, kLayout, comments);
+        const PagehostRun run = RunPagehost({"import", doc, (folder / "reviewed.pdf").string()});
         EXPECT_EQ(run.status, 0) << run.err;
-        return doc.string();
+        return doc;
     }
 
     // Every note of a document, all pages together.
