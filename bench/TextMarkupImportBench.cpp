@@ -10,6 +10,7 @@
 #include <string>
 
 #include "INotesImportSettings.h"
+#include "WordGridLayout.h"
 #include "host/Host.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
@@ -27,31 +28,6 @@ namespace fs = std::filesystem;
 constexpr int kPages = 200;
 constexpr int kLines = 30;
 
-std::string Layout(bool oneStory) {
-    std::string frames, stories;
-    for (int p = 0; p < kPages; ++p) {
-        std::string paragraphs;
-        for (int l = 0; l < kLines; ++l) {
-            const std::string tag = "w" + std::to_string(p) + "x" + std::to_string(l) + "y";
-            paragraphs +=
-                std::string(paragraphs.empty() ? "" : ", ") + "\"" + tag + "0 " + tag + "1 " + tag + "2\"";
-        }
-        const std::string story = oneStory ? "s" : "s" + std::to_string(p);
-        frames += std::string(p ? ", " : "") + R"({"page": )" + std::to_string(p + 1) +
-                  R"(, "bounds": [72, 72, 540, 506], "story": ")" + story + "\"}";
-        if (!oneStory || p == 0)
-            stories += std::string(p ? ", " : "") + R"({"id": ")" + story + R"(", "paragraphs": [)";
-        stories += (oneStory && p ? ", " : "") + paragraphs;
-        if (!oneStory || p == kPages - 1)
-            stories += "]}";
-    }
-    std::string spreads;
-    for (int p = 0; p < kPages; ++p)
-        spreads += std::string(p ? ", " : "") + R"({"pages": [{}]})";
-    return R"({"pageSize": {"width": 612, "height": 792}, "spreads": [)" + spreads + R"(], "textFrames": [)" +
-           frames + R"(], "stories": [)" + stories + "]}";
-}
-
 struct Fixture {
     IDocument* document = nullptr;
     std::string pdf;
@@ -64,7 +40,7 @@ Fixture Make(bool oneStory) {
         PlugInLoader::Instance().RegisterPlugIn(GetPlugIn(), "libAnnotations.so");
         initialized = true;
     }
-    const LayoutParser::Result parsed = LayoutParser::Parse(Layout(oneStory));
+    const LayoutParser::Result parsed = LayoutParser::Parse(WordGridLayout::Make(kPages, kLines, oneStory));
     const LayoutBuilder::Result built = LayoutBuilder::Build(parsed.description);
     if (!parsed.ok || !built.document)
         throw std::runtime_error("cannot build the benchmark document");

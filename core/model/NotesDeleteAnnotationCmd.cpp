@@ -13,12 +13,10 @@
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 
-namespace {
-void AppendOnce(UIDList* list, UID uid) {
-    if (!list->Contains(uid))
+void NotesDeleteAnnotationCmd::AppendOnce(UIDList* list, UID uid) {
+    if (fCollected.insert(uid).second)
         list->Append(uid);
 }
-} // namespace
 
 bool NotesDeleteAnnotationCmd::Collect(const UIDRef& ref, UIDList* textMarkups, UIDList* pageItems) {
     IDataBase* db = ref.GetDataBase();
@@ -60,6 +58,7 @@ void NotesDeleteAnnotationCmd::Do() {
             break;
         IDataBase* db = GetItemList()->GetDataBase();
         UIDList textMarkups(db), pageItems(db);
+        fCollected.clear();
         bool collected = true;
         for (int32 i = 0; i < GetItemList()->Length() && collected; ++i)
             collected = Collect(GetItemList()->GetRef(i), &textMarkups, &pageItems);

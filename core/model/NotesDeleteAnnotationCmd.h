@@ -3,6 +3,8 @@
 // with the group holding its callout line).
 #pragma once
 
+#include <unordered_set>
+
 #include "host/commands/Command.h"
 
 class NotesDeleteAnnotationCmd final : public Command {
@@ -16,4 +18,8 @@ protected:
 private:
     // Sorts one annotation into the markups to remove and the page items to delete.
     bool Collect(const UIDRef& annotation, UIDList* textMarkups, UIDList* pageItems);
+    // Appends uid unless it was collected already (a set, so long lists are not searched).
+    void AppendOnce(UIDList* list, UID uid);
+
+    std::unordered_set<UID> fCollected;
 };

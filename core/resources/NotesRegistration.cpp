@@ -46,9 +46,11 @@
 #include "pageitems/NotesStickyNotesHandleShape.h"
 #include "pageitems/NotesStickyNotesPathHandleShape.h"
 #include "pageitems/NotesStickyNotesShape.h"
+#include "textmarkup/NotesAcceptRedactionCmd.h"
 #include "textmarkup/NotesCreateMarkersCmd.h"
 #include "textmarkup/NotesCreateTextMarkupCmd.h"
 #include "textmarkup/NotesMarkupAnnotationLayout.h"
+#include "textmarkup/NotesRejectRedactionCmd.h"
 #include "textmarkup/NotesRemoveTextMarkupCmd.h"
 #include "textmarkup/NotesSetTextMarkupCmd.h"
 #include "textmarkup/NotesTextAdornment.h"
@@ -131,6 +133,9 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesColorManager, kNotesColorManagerImpl, false),
         IMPLEMENTATION(NotesAddColorCmd, kNotesAddColorCmdImpl, false),
         IMPLEMENTATION(NotesClearAllColorsCmd, kNotesClearAllColorsCmdImpl, false),
+        // Settling text edits
+        IMPLEMENTATION(NotesAcceptRedactionCmd, kNotesAcceptRedactionCmdImpl, false),
+        IMPLEMENTATION(NotesRejectRedactionCmd, kNotesRejectRedactionCmdImpl, false),
     };
 }
 
@@ -256,6 +261,20 @@ std::vector<ClassDeclaration> TextMarkupClasses() {
     AddMarkerClasses(&classes);
     AddAttributeClasses(&classes);
     return classes;
+}
+
+// The commands that accept and reject a reviewer's text edits.
+std::vector<ClassDeclaration> TextEditClasses() {
+    return {
+        {kNotesAcceptRedactionCmdBoss,
+         kInvalidClass,
+         "kNotesAcceptRedactionCmdBoss",
+         {{IID_ICOMMAND, kNotesAcceptRedactionCmdImpl}}},
+        {kNotesRejectRedactionCmdBoss,
+         kInvalidClass,
+         "kNotesRejectRedactionCmdBoss",
+         {{IID_ICOMMAND, kNotesRejectRedactionCmdImpl}}},
+    };
 }
 
 // Lines and polylines, and polygons, circles and squares: spline items that carry the annotation
@@ -403,6 +422,8 @@ std::vector<ClassDeclaration> Classes() {
     };
     const std::vector<ClassDeclaration> textMarkups = TextMarkupClasses();
     classes.insert(classes.end(), textMarkups.begin(), textMarkups.end());
+    const std::vector<ClassDeclaration> textEdits = TextEditClasses();
+    classes.insert(classes.end(), textEdits.begin(), textEdits.end());
     const std::vector<ClassDeclaration> drawnMarkups = DrawnMarkupClasses();
     classes.insert(classes.end(), drawnMarkups.begin(), drawnMarkups.end());
     return classes;

@@ -5,28 +5,13 @@
 #include "INotesAnnotation.h"
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
-#include "INotesMasterPageList.h"
 #include "INotesViewUtils.h"
+#include "NotesPages.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
-#include "host/document/IHierarchy.h"
 #include "host/document/ILayoutUtils.h"
-#include "host/document/IMasterSpread.h"
-#include "host/document/IPageList.h"
-#include "host/document/ISpread.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/ITextModel.h"
-
-namespace {
-std::string MasterPageLabel(IDataBase* db, UID page) {
-    InterfacePtr<IHierarchy> hierarchy(UIDRef(db, page), IID_IHIERARCHY);
-    const UID spreadUID = hierarchy ? hierarchy->GetSpreadUID() : kInvalidUID;
-    InterfacePtr<IMasterSpread> master(UIDRef(db, spreadUID), IID_IMASTERSPREAD);
-    InterfacePtr<ISpread> spread(UIDRef(db, spreadUID), IID_ISPREAD);
-    const std::string name = master ? master->GetName().GetUTF8String() : std::string("Master");
-    return name + " " + std::to_string(spread ? spread->GetPageIndex(page) + 1 : 1);
-}
-} // namespace
 
 NotesCommand::NotesCommand(CLI::App& app) {
     fCommand = app.add_subcommand("notes", "List the annotations of a document by page");
@@ -96,20 +81,13 @@ void NotesCommand::AddBounds(const UIDRef& annotation, UID page, nlohmann::order
 
 nlohmann::ordered_json NotesCommand::Collect(IDataBase* db) {
     nlohmann::ordered_json pages = nlohmann::ordered_json::array();
-    const UIDRef docRef(db, db->GetRootUID());
-    const auto add = [&](UID page, const std::string& label) {
-        nlohmann::ordered_json notes = Annotations(db, page);
+    for (const NotesPages::Page& page : NotesPages::InPanelOrder(db)) {
+        nlohmann::ordered_json notes = Annotations(db, page.uid);
         for (auto& note : notes)
-            note["page"] = label;
+            note["page"] = page.label;
         if (!notes.empty())
-            pages.push_back({{"page", label}, {"notes", notes}});
-    };
-    InterfacePtr<INotesMasterPageList> masters(docRef, IID_INOTESMASTERPAGELIST);
-    for (int32 i = 0; masters && i < masters->GetMasterPageCount(); ++i)
-        add(masters->GetNthMasterPage(i), MasterPageLabel(db, masters->GetNthMasterPage(i)));
-    InterfacePtr<IPageList> pageList(docRef, IID_IPAGELIST);
-    for (int32 i = 0; pageList && i < pageList->GetPageCount(); ++i)
-        add(pageList->GetNthPageUID(i), "Page " + std::to_string(i + 1));
+            pages.push_back({{"page", page.label}, {"notes", notes}});
+    }
     return pages;
 }
 

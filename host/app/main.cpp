@@ -12,10 +12,12 @@
 #include "InfoCommand.h"
 #include "NewCommand.h"
 #include "NotesCommand.h"
+#include "NotesID.h"
 #include "OptionsCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
 #include "RenderCommand.h"
+#include "TextEditsCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -78,6 +80,11 @@ int main(int argc, char** argv) {
     const PopupsCommand popupsVerb(app);
     const OptionsCommand optionsVerb(app);
     const ExportPdfCommand exportPdf(app);
+    const TextEditsCommand acceptVerb(
+        app, "accept", kNotesAcceptRedactionCmdBoss,
+        "Carry out text edits (strike-throughs, insertions, replacements) and save");
+    const TextEditsCommand rejectVerb(app, "reject", kNotesRejectRedactionCmdBoss,
+                                      "Drop text edits and leave the text as it is, and save");
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -108,6 +115,10 @@ int main(int argc, char** argv) {
         status = optionsVerb.Run();
     else if (exportPdf.Parsed())
         status = exportPdf.Run();
+    else if (acceptVerb.Parsed())
+        status = acceptVerb.Run();
+    else if (rejectVerb.Parsed())
+        status = rejectVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

@@ -64,7 +64,9 @@ private:
         for (size_t i = run; i < fRuns.size(); ++i)
             fRuns[i].start += delta;
     }
-    void Merge();
+    // Merges equal neighbours among the pairs (run - 1, run) for run from..to, the only ones a
+    // change there can have made equal; the rest of the strand is left unwalked.
+    void MergeAround(size_t from, size_t to);
     template <class Edit> void Change(RangeData range, Edit edit);
 
     std::vector<Run> fRuns;
@@ -116,13 +118,23 @@ void AttributeStrand::SplitAt(TextIndex position) {
                      Run{position, fRuns[run].attributes});
 }
 
-void AttributeStrand::Merge() {
-    std::vector<Run> merged;
-    merged.reserve(fRuns.size());
-    for (Run& run : fRuns)
-        if (merged.empty() || merged.back().attributes != run.attributes)
-            merged.push_back(std::move(run));
-    fRuns = std::move(merged);
+void AttributeStrand::MergeAround(size_t from, size_t to) {
+    if (fRuns.empty())
+        return;
+    from = std::max<size_t>(from, 1);
+    to = std::min(to, fRuns.size() - 1);
+    if (from > to)
+        return;
+    size_t kept = from;
+    for (size_t run = from; run <= to; ++run) {
+        if (fRuns[run].attributes == fRuns[kept - 1].attributes)
+            continue;
+        if (kept != run)
+            fRuns[kept] = std::move(fRuns[run]);
+        ++kept;
+    }
+    fRuns.erase(fRuns.begin() + static_cast<std::ptrdiff_t>(kept),
+                fRuns.begin() + static_cast<std::ptrdiff_t>(to) + 1);
 }
 
 void AttributeStrand::InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) {
@@ -141,7 +153,7 @@ void AttributeStrand::InsertRuns(TextIndex at, const std::vector<AttributeRun>& 
     ShiftFrom(first, total);
     fRuns.insert(fRuns.begin() + static_cast<std::ptrdiff_t>(first), added.begin(), added.end());
     fLength += total;
-    Merge();
+    MergeAround(first, first + added.size());
 }
 
 void AttributeStrand::Remove(TextIndex at, int32 length) {
@@ -157,7 +169,7 @@ void AttributeStrand::Remove(TextIndex at, int32 length) {
                 fRuns.begin() + static_cast<std::ptrdiff_t>(end));
     ShiftFrom(first, -length);
     fLength -= length;
-    Merge();
+    MergeAround(first, first);
 }
 
 template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
@@ -169,9 +181,11 @@ template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
     fStamp = ChangeStamp::Next();
     SplitAt(from);
     SplitAt(to);
-    for (size_t run = FirstRunFrom(from); run < fRuns.size() && fRuns[run].start < to; ++run)
-        edit(fRuns[run].attributes);
-    Merge();
+    const size_t first = FirstRunFrom(from);
+    size_t end = first;
+    for (; end < fRuns.size() && fRuns[end].start < to; ++end)
+        edit(fRuns[end].attributes);
+    MergeAround(first, end);
 }
 
 void AttributeStrand::ReadWrite(IPMStream* stream, ImplementationID) {

@@ -77,16 +77,22 @@ UID MarkupDocument::SwatchFor(INotesAnnotation::NotesAnnotationType type) const 
 
 UID MarkupDocument::Mark(UID story, RangeData range, INotesAnnotation::NotesAnnotationType type,
                          const std::string& content) {
+    return MarkIn(fDataBase, story, range, type, content, SwatchFor(type));
+}
+
+UID MarkupDocument::MarkIn(IDataBase* db, UID story, RangeData range,
+                           INotesAnnotation::NotesAnnotationType type, const std::string& content,
+                           UID swatch) {
     InterfacePtr<ICommand> createMarkers(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
     InterfacePtr<IIntData>(createMarkers, IID_IINTDATA)->Set(type);
-    createMarkers->SetItemList(UIDList(UIDRef(fDataBase, story)));
+    createMarkers->SetItemList(UIDList(UIDRef(db, story)));
     if (CmdUtils::ProcessCommand(createMarkers) != kSuccess || createMarkers->GetItemList()->Length() != 1)
         return kInvalidUID;
     const UIDRef endMarker = createMarkers->GetItemList()->GetRef(0);
     InterfacePtr<IRangeData>(endMarker, IID_IRANGEDATA)->Set(range);
     InterfacePtr<IUIDData>(endMarker, IID_INOTESMARKERDATA)->Set(story);
     InterfacePtr<INotesAnnotation> record(CreateObject2<INotesAnnotation>(kNotesSaveAnnotationCmdBoss));
-    record->Set(type, {PMPoint(1, 2), PMPoint(3, 4)}, SwatchFor(type), kTrue, PMString(content.c_str()),
+    record->Set(type, {PMPoint(1, 2), PMPoint(3, 4)}, swatch, kTrue, PMString(content.c_str()),
                 PMString("Reviewer"), IDTime());
     EXPECT_TRUE(NotesSaveAnnotationCmd::SaveRecord(endMarker, record));
     InterfacePtr<ICommand> setTextMarkup(CmdUtils::CreateCommand(kNotesSetTextMarkupCmdBoss));

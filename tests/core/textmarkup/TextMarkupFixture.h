@@ -32,6 +32,9 @@ public:
     // when the set pass did not anchor it.
     UID Mark(UID story, RangeData range, INotesAnnotation::NotesAnnotationType type,
              const std::string& content = "note");
+    // The same in any document, with the swatch given.
+    static UID MarkIn(IDataBase* db, UID story, RangeData range, INotesAnnotation::NotesAnnotationType type,
+                      const std::string& content, UID swatch);
     // The marked text of a markup now ("" when not anchored).
     std::u16string Marked(UID annotation) const;
     // The value of an attribute class at a character (kInvalidUID when it has none).

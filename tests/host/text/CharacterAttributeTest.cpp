@@ -88,6 +88,24 @@ TEST_F(CharacterAttributes, DeletedTextTakesItsAttributesAlongAndUndoBringsThemB
     EXPECT_FALSE(strand->GetAttributes(3).ContainsAttribute(kTestAttrBoss));
 }
 
+TEST_F(CharacterAttributes, RunsThatAnEditMakesEqualAreJoinedWhereverTheyStand) {
+    for (TextIndex at : {1, 3, 5, 7})
+        ASSERT_EQ(Apply(at, at + 1, kTestAttrBoss, 5), kSuccess);
+    EXPECT_EQ(strand->CountRuns(), 9);                   // a, b, c, d, e, f, g, h, then "ij\r"
+    ASSERT_EQ(Process(cmds->DeleteCmd(2, 1)), kSuccess); // "c" goes: "b" and "d" meet
+    EXPECT_EQ(strand->GetAttributeRange(1, kTestAttrBoss), RangeData(1, 3));
+    EXPECT_EQ(strand->CountRuns(), 7);
+    ASSERT_EQ(Apply(3, 6, kTestAttrBoss, 5), kSuccess); // fills the gaps up to "g"
+    EXPECT_EQ(strand->GetAttributeRange(1, kTestAttrBoss), RangeData(1, 7));
+    EXPECT_EQ(strand->CountRuns(), 3);
+    ASSERT_EQ(Process(cmds->ClearAttributeCmd(RangeData(0, 10), kTestAttrBoss)), kSuccess);
+    EXPECT_EQ(strand->CountRuns(), 1);
+    ASSERT_EQ(Apply(0, 2, kTestAttrBoss, 5), kSuccess);
+    ASSERT_EQ(Process(cmds->InsertCmd(2, WideString("XY"))), kSuccess); // typed after a marked character
+    EXPECT_EQ(strand->GetAttributeRange(0, kTestAttrBoss), RangeData(0, 4));
+    EXPECT_EQ(strand->CountRuns(), 2);
+}
+
 TEST_F(CharacterAttributes, RangesOutsideTheTextAreRefused) {
     EXPECT_NE(Apply(5, 12, kTestAttrBoss, 5), kSuccess);
     EXPECT_NE(Process(cmds->ClearAttributeCmd(RangeData(-1, 2), kTestAttrBoss)), kSuccess);
