@@ -1,5 +1,6 @@
 // AttributeStrand: runs of attribute lists, each starting where the previous one ends; neighbours
-// always differ (equal neighbours are merged after every change).
+// always differ (equal neighbours are merged after every change, around the runs it touched: a
+// story with thousands of marked runs must not be rebuilt whole for each one).
 #include <algorithm>
 
 #include "../database/CountedList.h"
@@ -64,7 +65,8 @@ private:
         for (size_t i = run; i < fRuns.size(); ++i)
             fRuns[i].start += delta;
     }
-    void Merge();
+    // Merges equal neighbours among the runs first..last (inclusive) and the ones beside them.
+    void MergeAround(size_t first, size_t last);
     template <class Edit> void Change(RangeData range, Edit edit);
 
     std::vector<Run> fRuns;
@@ -116,13 +118,13 @@ void AttributeStrand::SplitAt(TextIndex position) {
                      Run{position, fRuns[run].attributes});
 }
 
-void AttributeStrand::Merge() {
-    std::vector<Run> merged;
-    merged.reserve(fRuns.size());
-    for (Run& run : fRuns)
-        if (merged.empty() || merged.back().attributes != run.attributes)
-            merged.push_back(std::move(run));
-    fRuns = std::move(merged);
+void AttributeStrand::MergeAround(size_t first, size_t last) {
+    if (fRuns.size() < 2)
+        return;
+    const size_t lowest = std::max<size_t>(first, 1);
+    for (size_t run = std::min(last + 1, fRuns.size() - 1); run >= lowest; --run)
+        if (fRuns[run].attributes == fRuns[run - 1].attributes)
+            fRuns.erase(fRuns.begin() + static_cast<std::ptrdiff_t>(run));
 }
 
 void AttributeStrand::InsertRuns(TextIndex at, const std::vector<AttributeRun>& runs) {
@@ -141,7 +143,7 @@ void AttributeStrand::InsertRuns(TextIndex at, const std::vector<AttributeRun>& 
     ShiftFrom(first, total);
     fRuns.insert(fRuns.begin() + static_cast<std::ptrdiff_t>(first), added.begin(), added.end());
     fLength += total;
-    Merge();
+    MergeAround(first, first + added.size());
 }
 
 void AttributeStrand::Remove(TextIndex at, int32 length) {
@@ -157,7 +159,7 @@ void AttributeStrand::Remove(TextIndex at, int32 length) {
                 fRuns.begin() + static_cast<std::ptrdiff_t>(end));
     ShiftFrom(first, -length);
     fLength -= length;
-    Merge();
+    MergeAround(first, first);
 }
 
 template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
@@ -169,9 +171,11 @@ template <class Edit> void AttributeStrand::Change(RangeData range, Edit edit) {
     fStamp = ChangeStamp::Next();
     SplitAt(from);
     SplitAt(to);
-    for (size_t run = FirstRunFrom(from); run < fRuns.size() && fRuns[run].start < to; ++run)
+    const size_t first = FirstRunFrom(from);
+    size_t run = first;
+    for (; run < fRuns.size() && fRuns[run].start < to; ++run)
         edit(fRuns[run].attributes);
-    Merge();
+    MergeAround(first, run);
 }
 
 void AttributeStrand::ReadWrite(IPMStream* stream, ImplementationID) {
