@@ -1,4 +1,7 @@
-// PathGeometry: the stored paths of a spline item.
+// PathGeometry: the stored paths of a spline item. The bounding box is kept until the paths
+// change: text composition asks every frame of a story for it after each change to the document.
+#include <optional>
+
 #include "../database/CountedList.h"
 #include "../objectmodel/HostImplementations.h"
 #include "BezierBounds.h"
@@ -36,44 +39,49 @@ public:
     }
 
     void RemoveAllPaths() override {
-        PreDirty();
+        Changing();
         fPaths.clear();
     }
     int32 AddPath(const PMPathPointList& points, bool16 open) override {
-        PreDirty();
+        Changing();
         fPaths.push_back(Path{points, open});
         return GetNumPaths() - 1;
     }
     void AddPathPoint(int32 pathIndex, const PMPathPoint& point) override {
         if (!Valid(pathIndex))
             return;
-        PreDirty();
+        Changing();
         Mutable(pathIndex).points.push_back(point);
     }
     void SetPathPoint(int32 pathIndex, int32 pointIndex, const PMPathPoint& point) override {
         if (pointIndex < 0 || pointIndex >= GetNumPoints(pathIndex))
             return;
-        PreDirty();
+        Changing();
         Mutable(pathIndex).points[static_cast<size_t>(pointIndex)] = point;
     }
     void OpenPath(int32 pathIndex) override { SetOpen(pathIndex, kTrue); }
     void ClosePath(int32 pathIndex) override { SetOpen(pathIndex, kFalse); }
     void TransformPaths(const PMMatrix& matrix) override {
-        PreDirty();
+        Changing();
         for (Path& path : fPaths)
             for (PMPathPoint& point : path.points)
                 point.Transform(matrix);
     }
 
     PMRect GetPathBoundingBox() const override {
-        PMRect box;
-        bool empty = true;
-        for (const Path& path : fPaths)
-            BezierBounds::AddPath(path.points, !path.open, &box, &empty);
-        return box;
+        if (!fBounds) {
+            PMRect box;
+            bool empty = true;
+            for (const Path& path : fPaths)
+                BezierBounds::AddPath(path.points, !path.open, &box, &empty);
+            fBounds = box;
+        }
+        return *fBounds;
     }
 
     void ReadWrite(IPMStream* stream, ImplementationID) override {
+        if (stream->IsReading())
+            fBounds.reset();
         CountedList::Xfer(stream, fPaths, XferPath);
     }
 
@@ -95,11 +103,17 @@ private:
     void SetOpen(int32 pathIndex, bool16 open) {
         if (!Valid(pathIndex) || At(pathIndex).open == open)
             return;
-        PreDirty();
+        Changing();
         Mutable(pathIndex).open = open;
+    }
+    // Every change to the paths goes through here: it records the change and drops the kept bounds.
+    void Changing() {
+        PreDirty();
+        fBounds.reset();
     }
 
     std::vector<Path> fPaths;
+    mutable std::optional<PMRect> fBounds;
 };
 } // namespace
 

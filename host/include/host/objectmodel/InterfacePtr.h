@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host/objectmodel/IPMUnknown.h"
+#include "host/objectmodel/InterfaceCastCache.h"
 
 class UIDRef;
 
@@ -15,7 +16,7 @@ IPMUnknown* Instantiate(const UIDRef& ref, PMIID iid);
 template <class T> T* CheckedCast(IPMUnknown* unknown) {
     if (!unknown)
         return nullptr;
-    T* typed = dynamic_cast<T*>(unknown);
+    T* typed = InterfaceCastCache<T>::Cast(unknown);
     if (!typed)
         unknown->Release();
     return typed;
