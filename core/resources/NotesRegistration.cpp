@@ -46,6 +46,8 @@
 #include "textmarkup/NotesCreateMarkersCmd.h"
 #include "textmarkup/NotesCreateTextMarkupCmd.h"
 #include "textmarkup/NotesMarkupAnnotationLayout.h"
+#include "textmarkup/NotesMergeAnnotationCmd.h"
+#include "textmarkup/NotesNewTextMarkupCmd.h"
 #include "textmarkup/NotesRemoveTextMarkupCmd.h"
 #include "textmarkup/NotesSetTextMarkupCmd.h"
 #include "textmarkup/NotesTextAdornment.h"
@@ -100,6 +102,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesCreateTextMarkupCmd, kNotesCreateTextMarkupCmdImpl, false),
         IMPLEMENTATION(NotesSetTextMarkupCmd, kNotesSetTextMarkupCmdImpl, false),
         IMPLEMENTATION(NotesRemoveTextMarkupCmd, kNotesRemoveTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesNewTextMarkupCmd, kNotesNewTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesMergeAnnotationCmd, kNotesMergeAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesTextMarkupOwnedItem, kNotesTextMarkupOwnedItemImpl, false),
         IMPLEMENTATION(NotesTextMarkupMemento, kNotesTextMarkupMementoImpl, false),
         IMPLEMENTATION(NotesMarkupAnnotationLayout, kNotesMarkupAnnotationLayoutImpl, false),
@@ -238,6 +242,16 @@ std::vector<ClassDeclaration> TextMarkupClasses() {
          kInvalidClass,
          "kNotesRemoveTextMarkupCmdBoss",
          {{IID_ICOMMAND, kNotesRemoveTextMarkupCmdImpl}}},
+        {kNotesNewTextMarkupCmdBoss,
+         kInvalidClass,
+         "kNotesNewTextMarkupCmdBoss",
+         {{IID_ICOMMAND, kNotesNewTextMarkupCmdImpl},
+          {IID_IINTDATA, kIntDataImpl},
+          {IID_IRANGEDATA, kRangeDataImpl}}},
+        {kNotesMergeAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesMergeAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesMergeAnnotationCmdImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
         {kNotesTextMarkupMementoBoss,
          kInvalidClass,
          "kNotesTextMarkupMementoBoss",

@@ -1,0 +1,161 @@
+#include "NotesMergeAnnotationCmd.h"
+
+#include "INotesAnnotation.h"
+#include "NotesMarkedRun.h"
+#include "host/commands/CmdUtils.h"
+#include "host/commands/ErrorUtils.h"
+#include "host/database/IDataBase.h"
+#include "host/notify/IChangeBroadcastUtils.h"
+#include "host/objectmodel/IIntData.h"
+#include "host/objectmodel/IUIDData.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/text/IItemStrand.h"
+#include "host/text/IRangeData.h"
+#include "lifecycle/NotesCommands.h"
+#include "lifecycle/NotesFailureLog.h"
+
+namespace {
+using A = INotesAnnotation;
+
+UID PopupOf(const UIDRef& annotation) {
+    InterfacePtr<IUIDData> annotReference(annotation, IID_INOTESANNOTATIONREFERENCE);
+    const UID popup = annotReference ? annotReference->GetUID() : kInvalidUID;
+    return popup != kInvalidUID && annotation.GetDataBase()->IsValidUID(popup) ? popup : kInvalidUID;
+}
+
+// Deletes the two marker objects of a replacement that could not be completed.
+void DropMarkers(const UIDRef& endMarker) {
+    UIDList markers(endMarker);
+    InterfacePtr<IUIDData> otherItemUIDData(endMarker, IID_INOTESOTHERITEMREFERENCE);
+    if (otherItemUIDData && endMarker.GetDataBase()->IsValidUID(otherItemUIDData->GetUID()))
+        markers.Append(otherItemUIDData->GetUID());
+    NotesCommands::DeleteUIDs(markers, "deleteUIDCmd");
+}
+
+void SetReference(const UIDRef& item, UID target) {
+    InterfacePtr<IUIDData> annotReference(item, IID_INOTESANNOTATIONREFERENCE);
+    if (NOTES_CHECK_NIL(annotReference))
+        annotReference->Set(target);
+}
+} // namespace
+
+bool NotesMergeAnnotationCmd::CanJoin(const NotesMarkedRun& strikeThru, const NotesMarkedRun& caret) {
+    return strikeThru.IsAnchored() && caret.IsAnchored() && strikeThru.story == caret.story &&
+           caret.start >= strikeThru.start && caret.start <= strikeThru.end + 1;
+}
+
+// The replacement's markers stand on the first and last struck characters; another replacement
+// there would make it a duplicate that the anchoring refuses only after the markers are made.
+bool NotesMergeAnnotationCmd::IsFree(const NotesMarkedRun& strikeThru) {
+    InterfacePtr<IItemStrand> itemStrand(strikeThru.story, IID_IITEMSTRAND);
+    if (!NOTES_CHECK_NIL(itemStrand))
+        return false;
+    return NOTES_CHECK_TRUE(itemStrand->GetOwnedUID(strikeThru.start, kNotesRedactionStartTextMarkerBoss) ==
+                            kInvalidUID) &&
+           NOTES_CHECK_TRUE(itemStrand->GetOwnedUID(strikeThru.end, kNotesRedactionEndTextMarkerBoss) ==
+                            kInvalidUID);
+}
+
+UID NotesMergeAnnotationCmd::MakeReplacement(const NotesMarkedRun& strikeThru, const UIDRef& strikeRef,
+                                             const UIDRef& caretRef) {
+    InterfacePtr<INotesAnnotation> strikethruAnnotation(strikeRef, IID_INOTESANNOTATION);
+    InterfacePtr<INotesAnnotation> caretAnnotation(caretRef, IID_INOTESANNOTATION);
+    InterfacePtr<ICommand> createMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
+    InterfacePtr<IIntData> annotTypeIntData(createMarkersCmd, IID_IINTDATA);
+    if (!NOTES_CHECK_NIL(annotTypeIntData))
+        return kInvalidUID;
+    annotTypeIntData->Set(A::kRedactionAnnotation);
+    createMarkersCmd->SetItemList(UIDList(strikeThru.story));
+    if (CmdUtils::ProcessCommand(createMarkersCmd) != kSuccess ||
+        !NOTES_CHECK_TRUE(createMarkersCmd->GetItemList()->Length() == 1))
+        return kInvalidUID;
+    const UIDRef replacement = createMarkersCmd->GetItemList()->GetRef(0);
+    InterfacePtr<IRangeData> markedRange(replacement, IID_IRANGEDATA);
+    InterfacePtr<IUIDData> storyUIDData(replacement, IID_INOTESMARKERDATA);
+    InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
+    InterfacePtr<INotesAnnotation> annotationCmdData(saveAnnotationCmd, IID_INOTESANNOTATION);
+    if (!NOTES_CHECK_NIL(markedRange) || !NOTES_CHECK_NIL(storyUIDData) ||
+        !NOTES_CHECK_NIL(annotationCmdData)) {
+        DropMarkers(replacement);
+        return kInvalidUID;
+    }
+    markedRange->Set(RangeData(strikeThru.start, strikeThru.end + 1));
+    storyUIDData->Set(strikeThru.story.GetUID());
+    annotationCmdData->Set(A::kRedactionAnnotation, strikethruAnnotation->GetPoints(),
+                           caretAnnotation->GetColor(), caretAnnotation->CanShowPopup(),
+                           caretAnnotation->GetContent(), caretAnnotation->GetAuthor(),
+                           caretAnnotation->GetDate());
+    saveAnnotationCmd->SetItemList(UIDList(replacement));
+    if (!NotesCommands::Process(saveAnnotationCmd.forget(), "saveAnnotationCmd")) {
+        DropMarkers(replacement);
+        return kInvalidUID;
+    }
+    return replacement.GetUID();
+}
+
+void NotesMergeAnnotationCmd::KeepPopup(const UIDRef& strikeRef, const UIDRef& caretRef,
+                                        const UIDRef& replacement) {
+    const UID caretPopup = PopupOf(caretRef);
+    const UIDRef owner = caretPopup != kInvalidUID ? caretRef : strikeRef;
+    const UID popup = caretPopup != kInvalidUID ? caretPopup : PopupOf(strikeRef);
+    if (popup == kInvalidUID)
+        return;
+    // Taken off its annotation first, so that deleting the annotation leaves the popup.
+    SetReference(owner, kInvalidUID);
+    SetReference(replacement, popup);
+    SetReference(UIDRef(replacement.GetDataBase(), popup), replacement.GetUID());
+}
+
+void NotesMergeAnnotationCmd::Do() {
+    ErrorCode status = kFailure;
+    IDataBase* database = GetItemList()->GetDataBase();
+    UIDList made(database);
+    do {
+        if (!NOTES_CHECK_TRUE(GetItemList()->Length() == 1) || !NOTES_CHECK_NIL(database))
+            break;
+        const UIDRef strikeRef = GetItemList()->GetRef(0);
+        InterfacePtr<IUIDData> caretUIDData(this, IID_IUIDDATA);
+        if (!NOTES_CHECK_NIL(caretUIDData))
+            break;
+        const UIDRef caretRef(database, caretUIDData->GetUID());
+        InterfacePtr<INotesAnnotation> caretAnnotation(caretRef, IID_INOTESANNOTATION);
+        InterfacePtr<INotesAnnotation> strikethruAnnotation(strikeRef, IID_INOTESANNOTATION);
+        if (!NOTES_CHECK_NIL(caretAnnotation) || !NOTES_CHECK_NIL(strikethruAnnotation) ||
+            !NOTES_CHECK_TRUE(caretAnnotation->GetType() == INotesAnnotation::kCaretAnnotation) ||
+            !NOTES_CHECK_TRUE(strikethruAnnotation->GetType() == INotesAnnotation::kStrikethroughAnnotation))
+            break;
+        NotesMarkedRun caret, strikeThru;
+        if (!NotesMarkedRun::Find(caretRef, &caret) || !NotesMarkedRun::Find(strikeRef, &strikeThru) ||
+            !NOTES_CHECK_TRUE(CanJoin(strikeThru, caret)) || !IsFree(strikeThru))
+            break;
+        const UID replacement = MakeReplacement(strikeThru, strikeRef, caretRef);
+        if (replacement == kInvalidUID)
+            break;
+        const UIDRef replacementRef(database, replacement);
+        // Anchored while the pair still stands: when this fails the new markers go and nothing else
+        // has changed.
+        if (!NotesCommands::ProcessOn(kNotesSetTextMarkupCmdBoss, UIDList(replacementRef),
+                                      "setTextMarkupCmd"))
+            break;
+        KeepPopup(strikeRef, caretRef, replacementRef);
+        UIDList pair(strikeRef);
+        pair.Append(caretRef.GetUID());
+        if (!NotesCommands::ProcessOn(kNotesDeleteAnnotationCmdBoss, pair, "deleteAnnotationCmd"))
+            break;
+        made.Append(replacement);
+        status = kSuccess;
+    } while (false);
+    fItemList = made;
+    ErrorUtils::PMSetGlobalErrorCode(status);
+}
+
+void NotesMergeAnnotationCmd::DoNotify() {
+    IDataBase* database = GetItemList()->GetDataBase();
+    Utils<IChangeBroadcastUtils> broadcast;
+    if (database && broadcast)
+        broadcast->Broadcast(kNotesMergeAnnotationCmdBoss, IID_INOTESANNOTATIONLIST, database, this);
+}
+
+PMString* NotesMergeAnnotationCmd::CreateName() {
+    return new PMString(NOTES_KEY(kNotesMergeAnnotationCmdNameKey));
+}
