@@ -5,15 +5,18 @@
 #include <cstdio>
 #include <iostream>
 
+#include "ClearCommand.h"
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
 #include "ExportPdfCommand.h"
 #include "ImportCommand.h"
 #include "InfoCommand.h"
+#include "MarkCommand.h"
 #include "NewCommand.h"
 #include "NotesCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
+#include "RemoveCommand.h"
 #include "RenderCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -76,6 +79,9 @@ int main(int argc, char** argv) {
     const NotesCommand notesVerb(app);
     const PopupsCommand popupsVerb(app);
     const ExportPdfCommand exportPdf(app);
+    const MarkCommand markVerb(app);
+    const RemoveCommand removeVerb(app);
+    const ClearCommand clearVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -104,6 +110,12 @@ int main(int argc, char** argv) {
         status = popupsVerb.Run();
     else if (exportPdf.Parsed())
         status = exportPdf.Run();
+    else if (markVerb.Parsed())
+        status = markVerb.Run();
+    else if (removeVerb.Parsed())
+        status = removeVerb.Run();
+    else if (clearVerb.Parsed())
+        status = clearVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);
