@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <unistd.h>
+
 #include "INotesImportSettings.h"
 #include "host/Host.h"
 #include "host/commands/CmdUtils.h"
@@ -83,7 +85,9 @@ Fixture Make(bool oneStory) {
     const LayoutBuilder::Result built = LayoutBuilder::Build(parsed.description);
     if (!parsed.ok || !built.document)
         throw std::runtime_error("cannot build the benchmark document");
-    const fs::path dir = fs::temp_directory_path();
+    // Files of this process only: benchmarks run side by side must not write over each other's.
+    const fs::path dir = fs::temp_directory_path() / ("pagehost-bench-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
     const std::string name = oneStory ? "one-story" : "story-per-page";
     const std::string proof = (dir / ("pagehost-bench-markups-" + name + "-proof.pdf")).string();
     const std::string reviewed = (dir / ("pagehost-bench-markups-" + name + ".pdf")).string();

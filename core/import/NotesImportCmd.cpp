@@ -212,7 +212,7 @@ void NotesImportCmd::ApplyTextMarkups() {
 void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored) {
     // A PDF markup fails when none of its runs made it into the text (a duplicate of another
     // markup, or a run that no longer fits its story): it was created but is not in the document.
-    // A markup none of whose runs is listed any more was taken into a replacement.
+    // A markup none of whose runs exists any more (deleted meanwhile) is not counted here.
     const std::unordered_set<UID> inText(anchored.GetUIDs().begin(), anchored.GetUIDs().end());
     for (const UIDList& runs : fMarkupRuns) {
         const auto& uids = runs.GetUIDs();
