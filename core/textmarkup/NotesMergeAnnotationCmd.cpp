@@ -1,16 +1,15 @@
 #include "NotesMergeAnnotationCmd.h"
 
 #include "INotesAnnotation.h"
+#include "NotesCreateMarkersCmd.h"
 #include "NotesMarkedRun.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/notify/IChangeBroadcastUtils.h"
-#include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IItemStrand.h"
-#include "host/text/IRangeData.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 
@@ -21,15 +20,6 @@ UID PopupOf(const UIDRef& annotation) {
     InterfacePtr<IUIDData> annotReference(annotation, IID_INOTESANNOTATIONREFERENCE);
     const UID popup = annotReference ? annotReference->GetUID() : kInvalidUID;
     return popup != kInvalidUID && annotation.GetDataBase()->IsValidUID(popup) ? popup : kInvalidUID;
-}
-
-// Deletes the two marker objects of a replacement that could not be completed.
-void DropMarkers(const UIDRef& endMarker) {
-    UIDList markers(endMarker);
-    InterfacePtr<IUIDData> otherItemUIDData(endMarker, IID_INOTESOTHERITEMREFERENCE);
-    if (otherItemUIDData && endMarker.GetDataBase()->IsValidUID(otherItemUIDData->GetUID()))
-        markers.Append(otherItemUIDData->GetUID());
-    NotesCommands::DeleteUIDs(markers, "deleteUIDCmd");
 }
 
 void SetReference(const UIDRef& item, UID target) {
@@ -60,34 +50,23 @@ UID NotesMergeAnnotationCmd::MakeReplacement(const NotesMarkedRun& strikeThru, c
                                              const UIDRef& caretRef) {
     InterfacePtr<INotesAnnotation> strikethruAnnotation(strikeRef, IID_INOTESANNOTATION);
     InterfacePtr<INotesAnnotation> caretAnnotation(caretRef, IID_INOTESANNOTATION);
-    InterfacePtr<ICommand> createMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
-    InterfacePtr<IIntData> annotTypeIntData(createMarkersCmd, IID_IINTDATA);
-    if (!NOTES_CHECK_NIL(annotTypeIntData))
+    const UIDRef replacement = NotesCreateMarkersCmd::Make(strikeThru.story, A::kRedactionAnnotation,
+                                                           RangeData(strikeThru.start, strikeThru.end + 1));
+    if (replacement.GetUID() == kInvalidUID)
         return kInvalidUID;
-    annotTypeIntData->Set(A::kRedactionAnnotation);
-    createMarkersCmd->SetItemList(UIDList(strikeThru.story));
-    if (CmdUtils::ProcessCommand(createMarkersCmd) != kSuccess ||
-        !NOTES_CHECK_TRUE(createMarkersCmd->GetItemList()->Length() == 1))
-        return kInvalidUID;
-    const UIDRef replacement = createMarkersCmd->GetItemList()->GetRef(0);
-    InterfacePtr<IRangeData> markedRange(replacement, IID_IRANGEDATA);
-    InterfacePtr<IUIDData> storyUIDData(replacement, IID_INOTESMARKERDATA);
     InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
     InterfacePtr<INotesAnnotation> annotationCmdData(saveAnnotationCmd, IID_INOTESANNOTATION);
-    if (!NOTES_CHECK_NIL(markedRange) || !NOTES_CHECK_NIL(storyUIDData) ||
-        !NOTES_CHECK_NIL(annotationCmdData)) {
-        DropMarkers(replacement);
+    if (!NOTES_CHECK_NIL(annotationCmdData)) {
+        NotesCreateMarkersCmd::Drop(replacement);
         return kInvalidUID;
     }
-    markedRange->Set(RangeData(strikeThru.start, strikeThru.end + 1));
-    storyUIDData->Set(strikeThru.story.GetUID());
     annotationCmdData->Set(A::kRedactionAnnotation, strikethruAnnotation->GetPoints(),
                            caretAnnotation->GetColor(), caretAnnotation->CanShowPopup(),
                            caretAnnotation->GetContent(), caretAnnotation->GetAuthor(),
                            caretAnnotation->GetDate());
     saveAnnotationCmd->SetItemList(UIDList(replacement));
     if (!NotesCommands::Process(saveAnnotationCmd.forget(), "saveAnnotationCmd")) {
-        DropMarkers(replacement);
+        NotesCreateMarkersCmd::Drop(replacement);
         return kInvalidUID;
     }
     return replacement.GetUID();

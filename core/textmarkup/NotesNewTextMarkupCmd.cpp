@@ -7,6 +7,7 @@
 #include "INotesAnnotationList.h"
 #include "INotesColorManager.h"
 #include "INotesViewUtils.h"
+#include "NotesCreateMarkersCmd.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
@@ -126,26 +127,6 @@ bool NotesNewTextMarkupCmd::NoteBounds(const UIDRef& story, RangeData range, PMR
     return true;
 }
 
-UID NotesNewTextMarkupCmd::MakeMarkers(const UIDRef& story, int32 type, RangeData range) {
-    InterfacePtr<ICommand> createMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
-    InterfacePtr<IIntData> annotTypeIntData(createMarkersCmd, IID_IINTDATA);
-    if (!NOTES_CHECK_NIL(annotTypeIntData))
-        return kInvalidUID;
-    annotTypeIntData->Set(type);
-    createMarkersCmd->SetItemList(UIDList(story));
-    if (CmdUtils::ProcessCommand(createMarkersCmd) != kSuccess ||
-        !NOTES_CHECK_TRUE(createMarkersCmd->GetItemList()->Length() == 1))
-        return kInvalidUID;
-    const UIDRef endMarker = createMarkersCmd->GetItemList()->GetRef(0);
-    InterfacePtr<IRangeData> annotRangeData(endMarker, IID_IRANGEDATA);
-    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
-    if (!NOTES_CHECK_NIL(annotRangeData) || !NOTES_CHECK_NIL(storyUIDData))
-        return kInvalidUID;
-    annotRangeData->Set(range);
-    storyUIDData->Set(story.GetUID());
-    return endMarker.GetUID();
-}
-
 bool NotesNewTextMarkupCmd::SaveNewRecord(const UIDRef& endMarker, int32 type, const PMRect& note,
                                           UID color) {
     InterfacePtr<ICommand> saveAnnotationCmd(CmdUtils::CreateCommand(kNotesSaveAnnotationCmdBoss));
@@ -189,7 +170,7 @@ void NotesNewTextMarkupCmd::Do() {
         if (!NOTES_CHECK_TRUE(RangeFits(type, range, textModel->TotalLength())) ||
             !NoteBounds(story, range, &note))
             break;
-        const UID endMarker = MakeMarkers(story, type, range);
+        const UID endMarker = NotesCreateMarkersCmd::Make(story, type, range).GetUID();
         if (endMarker == kInvalidUID)
             break;
         if (!SaveNewRecord(UIDRef(database, endMarker), type, note, colorManager->GetKindColor(type)))

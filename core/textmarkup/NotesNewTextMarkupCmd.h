@@ -26,7 +26,6 @@ protected:
 private:
     // Where the note opens for the range: the popup place beside the page at the range's height.
     static bool NoteBounds(const UIDRef& story, RangeData range, PMRect* note);
-    static UID MakeMarkers(const UIDRef& story, int32 type, RangeData range);
     static bool SaveNewRecord(const UIDRef& endMarker, int32 type, const PMRect& note, UID color);
     static void InvalidatePageList(const UIDRef& annotation);
 };
