@@ -1,6 +1,7 @@
 #include "NotesReplacementJoiner.h"
 
 #include "INotesAnnotation.h"
+#include "INotesAnnotsManager.h"
 #include "NotesImportRun.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
@@ -8,6 +9,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IItemStrand.h"
+#include "lifecycle/NotesDocumentAccess.h"
 #include "lifecycle/NotesFailureLog.h"
 #include "textmarkup/NotesMarkedRun.h"
 #include "textmarkup/NotesMergeAnnotationCmd.h"
@@ -133,5 +135,10 @@ int32 NotesReplacementJoiner::Join() {
         strikeOut.settled = inserted.settled = true;
         joined += Merge(strikeOut, inserted) ? 1 : 0;
     }
+    // The merges leave the pages' annotation lists to be made again, once for all of them.
+    auto annotsManager =
+        NotesDocumentAccess::QueryDocumentInterface<INotesAnnotsManager>(fDatabase, IID_INOTESANNOTSMANAGER);
+    if (joined > 0 && NOTES_CHECK_NIL(annotsManager))
+        annotsManager->InvalidateAnnotationLists();
     return joined;
 }

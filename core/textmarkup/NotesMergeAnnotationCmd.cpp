@@ -7,6 +7,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/notify/IChangeBroadcastUtils.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IItemStrand.h"
@@ -72,17 +73,31 @@ UID NotesMergeAnnotationCmd::MakeReplacement(const NotesMarkedRun& strikeThru, c
     return replacement.GetUID();
 }
 
-void NotesMergeAnnotationCmd::KeepPopup(const UIDRef& strikeRef, const UIDRef& caretRef,
-                                        const UIDRef& replacement) {
+UID NotesMergeAnnotationCmd::KeepPopup(const UIDRef& strikeRef, const UIDRef& caretRef,
+                                       const UIDRef& replacement) {
     const UID caretPopup = PopupOf(caretRef);
-    const UIDRef owner = caretPopup != kInvalidUID ? caretRef : strikeRef;
-    const UID popup = caretPopup != kInvalidUID ? caretPopup : PopupOf(strikeRef);
+    const UID strikePopup = PopupOf(strikeRef);
+    const UID popup = caretPopup != kInvalidUID ? caretPopup : strikePopup;
     if (popup == kInvalidUID)
-        return;
-    // Taken off its annotation first, so that deleting the annotation leaves the popup.
-    SetReference(owner, kInvalidUID);
+        return kInvalidUID;
+    // Taken off its annotation, so that nothing removing the annotation takes the popup along.
+    SetReference(caretPopup != kInvalidUID ? caretRef : strikeRef, kInvalidUID);
     SetReference(replacement, popup);
     SetReference(UIDRef(replacement.GetDataBase(), popup), replacement.GetUID());
+    return caretPopup != kInvalidUID ? strikePopup : kInvalidUID;
+}
+
+// What the delete-annotation command does for two text markups, without its look-up of their
+// pages: that look-up composes the story again after every change of its attributes, which an
+// import joining thousands of pairs in one story cannot afford. Callers refresh the page lists.
+bool NotesMergeAnnotationCmd::RemovePair(const UIDRef& strikeRef, const UIDRef& caretRef, UID leftPopup) {
+    UIDList pair(strikeRef);
+    pair.Append(caretRef.GetUID());
+    if (!NotesCommands::ProcessOn(kNotesRemoveTextMarkupCmdBoss, pair, "removeTextMarkupCmd"))
+        return false;
+    return leftPopup == kInvalidUID ||
+           NotesCommands::ProcessOn(kDeleteCmdBoss, UIDList(UIDRef(strikeRef.GetDataBase(), leftPopup)),
+                                    "deleteCmd");
 }
 
 void NotesMergeAnnotationCmd::Do() {
@@ -116,10 +131,8 @@ void NotesMergeAnnotationCmd::Do() {
         if (!NotesCommands::ProcessOn(kNotesSetTextMarkupCmdBoss, UIDList(replacementRef),
                                       "setTextMarkupCmd"))
             break;
-        KeepPopup(strikeRef, caretRef, replacementRef);
-        UIDList pair(strikeRef);
-        pair.Append(caretRef.GetUID());
-        if (!NotesCommands::ProcessOn(kNotesDeleteAnnotationCmdBoss, pair, "deleteAnnotationCmd"))
+        const UID leftPopup = KeepPopup(strikeRef, caretRef, replacementRef);
+        if (!RemovePair(strikeRef, caretRef, leftPopup))
             break;
         made.Append(replacement);
         status = kSuccess;

@@ -2,8 +2,9 @@
 // right after it into one replacement (a redaction over the struck characters) that carries the
 // caret's note, colour, author and date and keeps one of their popups; the two annotations go.
 // Everything is checked before anything changes, and the replacement is anchored before the two
-// are deleted, so a pair that cannot be joined stays as it was. Item list in: the strike-through;
-// UID data: the caret. Item list out: the replacement.
+// are deleted, so a pair that cannot be joined stays as it was. The pages' annotation lists are
+// not looked up: the command's notification and its caller (the import) refresh them. Item list
+// in: the strike-through; UID data: the caret. Item list out: the replacement.
 #pragma once
 
 #include "host/commands/Command.h"
@@ -28,7 +29,10 @@ private:
     // The replacement's markers and record, not yet anchored; kInvalidUID when they cannot be made.
     static UID MakeReplacement(const NotesMarkedRun& strikeThru, const UIDRef& strikeRef,
                                const UIDRef& caretRef);
-    // Hands the caret's popup (else the strike-through's) over to the replacement.
-    static void KeepPopup(const UIDRef& strikeRef, const UIDRef& caretRef, const UIDRef& replacement);
+    // Hands the caret's popup (else the strike-through's) over to the replacement; answers the
+    // strike-through's popup when the caret's was kept, which is left to delete.
+    static UID KeepPopup(const UIDRef& strikeRef, const UIDRef& caretRef, const UIDRef& replacement);
+    // Removes the two joined markups and the popup left over.
+    static bool RemovePair(const UIDRef& strikeRef, const UIDRef& caretRef, UID leftPopup);
     static bool IsFree(const NotesMarkedRun& strikeThru);
 };
