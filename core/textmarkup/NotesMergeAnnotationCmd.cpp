@@ -84,7 +84,8 @@ UID NotesMergeAnnotationCmd::KeepPopup(const UIDRef& strikeRef, const UIDRef& ca
     SetReference(caretPopup != kInvalidUID ? caretRef : strikeRef, kInvalidUID);
     SetReference(replacement, popup);
     SetReference(UIDRef(replacement.GetDataBase(), popup), replacement.GetUID());
-    return caretPopup != kInvalidUID ? strikePopup : kInvalidUID;
+    // A popup the two share is the one kept.
+    return caretPopup != kInvalidUID && strikePopup != caretPopup ? strikePopup : kInvalidUID;
 }
 
 // What the delete-annotation command does for two text markups, without its look-up of their

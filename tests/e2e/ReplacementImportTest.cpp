@@ -2,9 +2,9 @@
 // write text edits: a lone strike-out, a caret with the note "very ", a replacement as a replace
 // tool writes it (a strike-out that names its caret through IRT with RT /Group, the caret right
 // after the struck word carrying the new text), a strike-out and caret with no link but the
-// caret right after the struck word, a linked pair far apart, and a strike-out and caret of two
-// different reviewers; a linked pair of two reviewers. The import joins exactly the pairs that belong
-// together.
+// caret right after the struck word, a linked pair far apart, a strike-out and caret of two
+// different reviewers, and pairs of two reviewers linked by IRT or by one popup. The import joins
+// exactly the pairs that belong together.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -39,7 +39,10 @@ constexpr const char* kComments = R"([
   {"page": 0, "kind": "StrikeOut", "search": "water", "author": "Ann", "contents": "Ann strikes"},
   {"page": 0, "kind": "Caret", "after": "water", "author": "Bob", "contents": "Bob inserts"},
   {"page": 0, "kind": "Caret", "after": "the", "author": "Bob", "contents": "thy"},
-  {"page": 0, "kind": "StrikeOut", "search": "the", "author": "Ann", "in_reply_to": 10}
+  {"page": 0, "kind": "StrikeOut", "search": "the", "author": "Ann", "in_reply_to": 10},
+  {"page": 0, "kind": "StrikeOut", "search": "over", "author": "Ann", "popup": true},
+  {"page": 0, "kind": "Caret", "after": "over", "author": "Bob", "contents": "above",
+   "raw": {"Popup": "{popup:12}"}}
 ])";
 
 struct Note {
@@ -98,6 +101,10 @@ TEST_F(ReplacementImportTest, ALinkJoinsAPairThatPositionAloneWouldNotForItsTwoA
     ExpectNote("thy", "replacement", "the");
 }
 
+TEST_F(ReplacementImportTest, APopupSharedByAStrikeOutAndACaretLinksThem) {
+    ExpectNote("above", "replacement", "over");
+}
+
 TEST_F(ReplacementImportTest, AnUnlinkedCaretRightAfterTheStruckWordJoinsItByPosition) {
     ExpectNote("beams", "replacement", "lights");
     EXPECT_EQ(notes.find("beams")->second.author, "Ann");
@@ -117,9 +124,9 @@ TEST_F(ReplacementImportTest, NoStrikeOutOrCaretOfAJoinedPairIsLeftBehind) {
     std::map<std::string, int> kinds;
     for (const auto& [content, note] : notes)
         ++kinds[note.kind];
-    EXPECT_EQ(kinds["replacement"], 3);
+    EXPECT_EQ(kinds["replacement"], 4);
     EXPECT_EQ(kinds["strike-through"], 3);
     EXPECT_EQ(kinds["insertion"], 3);
-    EXPECT_EQ(notes.size(), 9u);
+    EXPECT_EQ(notes.size(), 10u);
 }
 } // namespace

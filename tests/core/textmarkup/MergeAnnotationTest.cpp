@@ -126,6 +126,20 @@ TEST_F(MergeAnnotationTest, TheCaretsPopupPassesToTheReplacement) {
     EXPECT_EQ(Reference(caretPopup)->GetUID(), replacement) << "the popup names its new annotation";
 }
 
+TEST_F(MergeAnnotationTest, APopupBothShareIsKept) {
+    const UID caret = Caret(fox.End());
+    const UID popup = PopupOf(strike);
+    {
+        CmdUtils::SequenceContext sequence;
+        Reference(caret)->Set(popup);
+    }
+    const UID replacement = Merge(strike, caret);
+    ASSERT_NE(replacement, kInvalidUID) << FailureLogText();
+    ASSERT_TRUE(doc.DB()->IsValidUID(popup));
+    EXPECT_EQ(Reference(replacement)->GetUID(), popup);
+    EXPECT_EQ(Reference(popup)->GetUID(), replacement);
+}
+
 TEST_F(MergeAnnotationTest, WithoutACaretPopupTheStrikeThroughsIsKept) {
     const UID strikePopup = PopupOf(strike);
     const UID replacement = Merge(strike, Caret(fox.End()));
