@@ -98,43 +98,11 @@ UID NotesAnnotationCreator::Color(const std::vector<PMReal>& components, int32 t
     return colorManager->GetColor(components, type);
 }
 
-void NotesAnnotationCreator::DeleteMarkersOf(UID strikeOutItem) {
-    IDataBase* db = fRun.database;
-    if (strikeOutItem == kInvalidUID || !db->IsValidUID(strikeOutItem))
-        return;
-    UIDList markers(db);
-    markers.Append(strikeOutItem);
-    InterfacePtr<IUIDData> otherItemUIDData(UIDRef(db, strikeOutItem), IID_INOTESOTHERITEMREFERENCE);
-    if (NOTES_CHECK_NIL(otherItemUIDData) && otherItemUIDData->GetUID() != kInvalidUID)
-        markers.Append(otherItemUIDData->GetUID());
-    InterfacePtr<ICommand> deleteUIDCmd(CmdUtils::CreateCommand(kDeleteUIDCmdBoss));
-    if (!NOTES_CHECK_NIL(deleteUIDCmd))
-        return;
-    deleteUIDCmd->SetItemList(markers);
-    if (CmdUtils::ProcessCommand(deleteUIDCmd) != kSuccess)
-        NOTES_LOG_FAILED("deleteUIDCmd");
-}
-
 void NotesAnnotationCreator::ReadCaret(const NotesPDFAnnotationValues& read, const PMRect& rect,
                                        Record* record) {
+    // A caret that completes a strike-out into a replacement is joined with it once both are in
+    // the text, after the page loop.
     record->points = Corners(rect);
-    // A caret whose rectangle holds the last point of a strike-out on the same page is the
-    // insertion half of a replacement: the pair becomes one redaction over the struck text.
-    for (ASInt32 i = 0; i < PDPageGetNumAnnots(fPage); ++i) {
-        const PDAnnot other = PDPageGetAnnot(fPage, i);
-        if (NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(other)) != A::kStrikethroughAnnotation)
-            continue;
-        const NotesPDFAnnotationRead strikeOut = NotesPDFAnnotationReader::Read(other);
-        const PMPointList quads = fFrame.ConvertPoints(strikeOut.values.points);
-        if (!strikeOut.IsRead() || quads.empty() || !rect.Contains(quads.back()))
-            continue;
-        record->points = quads;
-        record->type = A::kRedactionAnnotation;
-        const CosObj strikeOutDict = PDAnnotGetCosObj(other);
-        fRun.Consume(strikeOutDict);
-        DeleteMarkersOf(fRun.ItemOf(strikeOutDict));
-        return;
-    }
     if (read.caretPoint)
         record->points = {PMPoint(rect.Left() + read.caretPoint->X(), rect.Bottom() - read.caretPoint->Y()),
                           PMPoint(rect.Left() + read.caretPoint->X(), rect.Bottom() - read.caretPoint->Y())};

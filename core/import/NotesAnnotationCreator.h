@@ -8,12 +8,11 @@
 #include "NotesImportRun.h"
 #include "NotesPDFAnnotationValues.h"
 #include "NotesPDFPageFrame.h"
-#include "host/pdf/PDPage.h"
 
 class NotesAnnotationCreator {
 public:
-    NotesAnnotationCreator(NotesImportRun& run, PDPage page, const NotesPDFPageFrame& frame, UID targetLayer)
-        : fRun(run), fPage(page), fFrame(frame), fTargetLayer(targetLayer) {}
+    NotesAnnotationCreator(NotesImportRun& run, const NotesPDFPageFrame& frame, UID targetLayer)
+        : fRun(run), fFrame(frame), fTargetLayer(targetLayer) {}
 
     // Creates the annotation from its values as read; answers the items made (empty when nothing was
     // placed, which counts as a failure).
@@ -48,10 +47,8 @@ private:
     UID Color(const std::vector<PMReal>& components, int32 type);
     UIDList Process(const Record& values);
     void CreateNotImportedNote(const Record& values);
-    void DeleteMarkersOf(UID strikeOutItem);
 
     NotesImportRun& fRun;
-    PDPage fPage;
     const NotesPDFPageFrame& fFrame;
     UID fTargetLayer;
 };

@@ -132,7 +132,7 @@ bool NotesImportCmd::ImportPage(int32 k, const NotesImportPlan& plan, const INot
         pageTransform->TransformInnerPointToPasteboard(&q);
         return q;
     });
-    NotesAnnotationCreator creator(fRun, page, frame, targetLayer);
+    NotesAnnotationCreator creator(fRun, frame, targetLayer);
     for (ASInt32 i = 0; i < PDPageGetNumAnnots(page); ++i)
         ImportAnnotation(PDPageGetAnnot(page, i), settings, creator);
     return true;
@@ -144,8 +144,7 @@ void NotesImportCmd::ImportAnnotation(PDAnnot annot, const INotesImportSettings*
         return;
     const CosObj dict = PDAnnotGetCosObj(annot);
     const A::NotesAnnotationType type = NotesPDFAnnotationReader::TypeOfSubtype(PDAnnotGetSubtype(annot));
-    if (type == A::kUnknownAnnotation || !Admits(settings, type) || fRun.IsConsumed(dict) ||
-        !fRun.MeetsFirstTime(dict))
+    if (type == A::kUnknownAnnotation || !Admits(settings, type) || !fRun.MeetsFirstTime(dict))
         return;
     const NotesPDFAnnotationRead read = NotesPDFAnnotationReader::Read(annot);
     // The flags come first in the reading: an invisible or hidden annotation stays out even when a
@@ -166,6 +165,9 @@ void NotesImportCmd::ImportAnnotation(PDAnnot annot, const INotesImportSettings*
         fRun.Map(uid, dict);
     if (A::SubTypeOf(read.values.type) == A::kTextMarkupType && !made.IsEmpty())
         fMarkupRuns.push_back(made);
+    if ((type == A::kStrikethroughAnnotation || type == A::kCaretAnnotation) && !made.IsEmpty())
+        fJoiner.Add(type == A::kCaretAnnotation, dict, read.values.inReplyTo, read.values.popup,
+                    read.values.author.value_or(PMString()), made);
     if (made.IsEmpty())
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
 }
@@ -210,7 +212,7 @@ void NotesImportCmd::ApplyTextMarkups() {
 void NotesImportCmd::CountMarkupsNotAnchored(const std::unordered_set<UID>& listed, const UIDList& anchored) {
     // A PDF markup fails when none of its runs made it into the text (a duplicate of another
     // markup, or a run that no longer fits its story): it was created but is not in the document.
-    // A markup none of whose runs is listed any more was taken into a replacement.
+    // A markup none of whose runs exists any more (deleted meanwhile) is not counted here.
     const std::unordered_set<UID> inText(anchored.GetUIDs().begin(), anchored.GetUIDs().end());
     for (const UIDList& runs : fMarkupRuns) {
         const auto& uids = runs.GetUIDs();
@@ -277,6 +279,7 @@ void NotesImportCmd::StoreFailureCount() {
 
 void NotesImportCmd::Do() {
     fRun = NotesImportRun();
+    fJoiner = NotesReplacementJoiner(GetItemList()->GetDataBase());
     fMarkupRuns.clear();
     fAnnotationsRead = 0;
     ErrorCode status = kFailure;
@@ -313,6 +316,7 @@ void NotesImportCmd::Do() {
         END_HANDLER
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
         ApplyTextMarkups();
+        fJoiner.Join();
         StoreFailureCount();
         RemoveOrphanPopups();
         status = kSuccess;

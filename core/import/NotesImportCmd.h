@@ -1,15 +1,16 @@
 // NotesImportCmd: brings the comments of a PDF into the document in one undoable step. Carries out
 // the import's plan (NotesImportPlan, the caller's or its own): pairs the PDF's pages with the
-// document's pages (or spreads) as planned, hands every admitted
-// annotation to the creating command of its kind on the annotation layer, then applies the new
-// text markups, removes popups that lost their parent and reports the annotations it could not
-// import in its integer data.
+// document's pages (or spreads) as planned, hands every admitted annotation to the creating command
+// of its kind on the annotation layer, then applies the new text markups, joins strike-outs and
+// carets into replacements, removes popups that lost their parent and reports the annotations it
+// could not import in its integer data.
 #pragma once
 
 #include <unordered_set>
 
 #include "NotesImportPlan.h"
 #include "NotesImportRun.h"
+#include "NotesReplacementJoiner.h"
 #include "host/commands/Command.h"
 #include "host/pdf/PdfLibrary.h"
 #include "host/util/Geometry.h"
@@ -50,6 +51,7 @@ private:
     void ReleasePDF();
 
     NotesImportRun fRun;
+    NotesReplacementJoiner fJoiner{nullptr};
     // The runs made for each PDF text markup of this run, one list per markup (its PDF object is
     // not asked again once the file is closed).
     std::vector<UIDList> fMarkupRuns;

@@ -1,6 +1,6 @@
 // NotesImportRun: what the import command keeps while it runs: the default swatch, the items made
-// so far with the PDF annotations they came from, the annotations already met, the strike-outs used up
-// by replacements and the counts of annotations imported and failed. All of it lives for one run only.
+// so far with the PDF annotations they came from, the annotations already met and the counts of
+// annotations imported and failed. All of it lives for one run only.
 //
 // Annotations are told apart by object identity, which the PDF library gives as one object slot per
 // indirect object: every look-up here is a hash look-up, so a run stays linear in its annotations.
@@ -36,13 +36,12 @@ struct NotesImportRun {
     // True the first time an annotation object is met in this run: an object that a page lists twice,
     // or that two pages list, is imported once.
     bool MeetsFirstTime(CosObj annotation) { return fMet.insert(KeyOf(annotation)).second; }
-    void Consume(CosObj strikeOut) { fConsumed.insert(KeyOf(strikeOut)); }
-    bool IsConsumed(CosObj annotation) const { return fConsumed.count(KeyOf(annotation)) != 0; }
+    // The identity of a PDF object within the run; 0 for the null object.
+    static uint64 KeyOf(CosObj annotation) {
+        return annotation.docId == 0 ? 0 : (uint64{annotation.docId} << 32) | annotation.slot;
+    }
 
 private:
-    static uint64 KeyOf(CosObj annotation) { return (uint64{annotation.docId} << 32) | annotation.slot; }
-
     std::unordered_map<uint64, UID> fItems;
     std::unordered_set<uint64> fMet;
-    std::unordered_set<uint64> fConsumed;
 };

@@ -233,6 +233,8 @@ void NotesPDFAnnotationReader::ReadValues(PDAnnot annot, Cursor& cursor, Values*
     values->author = GetString(dict, "T");
     cursor.At("Popup");
     values->popup = CosDictGetKeyString(dict, "Popup");
+    cursor.At("IRT");
+    values->inReplyTo = CosDictGetKeyString(dict, "IRT");
     ReadByType(dict, cursor, values);
 }
 

@@ -51,6 +51,9 @@ struct NotesPDFAnnotationValues {
     ClassID endArrowhead = kInvalidClass;
     CosObj popup;  // the Popup entry, the null object without one
     CosObj parent; // a popup's Parent entry
+    // IRT: the annotation this one replies to or is grouped with (a replacement's caret names its
+    // strike-out, or the other way round); the null object without one.
+    CosObj inReplyTo;
     // A caret's first appearance path point through the appearance Matrix, measured from the lower-left
     // corner of its rectangle, y upwards; none without a usable appearance.
     std::optional<PMPoint> caretPoint;

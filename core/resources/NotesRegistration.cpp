@@ -51,6 +51,8 @@
 #include "textmarkup/NotesCreateTextMarkupCmd.h"
 #include "textmarkup/NotesMarkupAnnotationLayout.h"
 #include "textmarkup/NotesRejectRedactionCmd.h"
+#include "textmarkup/NotesMergeAnnotationCmd.h"
+#include "textmarkup/NotesNewTextMarkupCmd.h"
 #include "textmarkup/NotesRemoveTextMarkupCmd.h"
 #include "textmarkup/NotesSetTextMarkupCmd.h"
 #include "textmarkup/NotesTextAdornment.h"
@@ -108,6 +110,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesCreateTextMarkupCmd, kNotesCreateTextMarkupCmdImpl, false),
         IMPLEMENTATION(NotesSetTextMarkupCmd, kNotesSetTextMarkupCmdImpl, false),
         IMPLEMENTATION(NotesRemoveTextMarkupCmd, kNotesRemoveTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesNewTextMarkupCmd, kNotesNewTextMarkupCmdImpl, false),
+        IMPLEMENTATION(NotesMergeAnnotationCmd, kNotesMergeAnnotationCmdImpl, false),
         IMPLEMENTATION(NotesTextMarkupOwnedItem, kNotesTextMarkupOwnedItemImpl, false),
         IMPLEMENTATION(NotesTextMarkupMemento, kNotesTextMarkupMementoImpl, false),
         IMPLEMENTATION(NotesMarkupAnnotationLayout, kNotesMarkupAnnotationLayoutImpl, false),
@@ -249,6 +253,16 @@ std::vector<ClassDeclaration> TextMarkupClasses() {
          kInvalidClass,
          "kNotesRemoveTextMarkupCmdBoss",
          {{IID_ICOMMAND, kNotesRemoveTextMarkupCmdImpl}}},
+        {kNotesNewTextMarkupCmdBoss,
+         kInvalidClass,
+         "kNotesNewTextMarkupCmdBoss",
+         {{IID_ICOMMAND, kNotesNewTextMarkupCmdImpl},
+          {IID_IINTDATA, kIntDataImpl},
+          {IID_IRANGEDATA, kRangeDataImpl}}},
+        {kNotesMergeAnnotationCmdBoss,
+         kInvalidClass,
+         "kNotesMergeAnnotationCmdBoss",
+         {{IID_ICOMMAND, kNotesMergeAnnotationCmdImpl}, {IID_IUIDDATA, kUIDDataImpl}}},
         {kNotesTextMarkupMementoBoss,
          kInvalidClass,
          "kNotesTextMarkupMementoBoss",

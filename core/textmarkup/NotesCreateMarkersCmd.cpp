@@ -7,6 +7,7 @@
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "host/text/IRangeData.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 
@@ -57,4 +58,34 @@ void NotesCreateMarkersCmd::Do() {
         fItemList = UIDList(database);
     }
     ErrorUtils::PMSetGlobalErrorCode(status);
+}
+
+UIDRef NotesCreateMarkersCmd::Make(const UIDRef& story, int32 type, RangeData range) {
+    InterfacePtr<ICommand> createTextMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
+    InterfacePtr<IIntData> annotTypeIntData(createTextMarkersCmd, IID_IINTDATA);
+    if (!NOTES_CHECK_NIL(annotTypeIntData))
+        return UIDRef();
+    annotTypeIntData->Set(type);
+    createTextMarkersCmd->SetItemList(UIDList(story));
+    if (CmdUtils::ProcessCommand(createTextMarkersCmd) != kSuccess ||
+        !NOTES_CHECK_TRUE(createTextMarkersCmd->GetItemList()->Length() == 1))
+        return UIDRef();
+    const UIDRef endMarker = createTextMarkersCmd->GetItemList()->GetRef(0);
+    InterfacePtr<IRangeData> annotRangeData(endMarker, IID_IRANGEDATA);
+    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
+    if (!NOTES_CHECK_NIL(annotRangeData) || !NOTES_CHECK_NIL(storyUIDData)) {
+        Drop(endMarker);
+        return UIDRef();
+    }
+    annotRangeData->Set(range);
+    storyUIDData->Set(story.GetUID());
+    return endMarker;
+}
+
+void NotesCreateMarkersCmd::Drop(const UIDRef& endMarker) {
+    UIDList markers(endMarker);
+    InterfacePtr<IUIDData> otherItemUIDData(endMarker, IID_INOTESOTHERITEMREFERENCE);
+    if (otherItemUIDData && endMarker.GetDataBase()->IsValidUID(otherItemUIDData->GetUID()))
+        markers.Append(otherItemUIDData->GetUID());
+    NotesCommands::DeleteUIDs(markers, "deleteUIDCmd");
 }

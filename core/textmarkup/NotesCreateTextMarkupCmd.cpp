@@ -2,18 +2,16 @@
 
 #include "INotesAnnotation.h"
 #include "INotesTextProfile.h"
-#include "NotesMarkedRun.h"
+#include "NotesCreateMarkersCmd.h"
 #include "NotesTextLocator.h"
 #include "NotesTextMarkupClasses.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IHierarchy.h"
-#include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IItemStrand.h"
-#include "host/text/IRangeData.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesDocumentAccess.h"
 #include "lifecycle/NotesFailureLog.h"
@@ -34,16 +32,11 @@ bool NotesCreateTextMarkupCmd::IsDuplicate(const UIDRef& story, RangeData range,
            itemStrand->GetOwnedUID(last, endClass) != kInvalidUID;
 }
 
-bool NotesCreateTextMarkupCmd::FillEndMarker(const UIDRef& endMarker, const UIDRef& story, RangeData range,
-                                             const INotesAnnotation* record) {
-    InterfacePtr<IRangeData> markedRange(endMarker, IID_IRANGEDATA);
-    InterfacePtr<IUIDData> storyUIDData(endMarker, IID_INOTESMARKERDATA);
+bool NotesCreateTextMarkupCmd::FillEndMarker(const UIDRef& endMarker, const INotesAnnotation* record) {
     InterfacePtr<IUIDData> annotReference(endMarker, IID_INOTESANNOTATIONREFERENCE);
     InterfacePtr<IUIDData> cmdAnnotReference(this, IID_INOTESANNOTATIONREFERENCE);
-    if (!NOTES_CHECK_NIL(markedRange) || !NOTES_CHECK_NIL(storyUIDData) || !NOTES_CHECK_NIL(annotReference))
+    if (!NOTES_CHECK_NIL(annotReference))
         return false;
-    markedRange->Set(range);
-    storyUIDData->Set(story.GetUID());
     if (!NotesSaveAnnotationCmd::SaveRecord(endMarker, record))
         return false;
     annotReference->Set(cmdAnnotReference ? cmdAnnotReference->GetUID() : kInvalidUID);
@@ -57,24 +50,13 @@ UID NotesCreateTextMarkupCmd::CreateMarkedRun(const UIDRef& story, RangeData ran
     if (!NOTES_CHECK_TRUE(endClass != kInvalidClass) ||
         IsDuplicate(story, range, endClass, type == A::kCaretAnnotation))
         return kInvalidUID;
-    InterfacePtr<ICommand> createTextMarkersCmd(CmdUtils::CreateCommand(kNotesCreateMarkersCmdBoss));
-    InterfacePtr<IIntData> annotaTypeIntData(createTextMarkersCmd, IID_IINTDATA);
-    if (!NOTES_CHECK_NIL(annotaTypeIntData))
+    const UIDRef endMarker = NotesCreateMarkersCmd::Make(story, type, range);
+    if (endMarker.GetUID() == kInvalidUID)
         return kInvalidUID;
-    annotaTypeIntData->Set(type);
-    createTextMarkersCmd->SetItemList(UIDList(story));
-    if (CmdUtils::ProcessCommand(createTextMarkersCmd) != kSuccess ||
-        !NOTES_CHECK_TRUE(createTextMarkersCmd->GetItemList()->Length() == 1))
-        return kInvalidUID;
-    const UIDRef endMarker = createTextMarkersCmd->GetItemList()->GetRef(0);
-    if (FillEndMarker(endMarker, story, range, record))
+    if (FillEndMarker(endMarker, record))
         return endMarker.GetUID();
     // A run that could not be completed leaves no markers behind.
-    NotesMarkedRun run;
-    UIDList markers(endMarker);
-    if (NotesMarkedRun::Find(endMarker, &run) && run.startMarker != kInvalidUID)
-        markers.Append(run.startMarker);
-    NotesCommands::DeleteUIDs(markers, "deleteUIDCmd");
+    NotesCreateMarkersCmd::Drop(endMarker);
     return kInvalidUID;
 }
 

@@ -23,8 +23,8 @@ protected:
 private:
     // One marked run: its end marker, or kInvalidUID when it was not made.
     UID CreateMarkedRun(const UIDRef& story, RangeData range, const INotesAnnotation* record);
-    bool FillEndMarker(const UIDRef& endMarker, const UIDRef& story, RangeData range,
-                       const INotesAnnotation* record);
+    // The record and the popup reference on a new end marker.
+    bool FillEndMarker(const UIDRef& endMarker, const INotesAnnotation* record);
     // Whether a marker of the kind already sits on the run's first or last character.
     static bool IsDuplicate(const UIDRef& story, RangeData range, ClassID endClass, bool caret);
 };

@@ -5,17 +5,20 @@
 #include <cstdio>
 #include <iostream>
 
+#include "ClearCommand.h"
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
 #include "ExportPdfCommand.h"
 #include "ImportCommand.h"
 #include "InfoCommand.h"
+#include "MarkCommand.h"
 #include "NewCommand.h"
 #include "NotesCommand.h"
 #include "NotesID.h"
 #include "OptionsCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
+#include "RemoveCommand.h"
 #include "RenderCommand.h"
 #include "TextEditsCommand.h"
 #include "host/Host.h"
@@ -85,6 +88,9 @@ int main(int argc, char** argv) {
         "Carry out text edits (strike-throughs, insertions, replacements) and save");
     const TextEditsCommand rejectVerb(app, "reject", kNotesRejectRedactionCmdBoss,
                                       "Drop text edits and leave the text as it is, and save");
+    const MarkCommand markVerb(app);
+    const RemoveCommand removeVerb(app);
+    const ClearCommand clearVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -119,6 +125,12 @@ int main(int argc, char** argv) {
         status = acceptVerb.Run();
     else if (rejectVerb.Parsed())
         status = rejectVerb.Run();
+    else if (markVerb.Parsed())
+        status = markVerb.Run();
+    else if (removeVerb.Parsed())
+        status = removeVerb.Run();
+    else if (clearVerb.Parsed())
+        status = clearVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

@@ -22,6 +22,7 @@ public:
     MarkupDocument& operator=(const MarkupDocument&) = delete;
 
     IDataBase* DB() const { return fDataBase; }
+    IDocument* Document() const { return fDocument; }
     UIDRef Doc() const;
     // Stories by layout id: "s" (body, frame on page 1), "t" (with a 2 x 1 table), "o" (overset).
     UID Story(const std::string& id) const;
