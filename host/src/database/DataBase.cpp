@@ -133,7 +133,7 @@ UID DataBase::NewUID(ClassID classID) {
     RecordBefore(uid); // records that the object did not exist
     Boss* boss = Boss::Create(classID, this, uid);
     boss->AdoptByDataBase();
-    Place(uid, Record{classID, boss, {}});
+    Place(uid, Record{classID, boss, {}, fChangeCount});
     if (definition->owner != kHostPluginID)
         AddPlugInDependency(definition->owner);
     return uid;
@@ -192,8 +192,15 @@ std::vector<UID> DataBase::GetAllUIDs() const {
 }
 
 void DataBase::PreDirty(UID uid) {
-    if (IsValidUID(uid))
-        RecordBefore(uid);
+    if (!IsValidUID(uid))
+        return;
+    RecordBefore(uid);
+    Find(uid)->changedAt = fChangeCount;
+}
+
+uint64 DataBase::GetObjectChangeCount(UID uid) const {
+    const Record* record = Find(uid);
+    return record ? record->changedAt : std::numeric_limits<uint64>::max();
 }
 
 std::vector<PluginID> DataBase::GetPlugInDependencies() const {
@@ -275,10 +282,11 @@ void DataBase::Restore(UID uid, const ObjectSnapshot& snapshot) {
         std::vector<Boss::Section> sections;
         SectionCodec::Decode(snapshot.object.data, &sections);
         found->second.boss->ReadSections(sections);
+        found->second.changedAt = fChangeCount;
         return;
     }
     Erase(uid);
-    Place(uid, Record{snapshot.object.classID, nullptr, snapshot.object.data});
+    Place(uid, Record{snapshot.object.classID, nullptr, snapshot.object.data, fChangeCount});
 }
 
 DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {

@@ -4,6 +4,7 @@
 
 #include "../database/CountedList.h"
 #include "../document/Query.h"
+#include "ChangeStamp.h"
 #include "TextImplementations.h"
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/Boss.h"
@@ -31,8 +32,11 @@ public:
         const auto found = std::find(live.begin(), live.end(), column);
         return found == live.end() ? -1 : static_cast<int32>(found - live.begin());
     }
+    std::vector<UID> GetListedUIDs() const override { return fColumns; }
+    uint64 GetChangeCount() const override { return fStamp; }
     void AppendFrame(UID column) override {
         PreDirty();
+        fStamp = ChangeStamp::Next();
         fColumns.push_back(column);
     }
     void RemoveFrame(UID column) override {
@@ -40,9 +44,12 @@ public:
         if (found == fColumns.end())
             return;
         PreDirty();
+        fStamp = ChangeStamp::Next();
         fColumns.erase(found);
     }
     void ReadWrite(IPMStream* stream, ImplementationID) override {
+        if (stream->IsReading())
+            fStamp = ChangeStamp::Next();
         CountedList::XferReferences(stream, fColumns);
     }
 
@@ -57,6 +64,7 @@ private:
     }
 
     std::vector<UID> fColumns;
+    uint64 fStamp = ChangeStamp::Next();
 };
 } // namespace
 

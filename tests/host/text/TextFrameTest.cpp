@@ -216,4 +216,39 @@ TEST_F(TextFrames, MovingTheFrameMovesItsParcelsWithIt) {
     EXPECT_NEAR(after.Tx() - before.Tx(), 30.0, 1e-9);
     EXPECT_NEAR(after.Ty() - before.Ty(), 40.0, 1e-9);
 }
+
+// The parcel list keeps what it read while nothing it read from changed; each of these changes
+// must show in the next reading, also when the parcels were read just before it.
+TEST_F(TextFrames, KeptParcelsFollowMovesResizesDeletionsAndTheirUndo) {
+    const TextFrameDocument::Frame first = doc.NewFrame(0, PMRect(72, 72, 272, 130));
+    const TextFrameDocument::Frame second = doc.NewFrame(1, PMRect(72, 72, 272, 500), first.story);
+    InterfacePtr<IParcelList> parcels = doc.Get<IParcelList>(first.story);
+    const std::vector<Parcel> original = parcels->GetParcels();
+    ASSERT_EQ(original.size(), 2u);
+
+    ASSERT_EQ(doc.Insert(first.story, 0, Words(30)), kSuccess);
+    EXPECT_EQ(parcels->GetParcels(), original) << "text edits move no parcel";
+
+    InterfacePtr<ITransform> transform = doc.Get<ITransform>(second.spline);
+    PMMatrix moved = transform->GetInnerToParentMatrix();
+    moved.Concat(PMMatrix(1, 0, 0, 1, 30, 40));
+    transform->SetInnerToParentMatrix(moved);
+    EXPECT_NEAR(parcels->GetParcels()[1].innerToPasteboard.Tx() - original[1].innerToPasteboard.Tx(), 30.0,
+                1e-9);
+
+    InterfacePtr<IGeometry> geometry = doc.Get<IGeometry>(first.spline);
+    const PMRect box = geometry->GetPathBoundingBox();
+    ASSERT_EQ(geometry->SetPathBoundingBox(PMRect(box.Left(), box.Top(), box.Right() + 50, box.Bottom())),
+              kSuccess);
+    EXPECT_NEAR(parcels->GetParcels()[0].bounds.Width() - original[0].bounds.Width(), 50.0, 1e-9);
+
+    ErrorCode deleted = kFailure;
+    doc.Process(kDeleteCmdBoss, UIDList(UIDRef(doc.DB(), first.spline)), &deleted);
+    ASSERT_EQ(deleted, kSuccess);
+    EXPECT_EQ(parcels->GetParcels().size(), 1u);
+    ASSERT_EQ(doc.DB()->GetUndoHistory().Undo(), kSuccess);
+    const std::vector<Parcel> restored = parcels->GetParcels();
+    ASSERT_EQ(restored.size(), 2u);
+    EXPECT_EQ(restored[0].key, original[0].key);
+}
 } // namespace

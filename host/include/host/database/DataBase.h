@@ -30,6 +30,7 @@ public:
     void PreDirty(UID uid) override;
     bool16 IsModified() const override { return fModified; }
     uint64 GetChangeCount() const override { return fChangeCount; }
+    uint64 GetObjectChangeCount(UID uid) const override;
     UndoHistory& GetUndoHistory() override { return fHistory; }
     IDFile GetSysFile() const override { return fFile; }
     std::vector<PluginID> GetPlugInDependencies() const override;
@@ -61,6 +62,7 @@ private:
         ClassID classID = kInvalidClass;
         Boss* boss = nullptr; // owned; nullptr while the object is only stored data
         std::vector<uint8> stored;
+        uint64 changedAt = 0; // the change count of its last change
     };
     DataBase();
     void Touch();

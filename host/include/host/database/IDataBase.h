@@ -38,6 +38,10 @@ public:
     // A number that moves on whenever any object's data changes (commands, undo, redo); equal
     // numbers mean nothing changed, so answers derived from the objects can be kept.
     virtual uint64 GetChangeCount() const = 0;
+    // The change count at which the object last began to change (or was made or put back by undo);
+    // the largest number for a missing object. An answer derived from an object at a count above
+    // this still holds; one derived at or below it may not.
+    virtual uint64 GetObjectChangeCount(UID uid) const = 0;
 
     virtual UndoHistory& GetUndoHistory() = 0;
 

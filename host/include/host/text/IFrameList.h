@@ -20,6 +20,11 @@ public:
     virtual std::vector<UID> GetFrameUIDs() const = 0;
     // The place of a column in the list, or -1.
     virtual int32 GetFrameIndex(UID column) const = 0;
+    // Every column listed, those of deleted frames included (they come back when the deletion is
+    // undone).
+    virtual std::vector<UID> GetListedUIDs() const = 0;
+    // A stamp that moves on whenever the list changes (undo and reading included).
+    virtual uint64 GetChangeCount() const = 0;
 
     // Host use, inside commands.
     virtual void AppendFrame(UID column) = 0;
