@@ -144,8 +144,6 @@ TEST_F(TextEditsVerbTest, AcceptingByIdSettlesOnlyThatEdit) {
 }
 
 TEST_F(TextEditsVerbTest, WithKeepHighlightARejectedEditLeavesItsNotedHighlight) {
-    if (!fs::exists(TestSupport::SourceDir() / "core/textmarkup/NotesNewTextMarkupCmd.cpp"))
-        GTEST_SKIP() << "the plug-in has no new-text-markup command to leave highlights with";
     const std::string doc = Copy("kept.phd");
     const PagehostRun run = RunPagehost({"reject", doc, ids["replacement"], "--keep-highlight"});
     ASSERT_EQ(run.status, 0) << run.err;

@@ -6,7 +6,6 @@
 // with the convert-to-highlight option a noted highlight stays behind; the Notes panel is told.
 #include <gtest/gtest.h>
 
-#include "NewTextMarkupStandIn.h"
 #include "TextMarkupFixture.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
@@ -47,7 +46,6 @@ protected:
     void SetUp() override {
         ASSERT_NE(doc.DB(), nullptr);
         body = doc.Story("s");
-        DeclareNewTextMarkupStandIn();
         SetConvertToHighlight(false);
     }
     void TearDown() override { SetConvertToHighlight(false); }
