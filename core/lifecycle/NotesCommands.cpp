@@ -3,6 +3,7 @@
 #include "NotesFailureLog.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ICommand.h"
+#include "host/notify/IChangeBroadcastUtils.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/AttributeBossList.h"
@@ -69,4 +70,11 @@ bool NotesCommands::ClearAttribute(const UIDRef& story, RangeData range, ClassID
                                    const char* what) {
     InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
     return textModelCmds && Process(textModelCmds->ClearAttributeCmd(range, attributeClass), what);
+}
+
+void NotesCommands::Broadcast(ICommand* cmd, ClassID theChange, PMIID protocol) {
+    IDataBase* database = cmd->GetItemList()->GetDataBase();
+    Utils<IChangeBroadcastUtils> broadcast;
+    if (database && broadcast)
+        broadcast->Broadcast(theChange, protocol, database, cmd);
 }

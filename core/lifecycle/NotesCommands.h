@@ -16,6 +16,9 @@ public:
     static bool ProcessOn(ClassID commandClass, const UIDList& items, const char* what);
     // Processes a command made elsewhere (taking over its reference); nullptr logs as missing.
     static bool Process(ICommand* cmd, const char* what);
+    // Tells the document's observers on protocol that the command (of class theChange) changed
+    // the database of its items; nothing when it has none.
+    static void Broadcast(ICommand* cmd, ClassID theChange, PMIID protocol);
     // Deletes objects with the host's delete-UID command.
     static bool DeleteUIDs(const UIDList& objects, const char* what);
 

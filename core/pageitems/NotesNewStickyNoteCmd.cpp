@@ -14,10 +14,10 @@
 #include "host/document/ILayoutUtils.h"
 #include "host/document/ISpread.h"
 #include "host/layout/IActiveContext.h"
-#include "host/notify/IChangeBroadcastUtils.h"
 #include "host/objectmodel/IPointData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesFailureLog.h"
 
 namespace {
@@ -133,10 +133,7 @@ void NotesNewStickyNoteCmd::Do() {
 }
 
 void NotesNewStickyNoteCmd::DoNotify() {
-    IDataBase* database = GetItemList()->GetDataBase();
-    Utils<IChangeBroadcastUtils> broadcast;
-    if (database && broadcast)
-        broadcast->Broadcast(kNotesNewStickyNoteCmdBoss, IID_INOTESANNOTATION, database, this);
+    NotesCommands::Broadcast(this, kNotesNewStickyNoteCmdBoss, IID_INOTESANNOTATION);
 }
 
 PMString* NotesNewStickyNoteCmd::CreateName() {

@@ -6,7 +6,6 @@
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
-#include "host/notify/IChangeBroadcastUtils.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
@@ -143,10 +142,7 @@ void NotesMergeAnnotationCmd::Do() {
 }
 
 void NotesMergeAnnotationCmd::DoNotify() {
-    IDataBase* database = GetItemList()->GetDataBase();
-    Utils<IChangeBroadcastUtils> broadcast;
-    if (database && broadcast)
-        broadcast->Broadcast(kNotesMergeAnnotationCmdBoss, IID_INOTESANNOTATIONLIST, database, this);
+    NotesCommands::Broadcast(this, kNotesMergeAnnotationCmdBoss, IID_INOTESANNOTATIONLIST);
 }
 
 PMString* NotesMergeAnnotationCmd::CreateName() {

@@ -12,7 +12,6 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IHierarchy.h"
-#include "host/notify/IChangeBroadcastUtils.h"
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
@@ -188,10 +187,7 @@ void NotesNewTextMarkupCmd::Do() {
 }
 
 void NotesNewTextMarkupCmd::DoNotify() {
-    IDataBase* database = GetItemList()->GetDataBase();
-    Utils<IChangeBroadcastUtils> broadcast;
-    if (database && broadcast)
-        broadcast->Broadcast(kNotesNewTextMarkupCmdBoss, IID_INOTESANNOTATIONLIST, database, this);
+    NotesCommands::Broadcast(this, kNotesNewTextMarkupCmdBoss, IID_INOTESANNOTATIONLIST);
 }
 
 PMString* NotesNewTextMarkupCmd::CreateName() {

@@ -6,7 +6,6 @@
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
-#include "host/notify/IChangeBroadcastUtils.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/IBoolData.h"
 #include "host/objectmodel/IIntData.h"
@@ -106,8 +105,5 @@ void NotesTextEditCmd::Do() {
 }
 
 void NotesTextEditCmd::DoNotify() {
-    IDataBase* db = GetItemList()->GetDataBase();
-    Utils<IChangeBroadcastUtils> broadcast;
-    if (db && broadcast)
-        broadcast->Broadcast(GetBoss()->GetClass(), IID_INOTESANNOTATIONLIST, db, this);
+    NotesCommands::Broadcast(this, GetBoss()->GetClass(), IID_INOTESANNOTATIONLIST);
 }

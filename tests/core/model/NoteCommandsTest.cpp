@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../fixtures/CoreFixture.h"
+#include "ChangeRecorder.h"
 #include "INotesAnnotation.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
@@ -14,18 +15,6 @@
 using namespace CoreFixture;
 
 namespace {
-class NoteObserver final : public IObserver {
-public:
-    IPMUnknown* QueryInterface(PMIID) const override { return nullptr; }
-    void AddRef() const override {}
-    void Release() const override {}
-    void Update(ClassID change, ISubject*, PMIID, void*) override { changes.push_back(change); }
-    void LazyUpdate(ISubject*, PMIID, const LazyNotificationData*) override {}
-    void AutoAttach() override {}
-    void AutoDetach() override {}
-    std::vector<ClassID> changes;
-};
-
 ErrorCode SaveNote(IDataBase* db, UID item, const char* text) {
     InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesSaveNoteContentCmdBoss));
     InterfacePtr<IStringData> stringData(cmd, IID_ISTRINGDATA);
@@ -47,7 +36,7 @@ TEST(NoteCommandsTest, SavingTheTextKeepsColorPointsAuthorAndDateAndIsAnnounced)
 
     InterfacePtr<ISubject> subject(
         ObjectModel::CheckedCast<ISubject>(db->Instantiate(db->GetRootUID(), IID_ISUBJECT)));
-    NoteObserver observer;
+    ChangeRecorder observer;
     subject->AttachObserver(&observer, IID_INOTESANNOTATION);
     ASSERT_EQ(SaveNote(db, item, "new text ✓"), kSuccess);
     subject->DetachObserver(&observer, IID_INOTESANNOTATION);

@@ -6,6 +6,7 @@
 // with the convert-to-highlight option a noted highlight stays behind; the Notes panel is told.
 #include <gtest/gtest.h>
 
+#include "ChangeRecorder.h"
 #include "TextMarkupFixture.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
@@ -21,18 +22,6 @@ using namespace TextMarkupFixture;
 using A = INotesAnnotation;
 
 namespace {
-class ChangeObserver final : public IObserver {
-public:
-    IPMUnknown* QueryInterface(PMIID) const override { return nullptr; }
-    void AddRef() const override {}
-    void Release() const override {}
-    void Update(ClassID change, ISubject*, PMIID, void*) override { changes.push_back(change); }
-    void LazyUpdate(ISubject*, PMIID, const LazyNotificationData*) override {}
-    void AutoAttach() override {}
-    void AutoDetach() override {}
-    std::vector<ClassID> changes;
-};
-
 // Everything an accept changes in a story: its text, its anchored items and each markup's record.
 struct StoryState {
     std::u16string text;
@@ -267,7 +256,7 @@ TEST_F(TextEditsTest, SettlingTellsTheNotesPanelThatThePageListsChanged) {
     const UID strike = Edit(u"quick", A::kStrikethroughAnnotation);
     const UID caret = Edit(u"dog", A::kCaretAnnotation, "big ");
     InterfacePtr<ISubject> subject(doc.Doc(), IID_ISUBJECT);
-    ChangeObserver observer;
+    ChangeRecorder observer;
     subject->AttachObserver(&observer, IID_INOTESANNOTATIONLIST);
     ASSERT_EQ(Accept({strike}), kSuccess);
     ASSERT_EQ(Reject({caret}), kSuccess);
