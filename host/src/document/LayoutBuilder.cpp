@@ -151,10 +151,15 @@ private:
         return true;
     }
 
+    static UID PageAt(const std::vector<UID>& pages, int32 index) {
+        return index >= 0 && index < static_cast<int32>(pages.size()) ? pages[static_cast<size_t>(index)]
+                                                                      : kInvalidUID;
+    }
+
     bool DocumentItems() {
-        InterfacePtr<IPageList> pages = Query::Get<IPageList>(fRoot);
+        const std::vector<UID> pages = Query::Get<IPageList>(fRoot)->GetPageUIDs();
         for (const LayoutDescription::Item& item : fDescription.items)
-            if (!Item(item, pages->GetNthPageUID(item.page)))
+            if (!Item(item, PageAt(pages, item.page)))
                 return false;
         return true;
     }
@@ -205,9 +210,10 @@ private:
 
     // Frames are threaded onto their story's frame list in the order they are described.
     bool TextFrames() {
-        InterfacePtr<IPageList> pages = Query::Get<IPageList>(fRoot);
+        // Making frames adds no page: the list is read once, not once per frame.
+        const std::vector<UID> pages = Query::Get<IPageList>(fRoot)->GetPageUIDs();
         for (const LayoutDescription::TextFrame& frame : fDescription.textFrames) {
-            const UID page = pages->GetNthPageUID(frame.page);
+            const UID page = PageAt(pages, frame.page);
             const UID parent = ContentLayerOf(page, frame.layer);
             const PMRect pageBounds = Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(fDB, page));
             PMRect bounds = frame.bounds;

@@ -1,5 +1,8 @@
 #include "PageItemOps.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "Query.h"
 #include "host/commands/ICommand.h"
 #include "host/document/IDocumentLayer.h"
@@ -79,22 +82,47 @@ UIDList AllSpreads(IDataBase* db) {
     return spreads;
 }
 
-void ArrangeSpreads(IDataBase* db, bool masters) {
-    UIDList spreads(db);
+namespace {
+// The spreads of the list (document or master) in order.
+std::vector<UID> ListedSpreads(IDataBase* db, bool masters) {
+    std::vector<UID> spreads;
     const UID root = db->GetRootUID();
     if (masters) {
         if (InterfacePtr<IMasterSpreadList> list = Query::Get<IMasterSpreadList>(db, root))
             for (int32 i = 0; i < list->GetMasterSpreadCount(); ++i)
-                spreads.Append(list->GetNthMasterSpreadUID(i));
+                spreads.push_back(list->GetNthMasterSpreadUID(i));
     } else if (InterfacePtr<ISpreadList> list = Query::Get<ISpreadList>(db, root)) {
         for (int32 i = 0; i < list->GetSpreadCount(); ++i)
-            spreads.Append(list->GetNthSpreadUID(i));
+            spreads.push_back(list->GetNthSpreadUID(i));
     }
-    // Pasteboards of neighbouring spreads touch but never overlap.
+    return spreads;
+}
+
+// Where the pasteboard of a placed spread ends, in the list's coordinates.
+PMReal PasteboardBottom(IDataBase* db, UID uid) {
+    InterfacePtr<ISpread> spread = Query::Get<ISpread>(db, uid);
+    InterfacePtr<ITransform> transform = Query::Get<ITransform>(db, uid);
+    if (!spread || !transform)
+        return 0.0;
+    return transform->GetInnerToParentMatrix().Ty() + spread->GetPasteboardBounds().Bottom();
+}
+} // namespace
+
+void ArrangeSpreads(IDataBase* db, bool masters, UID from) {
+    const std::vector<UID> spreads = ListedSpreads(db, masters);
+    auto start = std::find(spreads.begin(), spreads.end(), from);
+    if (start == spreads.end())
+        start = spreads.begin();
+    // Pasteboards of neighbouring spreads touch but never overlap; the spreads before `from` stand.
     PMReal top = 0.0;
-    for (UID uid : spreads.GetUIDs()) {
-        InterfacePtr<ISpread> spread = Query::Get<ISpread>(db, uid);
-        InterfacePtr<ITransform> transform = Query::Get<ITransform>(db, uid);
+    for (auto before = start; before != spreads.begin();)
+        if (InterfacePtr<ISpread> spread = Query::Get<ISpread>(db, *--before)) {
+            top = PasteboardBottom(db, *before);
+            break;
+        }
+    for (auto it = start; it != spreads.end(); ++it) {
+        InterfacePtr<ISpread> spread = Query::Get<ISpread>(db, *it);
+        InterfacePtr<ITransform> transform = Query::Get<ITransform>(db, *it);
         if (!spread || !transform)
             continue;
         const PMRect pasteboard = spread->GetPasteboardBounds();

@@ -22,8 +22,9 @@ void Reparent(IDataBase* db, UID item, UID newParent, int32 position);
 UID NewSpreadLayer(IDataBase* db, UID spread, UID documentLayer, bool16 guide, int32 position);
 // Every spread followed by every master spread.
 UIDList AllSpreads(IDataBase* db);
-// Stacks the spreads of the list (document or master) from top to bottom with a gap between them.
-void ArrangeSpreads(IDataBase* db, bool masters);
+// Stacks the spreads of the list (document or master) from top to bottom, pasteboards touching;
+// from a spread on, those before it standing where they are (from the first without one).
+void ArrangeSpreads(IDataBase* db, bool masters, UID from = kInvalidUID);
 // True for page items: objects in a spread layer other than the pages layer.
 bool IsPageItem(IDataBase* db, UID uid);
 // True when every UID of the list is a page item (and the list is not empty).

@@ -20,6 +20,7 @@ public:
         return index >= 0 && index < static_cast<int32>(pages.size()) ? pages[static_cast<size_t>(index)]
                                                                       : kInvalidUID;
     }
+    std::vector<UID> GetPageUIDs() const override { return Pages(); }
     int32 GetPageIndex(UID page) const override {
         const std::vector<UID> pages = Pages();
         const auto found = std::find(pages.begin(), pages.end(), page);

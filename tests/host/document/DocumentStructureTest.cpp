@@ -66,6 +66,30 @@ TEST(DocumentStructure, SpreadsHoldTheirPagesSideBySideInPageListOrder) {
     EXPECT_EQ(pages->GetPageIndex(pages->GetNthPageUID(4)), 4);
 }
 
+TEST(DocumentStructure, ASpreadInsertedBetweenOthersMovesTheOnesAfterItAndTheStackStaysClosed) {
+    LayoutTestDocument doc(ThreeSpreads());
+    const PMRect firstBefore = PageOnPasteboard(doc, doc.Page(0));
+    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNewSpreadCmdBoss));
+    InterfacePtr<INewSpreadCmdData> data(cmd, IID_INEWSPREADCMDDATA);
+    data->Set(2, 612, 1200, 1);
+    cmd->SetItemList(UIDList(doc.Root()));
+    ASSERT_EQ(CmdUtils::ProcessCommand(cmd), kSuccess);
+    InterfacePtr<ISpreadList> spreads = doc.Get<ISpreadList>(doc.Root().GetUID());
+    ASSERT_EQ(spreads->GetSpreadCount(), 4);
+    EXPECT_EQ(spreads->GetNthSpreadUID(1), cmd->GetItemList()->At(0));
+    EXPECT_EQ(PageOnPasteboard(doc, doc.Page(0)), firstBefore) << "spreads before the new one stand";
+    PMReal bottom = 0;
+    for (int32 i = 0; i < spreads->GetSpreadCount(); ++i) {
+        const UID spread = spreads->GetNthSpreadUID(i);
+        const PMRect pasteboard = doc.Get<ISpread>(spread)->GetPasteboardBounds();
+        const PMReal top = doc.Get<ITransform>(spread)->GetInnerToParentMatrix().Ty() + pasteboard.Top();
+        if (i > 0) {
+            EXPECT_NEAR(top, bottom, 1e-9) << "spread " << i << " touches the one before it";
+        }
+        bottom = top + pasteboard.Height();
+    }
+}
+
 TEST(DocumentStructure, PageTransformMapsInnerToPasteboardAndBack) {
     LayoutTestDocument doc(ThreeSpreads());
     InterfacePtr<ITransform> transform = doc.Get<ITransform>(doc.Page(2));

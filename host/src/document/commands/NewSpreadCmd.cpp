@@ -40,7 +40,7 @@ protected:
         }
         if (pagesLayer == kInvalidUID || !AddPages(db, pagesLayer, data) || !Enlist(db, spread, data))
             return;
-        PageItemOps::ArrangeSpreads(db, Master);
+        PageItemOps::ArrangeSpreads(db, Master, spread); // the spreads before it stay
         fItemList = UIDList(UIDRef(db, spread));
         ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     }
