@@ -10,6 +10,8 @@
 #include "INotesLayerManager.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/UndoHistory.h"
+#include "host/document/DocumentManager.h"
+#include "host/document/IActiveLayer.h"
 #include "host/document/IGeometry.h"
 #include "host/document/ILayerList.h"
 #include "host/document/ILayerUtils.h"
@@ -22,6 +24,7 @@
 #include "host/document/ITransformCmdData.h"
 #include "host/notify/IObserver.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/selection/ISelectionManager.h"
 
 using namespace CoreFixture;
 
@@ -173,6 +176,19 @@ TEST_F(DocumentObserverTest, WithNoLayerRememberedTheLastShownUnlockedLayerBecom
     EXPECT_EQ(ActiveLayer(), Layer("Art"))
         << "hidden and locked layers, and the annotation layer, are passed over";
     EXPECT_EQ(FailureLogText(), "");
+}
+
+TEST_F(DocumentObserverTest, ASelectionChangeMovesOffAnAnnotationLayerMadeActiveUnannounced) {
+    const UID rectangle = AddRectangle(PageCentre());
+    ASSERT_EQ(Activate(Layer("Text")), kSuccess);
+    // Made active without the host's announcement: the next selection change catches it.
+    ASSERT_EQ(InterfacePtr<IActiveLayer>(doc, IID_IACTIVELAYER)->SetActiveLayerUID(NotesLayer()), kSuccess);
+    ASSERT_EQ(ActiveLayer(), NotesLayer());
+    InterfacePtr<ISelectionManager> selection(DocumentManager::Instance().GetLayoutView(document),
+                                              IID_ISELECTIONMANAGER);
+    ASSERT_TRUE(selection);
+    ASSERT_EQ(selection->SelectPageItems(UIDList(UIDRef(db, rectangle))), kSuccess);
+    EXPECT_EQ(ActiveLayer(), Layer("Text"));
 }
 
 TEST_F(DocumentObserverTest, AfterDetachingTheObserverNothingIsCorrected) {
