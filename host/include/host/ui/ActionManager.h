@@ -32,7 +32,7 @@ public:
     void SetChecked(ActionID id, bool checked);
     // Menu entries sorted by path then position.
     std::vector<MenuItem> GetMenuItems() const;
-    // The action of the menu item shown as the path ("Main:Type:Annotations:Clear All"): each part
+    // The action of the menu item shown as the path ("Main:Edit:Find Again"): each part
     // of a declared path translated, ampersands dropped; 0 when no item is shown so.
     ActionID FindMenuAction(const std::string& shownPath) const;
     // Runs an action through its component's IActionComponent when both the manager and the
