@@ -13,6 +13,8 @@
 #include "import/NotesImportSettings.h"
 #include "import/NotesImportUtils.h"
 #include "import/NotesRecentImports.h"
+#include "lifecycle/NotesActionComponent.h"
+#include "lifecycle/NotesDocumentObserver.h"
 #include "lifecycle/NotesDocumentResponder.h"
 #include "lifecycle/NotesDocumentServiceProvider.h"
 #include "model/NotesAnnotation.h"
@@ -50,9 +52,9 @@
 #include "textmarkup/NotesCreateMarkersCmd.h"
 #include "textmarkup/NotesCreateTextMarkupCmd.h"
 #include "textmarkup/NotesMarkupAnnotationLayout.h"
-#include "textmarkup/NotesRejectRedactionCmd.h"
 #include "textmarkup/NotesMergeAnnotationCmd.h"
 #include "textmarkup/NotesNewTextMarkupCmd.h"
+#include "textmarkup/NotesRejectRedactionCmd.h"
 #include "textmarkup/NotesRemoveTextMarkupCmd.h"
 #include "textmarkup/NotesSetTextMarkupCmd.h"
 #include "textmarkup/NotesTextAdornment.h"
@@ -105,6 +107,8 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesImportCmd, kNotesImportCmdImpl, false),
         IMPLEMENTATION(NotesDocumentServiceProvider, kNotesDocumentServiceProviderImpl, false),
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
+        IMPLEMENTATION(NotesDocumentObserver, kNotesDocumentObserverImpl, false),
+        IMPLEMENTATION(NotesActionComponent, kNotesActionComponentImpl, false),
         // Text markups
         IMPLEMENTATION(NotesCreateMarkersCmd, kNotesCreateMarkersCmdImpl, false),
         IMPLEMENTATION(NotesCreateTextMarkupCmd, kNotesCreateTextMarkupCmdImpl, false),
@@ -353,6 +357,10 @@ std::vector<ClassDeclaration> Classes() {
          {{IID_ICOMMAND, kNotesCreateStickyNoteCmdImpl},
           {IID_INOTESANNOTATION, kNotesAnnotationCmdDataImpl},
           {IID_INOTESANNOTATIONREFERENCE, kUIDDataImpl}}},
+        {kNotesActionComponentBoss,
+         kInvalidClass,
+         "kNotesActionComponentBoss",
+         {{IID_IACTIONCOMPONENT, kNotesActionComponentImpl}}},
         {kNotesDocResponderServiceBoss,
          kInvalidClass,
          "kNotesDocResponderServiceBoss",
@@ -450,7 +458,8 @@ std::vector<AddInDeclaration> AddIns() {
           {IID_INOTESLAYERMANAGER, kNotesLayerManagerImpl},
           {IID_INOTESANNOTSMANAGER, kNotesAnnotsManagerImpl},
           {IID_INOTESMASTERPAGELIST, kNotesMasterPageListImpl},
-          {IID_INOTESTEXTPROFILE, kNotesTextProfileImpl}}},
+          {IID_INOTESTEXTPROFILE, kNotesTextProfileImpl},
+          {IID_INOTESDOCUMENTOBSERVER, kNotesDocumentObserverImpl}}},
         {kPageBoss, {{IID_INOTESANNOTATIONLIST, kNotesAnnotationListImpl}}},
         {kApplicationBoss,
          {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
@@ -487,6 +496,12 @@ PlugInDeclaration MakeNotesDeclaration() {
     decl.classes = Classes();
     decl.addIns = AddIns();
     decl.stringTables = StringTables();
+    decl.actions = {{kNotesClearAllActionID, kNotesActionComponentBoss, NOTES_KEY(kNotesClearAllMenuItemKey),
+                     "Type menu"}};
+    // The Type menu's Annotations submenu and its one item.
+    decl.menus = {{"Main:&Type:" NOTES_KEY(kNotesMenuNameKey), 0, 100.0},
+                  {"Main:&Type:" NOTES_KEY(kNotesMenuNameKey) ":" NOTES_KEY(kNotesClearAllMenuItemKey),
+                   kNotesClearAllActionID, 100.0}};
     decl.serviceProviders = {kNotesDocResponderServiceBoss};
     decl.missingNotice = {
         kNotesVendorName,

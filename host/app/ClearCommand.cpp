@@ -2,12 +2,12 @@
 
 #include "DocumentVerb.h"
 
-#include "INotesColorManager.h"
-#include "host/commands/CmdUtils.h"
-#include "host/commands/ErrorUtils.h"
-#include "host/database/IDataBase.h"
-#include "host/document/IDocument.h"
-#include "host/objectmodel/ObjectModel.h"
+#include "host/document/DocumentManager.h"
+#include "host/ui/ActionManager.h"
+
+namespace {
+const char* const kClearAllMenuPath = "Main:Type:Annotations:Clear All Annotations";
+} // namespace
 
 ClearCommand::ClearCommand(CLI::App& app) {
     fCommand = app.add_subcommand("clear", "Remove every annotation and the annotation swatches, and save");
@@ -16,21 +16,15 @@ ClearCommand::ClearCommand(CLI::App& app) {
 }
 
 int ClearCommand::Clear(IDocument* document) const {
-    IDataBase* db = document->GetDocumentDataBase();
-    const UIDRef documentRef(db, db->GetRootUID());
-    InterfacePtr<ICommand> clearAllCmd(CmdUtils::CreateCommand(kNotesClearAllCmdBoss));
-    InterfacePtr<INotesColorManager> colorManager(documentRef, IID_INOTESCOLORMANAGER);
-    if (!clearAllCmd || !colorManager)
+    // The verb is the menu item run on this document, so the two never drift apart.
+    const ActionID clearAll = ActionManager::Instance().FindMenuAction(kClearAllMenuPath);
+    if (clearAll == 0)
         return DocumentVerb::Fail(DocumentVerb::NotLoaded("no annotation can be cleared"));
-    clearAllCmd->SetItemList(UIDList(documentRef));
-    if (CmdUtils::ProcessCommand(clearAllCmd) != kSuccess)
+    DocumentManager::Instance().SetFrontDocument(document);
+    if (ActionManager::Instance().DoAction(clearAll) != kSuccess)
         return DocumentVerb::Fail("The annotations of " + fDocument +
                                   " could not be cleared; it is unchanged.");
-    // Only after a clear that succeeded, as the menu item does.
-    colorManager->RemoveAnnotationColors();
-    return ErrorUtils::PMGetGlobalErrorCode() == kSuccess
-               ? 0
-               : DocumentVerb::Fail("The annotation swatches of " + fDocument + " could not be removed.");
+    return 0;
 }
 
 int ClearCommand::Run() const {

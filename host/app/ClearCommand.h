@@ -1,6 +1,6 @@
-// ClearCommand: `pagehost clear DOC [--out DOC2]`: removes every annotation (text markups and the
-// annotation layer) with the Annotations plug-in's clear-all command and then its annotation
-// swatches, as the plug-in's Clear All Annotations menu item does; one undo step.
+// ClearCommand: `pagehost clear DOC [--out DOC2]`: runs the Type menu's Annotations > Clear All
+// Annotations item on the document, which removes every annotation (text markups and the annotation
+// layer) and then the annotation swatches; one undo step.
 #pragma once
 
 #include <CLI/CLI.hpp>

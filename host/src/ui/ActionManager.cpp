@@ -2,8 +2,28 @@
 
 #include <algorithm>
 
+#include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/IActionComponent.h"
+#include "host/util/PMString.h"
+
+namespace {
+// A declared menu path as the user sees it: every part translated, mnemonic ampersands dropped.
+std::string ShownPath(const std::string& declared) {
+    std::string shown;
+    size_t start = 0;
+    while (start <= declared.size()) {
+        const size_t end = std::min(declared.find(':', start), declared.size());
+        std::string part =
+            PMString(declared.substr(start, end - start).c_str(), PMString::kTranslateDuringCall)
+                .GetUTF8String();
+        std::erase(part, '&');
+        shown += (start == 0 ? "" : ":") + part;
+        start = end + 1;
+    }
+    return shown;
+}
+} // namespace
 
 ActionManager& ActionManager::Instance() {
     static ActionManager manager;
@@ -45,13 +65,21 @@ std::vector<ActionManager::MenuItem> ActionManager::GetMenuItems() const {
     return items;
 }
 
+ActionID ActionManager::FindMenuAction(const std::string& shownPath) const {
+    for (const MenuItem& item : fMenus)
+        if (item.action != 0 && ShownPath(item.path) == shownPath)
+            return item.action;
+    return 0;
+}
+
 ErrorCode ActionManager::DoAction(ActionID id) {
     const Action* action = FindAction(id);
     if (!action || !action->enabled)
         return kFailure;
     InterfacePtr<IActionComponent> component(CreateObject2<IActionComponent>(action->declaration.component));
-    if (!component)
+    if (!component || !component->IsEnabled(id))
         return kFailure;
+    ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     component->DoAction(id);
-    return kSuccess;
+    return ErrorUtils::PMGetGlobalErrorCode();
 }

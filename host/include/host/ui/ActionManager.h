@@ -32,7 +32,11 @@ public:
     void SetChecked(ActionID id, bool checked);
     // Menu entries sorted by path then position.
     std::vector<MenuItem> GetMenuItems() const;
-    // Runs an action through its component's IActionComponent; kFailure when it has none.
+    // The action of the menu item shown as the path ("Main:Edit:Find Again"): each part
+    // of a declared path translated, ampersands dropped; 0 when no item is shown so.
+    ActionID FindMenuAction(const std::string& shownPath) const;
+    // Runs an action through its component's IActionComponent when both the manager and the
+    // component enable it; answers the global error code it left, kFailure when it did not run.
     ErrorCode DoAction(ActionID id);
 
 private:
