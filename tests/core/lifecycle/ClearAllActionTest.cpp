@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../fixtures/CoreFixture.h"
+#include "../textmarkup/FoxMarkupsTest.h"
 #include "../textmarkup/TextMarkupFixture.h"
 #include "INotesLayerManager.h"
 #include "TestSupport.h"
@@ -22,34 +23,17 @@ using A = INotesAnnotation;
 namespace {
 constexpr const char* kMenuPath = "Main:Type:Annotations:Clear All Annotations";
 
-class ClearAllActionTest : public ::testing::Test {
+class ClearAllActionTest : public FoxMarkupsTest {
 protected:
     void SetUp() override {
         CoreFixture::ClearFailureLog();
-        body = doc.Story("s");
-        const TextIndex fox = doc.Find(body, u"fox");
-        highlight = doc.Mark(body, RangeData(fox, fox + 3), A::kHighlightAnnotation);
-        caret = doc.Mark(body, RangeData(fox, fox), A::kCaretAnnotation);
-        ASSERT_NE(highlight, kInvalidUID);
-        ASSERT_NE(caret, kInvalidUID);
+        FoxMarkupsTest::SetUp();
         DocumentManager::Instance().SetFrontDocument(doc.Document());
-    }
-    std::string Saved(const std::string& name) {
-        const auto path = TestSupport::MakeTempDir("clear-all-action") / name;
-        EXPECT_EQ(DocumentManager::Instance().SaveACopy(doc.Document(), path.string()), kSuccess);
-        return TestSupport::ReadFile(path);
-    }
-    int32 Swatches() {
-        InterfacePtr<ISwatchList> swatches(doc.Doc(), IID_ISWATCHLIST);
-        return swatches->GetSwatchCount();
     }
     int32 Annotations() {
         InterfacePtr<INotesLayerManager> layers(doc.Doc(), IID_INOTESLAYERMANAGER);
         return layers->CountAnnotations();
     }
-
-    MarkupDocument doc;
-    UID body = kInvalidUID, highlight = kInvalidUID, caret = kInvalidUID;
 };
 
 TEST_F(ClearAllActionTest, TheMenuItemIsTheEnabledClearAllActionOfTheTypeMenu) {

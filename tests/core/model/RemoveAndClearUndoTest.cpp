@@ -3,6 +3,7 @@
 // one sequence; each undo gives back the document as it was, byte for byte.
 #include <gtest/gtest.h>
 
+#include "../textmarkup/FoxMarkupsTest.h"
 #include "../textmarkup/TextMarkupFixture.h"
 #include "INotesColorManager.h"
 #include "TestSupport.h"
@@ -16,30 +17,7 @@ using namespace TextMarkupFixture;
 using A = INotesAnnotation;
 
 namespace {
-class RemoveAndClearUndoTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_NE(doc.DB(), nullptr);
-        body = doc.Story("s");
-        const TextIndex fox = doc.Find(body, u"fox");
-        highlight = doc.Mark(body, RangeData(fox, fox + 3), A::kHighlightAnnotation);
-        caret = doc.Mark(body, RangeData(fox, fox), A::kCaretAnnotation);
-        ASSERT_NE(highlight, kInvalidUID);
-        ASSERT_NE(caret, kInvalidUID);
-    }
-    std::string Saved(const std::string& name) {
-        const auto path = TestSupport::MakeTempDir("remove-clear-undo") / name;
-        EXPECT_EQ(DocumentManager::Instance().SaveACopy(doc.Document(), path.string()), kSuccess);
-        return TestSupport::ReadFile(path);
-    }
-    int32 Swatches() {
-        InterfacePtr<ISwatchList> swatches(doc.Doc(), IID_ISWATCHLIST);
-        return swatches->GetSwatchCount();
-    }
-
-    MarkupDocument doc;
-    UID body = kInvalidUID, highlight = kInvalidUID, caret = kInvalidUID;
-};
+using RemoveAndClearUndoTest = FoxMarkupsTest;
 
 TEST_F(RemoveAndClearUndoTest, DeletedMarkupsComeBackWithOneUndo) {
     const std::string before = Saved("before.phd");
