@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "PagehostRun.h"
 #include "TestSupport.h"
 #include "host/database/DocumentFile.h"
+#include "host/objectmodel/HostIDs.h"
 
 namespace {
 class PagehostFaultsTest : public ::testing::Test {
@@ -27,6 +29,29 @@ protected:
             names.push_back(dependency.name);
         return names;
     }
+    // Rewrites the document file with what damage makes of its contents.
+    void Damage(const std::function<void(DocumentFileContents&)>& damage) const {
+        DocumentFileContents contents;
+        ASSERT_EQ(DocumentFile::Read(Doc(), &contents).status, DocumentFile::kOk);
+        damage(contents);
+        ASSERT_EQ(DocumentFile::Write(Doc(), contents).status, DocumentFile::kOk);
+    }
+    // The last object of a class, taken out of the file; answers its UID and what it held.
+    std::pair<UID, StoredObject> RemoveLast(ClassID classID) const {
+        std::pair<UID, StoredObject> removed{kInvalidUID, {}};
+        Damage([&](DocumentFileContents& contents) {
+            for (const auto& [uid, object] : contents.objects)
+                if (object.classID == classID)
+                    removed = {uid, object};
+            contents.objects.erase(removed.first);
+        });
+        return removed;
+    }
+    std::string Info() const {
+        const PagehostRun info = RunPagehost({"info", Doc()});
+        EXPECT_EQ(info.status, 0) << info.err;
+        return info.out;
+    }
     std::filesystem::path dir;
 };
 
@@ -36,5 +61,27 @@ TEST_F(PagehostFaultsTest, ADocumentSavedAfterImportKeepsItsAnnotationsDependenc
     const std::vector<std::string> names = PlugInNames(Doc());
     EXPECT_NE(std::find(names.begin(), names.end(), "Annotations"), names.end())
         << "the plug-ins of the saved document: " << testing::PrintToString(names);
+}
+// A spread whose page list names a page the file does not hold: info followed it to a null master
+// page, and import saved the reference on. Every verb that opens the document now drops it.
+TEST_F(PagehostFaultsTest, AChildThatNamesAMissingObjectIsDroppedWhenTheDocumentOpens) {
+    const auto [page, stored] = RemoveLast(kPageBoss);
+    ASSERT_NE(page, kInvalidUID);
+    EXPECT_NE(Info().find("pages: 2\n"), std::string::npos);
+    const std::vector<std::vector<std::string>> verbs = {
+        {"notes", Doc()},
+        {"notes", Doc(), "--json"},
+        {"render", Doc(), "--page", "2", "--out", (dir / "page.png").string()},
+        {"export-pdf", Doc(), (dir / "proof.pdf").string()},
+        {"popups", Doc(), "show", "--out", (dir / "shown.phd").string()},
+        {"import", Doc(), Example("reviewed.pdf"), "--offset", "0"},
+    };
+    for (const std::vector<std::string>& verb : verbs) {
+        const PagehostRun run = RunPagehost(verb);
+        EXPECT_EQ(run.status, 0) << verb[0] << ": " << run.err;
+    }
+    // The imported document no longer names the page: putting it back brings back no page.
+    Damage([&](DocumentFileContents& contents) { contents.objects[page] = stored; });
+    EXPECT_NE(Info().find("pages: 2\n"), std::string::npos);
 }
 } // namespace

@@ -135,7 +135,7 @@ std::vector<Boss::Section> Boss::WriteSections() {
     return sections;
 }
 
-void Boss::ReadSections(const std::vector<Section>& sections) {
+void Boss::ReadSections(const std::vector<Section>& sections, const IDataBase* holder) {
     fForeignSections.clear();
     for (const Section& section : sections) {
         Entry* target = nullptr;
@@ -150,7 +150,7 @@ void Boss::ReadSections(const std::vector<Section>& sections) {
             fForeignSections.push_back(section);
             continue;
         }
-        ByteStream stream(section.bytes);
+        ByteStream stream(section.bytes, holder);
         instance->ReadWrite(&stream, target->impl);
     }
 }

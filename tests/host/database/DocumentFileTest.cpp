@@ -161,6 +161,38 @@ TEST_F(DocumentFileTest, ADamagedDocumentIsRefusedNotCrashedOn) {
         EXPECT_FALSE(result.message.empty());
 }
 
+// A reference to an object the file does not hold is dropped as the document opens, never followed
+// later to an object that is not there.
+TEST_F(DocumentFileTest, AReferenceToAnObjectTheFileDoesNotHoldReadsAsNone) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    IDataBase* db = doc->GetDocumentDataBase();
+    const UID first = NewItem(db, 1);
+    const UID second = NewItem(db, 2);
+    {
+        InterfacePtr<IUIDData> ref(
+            ObjectModel::CheckedCast<IUIDData>(db->Instantiate(first, IID_ITESTREFERENCE)));
+        ref->Set(UIDRef(db, second));
+    }
+    const std::string path = (dir / "dangling.phd").string();
+    std::string message;
+    ASSERT_EQ(manager.SaveDocumentAs(doc, path, &message), kSuccess) << message;
+    manager.CloseDocument(doc);
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(path, &contents).status, DocumentFile::kOk);
+    contents.objects.erase(second);
+    ASSERT_EQ(DocumentFile::Write(path, contents).status, DocumentFile::kOk);
+
+    DocumentManager::Result opened = manager.OpenDocument(path);
+    ASSERT_EQ(opened.error, kSuccess) << opened.message;
+    IDataBase* again = opened.document->GetDocumentDataBase();
+    InterfacePtr<IUIDData> ref(
+        ObjectModel::CheckedCast<IUIDData>(again->Instantiate(first, IID_ITESTREFERENCE)));
+    EXPECT_EQ(ref->GetRef().GetUID(), kInvalidUID);
+    EXPECT_EQ(ValueOf(again, first), 1);
+    manager.CloseDocument(opened.document);
+}
+
 // Found by fuzzing: stored lists (children, paths, UID lists, attribute runs, text) were sized from
 // their stored count before any element was read, so one damaged count asked for gigabytes. Each
 // file here has one such count; reading it must take only the elements really stored.

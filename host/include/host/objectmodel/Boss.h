@@ -37,7 +37,8 @@ public:
     };
     std::vector<Section> WriteSections();
     // Replaces the persistent state; sections no implementation of the class owns are kept as they are.
-    void ReadSections(const std::vector<Section>& sections);
+    // With a holder, references to UIDs it does not hold read as kInvalidUID (see ByteStream).
+    void ReadSections(const std::vector<Section>& sections, const IDataBase* holder = nullptr);
     void MarkDeleted() { fDeleted = true; }
     bool IsDeleted() const { return fDeleted; }
     // Lets the owner database delete the boss once nothing else holds it.
