@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 
 #include "PagehostRun.h"
 #include "TestSupport.h"
@@ -83,5 +84,45 @@ TEST_F(PagehostFaultsTest, AChildThatNamesAMissingObjectIsDroppedWhenTheDocument
     // The imported document no longer names the page: putting it back brings back no page.
     Damage([&](DocumentFileContents& contents) { contents.objects[page] = stored; });
     EXPECT_NE(Info().find("pages: 2\n"), std::string::npos);
+}
+// An object whose data is empty (a story, a swatch, the document itself) opened as one of no
+// characters, no spreads or no name; data of another class's object opened as defaults. Each is
+// refused as damage, naming the object, by every verb that opens the document, and the file stays.
+TEST_F(PagehostFaultsTest, AnObjectWhoseDataDoesNotHoldWhatItsClassReadsIsRefusedByName) {
+    std::map<UID, StoredObject> objects;
+    {
+        DocumentFileContents contents;
+        ASSERT_EQ(DocumentFile::Read(Doc(), &contents).status, DocumentFile::kOk);
+        objects = contents.objects;
+    }
+    const auto last = [&](ClassID classID) {
+        UID found = kInvalidUID;
+        for (const auto& [uid, object] : objects)
+            found = object.classID == classID ? uid : found;
+        return found;
+    };
+    const UID story = last(kTextStoryBoss), swatch = last(kSwatchBoss), page = last(kPageBoss);
+    const UID root = objects.begin()->first;
+    ASSERT_EQ(objects.at(root).classID, kDocBoss);
+    const std::string original = TestSupport::ReadFile(Doc());
+    const std::vector<std::pair<UID, std::vector<uint8>>> damages = {
+        {story, {}}, {swatch, {}}, {root, {}}, {swatch, objects.at(page).data}};
+    for (const auto& [uid, data] : damages) {
+        Damage([&](DocumentFileContents& contents) { contents.objects[uid].data = data; });
+        const std::string damaged = TestSupport::ReadFile(Doc());
+        const std::string sentence = "doc.phd is damaged: object " + std::to_string(uid) + " cannot be read.";
+        for (const std::vector<std::string>& verb : std::vector<std::vector<std::string>>{
+                 {"info", Doc()},
+                 {"notes", Doc()},
+                 {"render", Doc(), "--page", "1", "--out", (dir / "page.png").string()},
+                 {"export-pdf", Doc(), (dir / "proof.pdf").string()},
+                 {"import", Doc(), Example("reviewed.pdf")}}) {
+            const PagehostRun run = RunPagehost(verb);
+            EXPECT_EQ(run.status, 1) << verb[0] << " of object " << uid;
+            EXPECT_NE(run.err.find(sentence), std::string::npos) << verb[0] << ": " << run.err;
+        }
+        EXPECT_TRUE(TestSupport::ReadFile(Doc()) == damaged) << "object " << uid << " changed";
+        std::ofstream(Doc(), std::ios::binary) << original;
+    }
 }
 } // namespace

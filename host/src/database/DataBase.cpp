@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "../text/ChangeStamp.h"
 #include "SectionCodec.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/Boss.h"
@@ -175,11 +174,11 @@ bool DataBase::Load(UID uid, Record& record, const IDataBase* holder) {
     Boss* boss = Boss::Create(record.classID, this, uid);
     if (!boss)
         return framed; // a class of a plug-in that is not loaded: its data stays as stored
-    boss->ReadSections(sections, holder);
+    const bool complete = boss->ReadSections(sections, holder);
     boss->AdoptByDataBase();
     record.boss = boss;
     record.stored.clear();
-    return framed;
+    return framed && complete;
 }
 
 IPMUnknown* DataBase::Instantiate(UID uid, PMIID iid) {
