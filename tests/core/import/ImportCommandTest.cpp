@@ -5,9 +5,10 @@
 // opened once per import.
 #include <gtest/gtest.h>
 
+#include "host/objectmodel/IUIDData.h"
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include "host/objectmodel/IUIDData.h"
 
 #include "../fixtures/CoreFixture.h"
 #include "INotesAnnotation.h"
@@ -22,6 +23,7 @@
 #include "host/database/UndoHistory.h"
 #include "host/document/ILayoutUtils.h"
 #include "host/document/IPageList.h"
+#include "host/objectmodel/IBoolData.h"
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/ObjectModel.h"
 
@@ -260,6 +262,34 @@ TEST_F(ImportCommandTest, KindsWithoutTheirCreatingCommandCountAsFailed) {
     EXPECT_EQ(Notes(0).Length(), 1);
     EXPECT_GE(failed, 2);
 }
+// With the convert-not-imported option on, every annotation whose creating command is missing got a
+// "Not Imported" note; only one whose command ran and made nothing (a highlight over no text) does.
+TEST_F(ImportCommandTest, OnlyAnAnnotationWhoseCommandRanAndMadeNothingGetsANotImportedNote) {
+    InterfacePtr<IBoolData> convert(GetApplicationObject(), IID_INOTESCONVERTNOTIMPORTEDOPTION);
+    ASSERT_NE(convert, nullptr);
+    convert->Set(kTrue);
+    const auto pdf = Annotate(LetterPdf("not-imported", 1), "not-imported", R"([
+      {"page": 0, "kind": "Text", "point": [100, 100], "contents": "kept"},
+      {"page": 0, "kind": "Square", "rect": [200, 200, 260, 240]},
+      {"page": 0, "kind": "Line", "points": [[100, 400], [300, 420]]},
+      {"page": 0, "kind": "Highlight", "rects": [[300, 600, 360, 620]], "contents": "over nothing"}
+    ])");
+    const ErrorCode result = Import(pdf, 0);
+    convert->Set(kFalse);
+    ASSERT_EQ(result, kSuccess);
+    std::vector<std::string> contents;
+    const UIDList notes = Notes(0);
+    for (UID note : notes.GetUIDs())
+        contents.push_back(ContentOf(note));
+    ASSERT_EQ(contents.size(), 2u) << testing::PrintToString(contents);
+    EXPECT_EQ(std::count(contents.begin(), contents.end(), "kept"), 1);
+    const auto notImported = std::find_if(contents.begin(), contents.end(), [](const std::string& text) {
+        return text.rfind("Not Imported ", 0) == 0;
+    });
+    ASSERT_NE(notImported, contents.end()) << testing::PrintToString(contents);
+    EXPECT_NE(notImported->find("\"over nothing\""), std::string::npos) << *notImported;
+}
+
 TEST_F(ImportCommandTest, AnAnnotationListedThousandsOfTimesIsImportedOnce) {
     const auto once = Annotate(LetterPdf("repeated", 1), "repeated", R"([
       {"page": 0, "kind": "Text", "point": [100, 100], "contents": "listed 5000 times"}
