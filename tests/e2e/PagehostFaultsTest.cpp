@@ -125,4 +125,23 @@ TEST_F(PagehostFaultsTest, AnObjectWhoseDataDoesNotHoldWhatItsClassReadsIsRefuse
         std::ofstream(Doc(), std::ios::binary) << original;
     }
 }
+// `--page ""` was read as page 0 and `--offset ""` as no offset: a value that is not a whole number
+// is refused by what it is, before the document is opened.
+TEST_F(PagehostFaultsTest, AnEmptyOrFractionalNumberOptionIsRefusedAsNotAWholeNumber) {
+    const std::string original = TestSupport::ReadFile(Doc());
+    for (const char* page : {"", "1.5", "two"}) {
+        const PagehostRun run =
+            RunPagehost({"render", Doc(), "--page", page, "--out", (dir / "p.png").string()});
+        EXPECT_NE(run.status, 0) << page;
+        EXPECT_NE(run.err.find("the page number \"" + std::string(page) + "\" is not a whole number"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.err.find("no page 0"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "p.png"));
+    }
+    const PagehostRun import = RunPagehost({"import", Doc(), Example("reviewed.pdf"), "--offset", ""});
+    EXPECT_NE(import.status, 0);
+    EXPECT_NE(import.err.find("the page offset \"\" is not a whole number"), std::string::npos) << import.err;
+    EXPECT_TRUE(TestSupport::ReadFile(Doc()) == original) << "the refused import left the document as it was";
+}
 } // namespace
