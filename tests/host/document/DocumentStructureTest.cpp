@@ -148,6 +148,18 @@ TEST(DocumentStructure, AHierarchyThatLoopsBackListsEachDescendantOnce) {
     EXPECT_EQ(walked.GetUIDs(), before.GetUIDs());
 }
 
+// Found by fuzzing `pagehost notes`: a damaged file listing a spread among another spread's pages
+// sent the bounds of each through the other's until the stack overflowed.
+TEST(DocumentStructure, ASpreadListedAmongPagesAddsNoBoundsAndEndsTheWalk) {
+    LayoutTestDocument doc(ThreeSpreads());
+    InterfacePtr<ISpread> first = doc.Get<ISpread>(doc.Spread(0));
+    InterfacePtr<ISpread> second = doc.Get<ISpread>(doc.Spread(1));
+    const PMRect before = first->GetPagesBounds();
+    doc.Get<IHierarchy>(first->GetPagesLayerUID())->AddChild(doc.Spread(1));
+    doc.Get<IHierarchy>(second->GetPagesLayerUID())->AddChild(doc.Spread(0));
+    EXPECT_EQ(first->GetPagesBounds(), before);
+}
+
 TEST(DocumentStructure, SavedDocumentReopensWithTheSameObjects) {
     const auto dir = TestSupport::MakeTempDir("structure-save");
     const std::string path = (dir / "three.pgdoc").string();
