@@ -23,7 +23,11 @@ UID NotesColorManager::GetColor(const std::vector<PMReal>& components, int32 ann
         return kInvalidUID;
     if (!NOTES_CHECK_TRUE(annotType != INotesAnnotation::kPopupAnnotation))
         return kInvalidUID;
-    if (annotType != INotesAnnotation::kUnknownAnnotation &&
+    const bool hasKindSwatch = NotesKindSwatches::SlotOf(annotType) != NotesKindSwatches::kNoSlot;
+    // Components no colour space has (a PDF array of 2 or 5 numbers) leave the kind's own colour.
+    if (!NotesKindSwatches::IsColor(components))
+        return hasKindSwatch ? GetKindColor(annotType) : kInvalidUID;
+    if (hasKindSwatch &&
         NotesKindSwatches::SameComponents(components, NotesKindSwatches::DefaultColor(annotType)))
         return GetKindColor(annotType);
     UID uid = annotationColorList->FindColor(components);

@@ -83,6 +83,10 @@ PMString NotesKindSwatches::OtherSwatchName() {
     return Translated(NOTES_KEY(kNotesAnnotationSwatchNameKey));
 }
 
+bool NotesKindSwatches::IsColor(const std::vector<PMReal>& components) {
+    return components.size() == 1 || components.size() == 3 || components.size() == 4;
+}
+
 bool NotesKindSwatches::SameComponents(const std::vector<PMReal>& a, const std::vector<PMReal>& b) {
     if (a.size() != b.size())
         return false;

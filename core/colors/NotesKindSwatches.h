@@ -32,6 +32,8 @@ public:
     static std::vector<PMString> TranslatedNames();
     // The translated name of the swatches made for other colours ("Annotation Color").
     static PMString OtherSwatchName();
+    // Whether the components are a colour a swatch can hold: gray (1), RGB (3) or CMYK (4).
+    static bool IsColor(const std::vector<PMReal>& components);
     // Same number of components, each within 1e-8.
     static bool SameComponents(const std::vector<PMReal>& a, const std::vector<PMReal>& b);
 };

@@ -186,8 +186,9 @@ void NotesAnnotationCreator::RecordOf(const NotesPDFAnnotationValues& read, A::N
     ReadByType(read, rect, record);
 }
 
-UIDList NotesAnnotationCreator::Process(const Record& values) {
+UIDList NotesAnnotationCreator::Process(const Record& values, bool* ran) {
     UIDList result(fRun.database);
+    *ran = false;
     InterfacePtr<ICommand> createAnnotationCmd(CmdUtils::CreateCommand(CreatingCommandOf(values.type)));
     if (!NOTES_CHECK_NIL(createAnnotationCmd))
         return result;
@@ -208,6 +209,7 @@ UIDList NotesAnnotationCreator::Process(const Record& values) {
         drawMarkupAnnotationCmdData->Set(values.borderWidth, values.color, values.secondColor,
                                          values.borderStyle, values.startArrowhead, values.endArrowhead);
     }
+    *ran = true;
     if (CmdUtils::ProcessCommand(createAnnotationCmd) != kSuccess) {
         NOTES_LOG_FAILED("CmdUtils::ProcessCommand(createAnnotationCmd)");
         return result;
@@ -259,8 +261,11 @@ UIDList NotesAnnotationCreator::Create(const NotesPDFAnnotationValues& read) {
     record.type = A::kUnknownAnnotation; // a page that cannot be read any more fails this annotation alone
     END_HANDLER
     if (CreatingCommandOf(record.type) != kInvalidClass) {
-        result = Process(record);
-        if (result.IsEmpty() && ErrorUtils::PMGetGlobalErrorCode() == kSuccess)
+        // Only a command that ran and made nothing leaves a "Not Imported" note; one this run does
+        // not have (its plug-in part missing) only counts as failed.
+        bool ran = false;
+        result = Process(record, &ran);
+        if (ran && result.IsEmpty() && ErrorUtils::PMGetGlobalErrorCode() == kSuccess)
             CreateNotImportedNote(record);
     }
     const bool failed =

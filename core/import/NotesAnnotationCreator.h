@@ -45,7 +45,8 @@ private:
     void ReadCaret(const NotesPDFAnnotationValues& read, const PMRect& rect, Record* record);
     // The swatch of colour components for an annotation of the type; kInvalidUID without components.
     UID Color(const std::vector<PMReal>& components, int32 type);
-    UIDList Process(const Record& values);
+    // Runs the type's creating command; *ran tells whether there was one to run.
+    UIDList Process(const Record& values, bool* ran);
     void CreateNotImportedNote(const Record& values);
 
     NotesImportRun& fRun;

@@ -12,6 +12,7 @@
 #include "INotesPopupOptions.h"
 #include "INotesRecentImports.h"
 #include "OutputPath.h"
+#include "WholeNumberCheck.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
@@ -49,8 +50,9 @@ ImportCommand::ImportCommand(CLI::App& app) {
     fCommand = app.add_subcommand("import", "Import the comments of a reviewed PDF proof into a document");
     fCommand->add_option("DOC", fDocument, "Document file")->required();
     fCommand->add_option("PDF", fPDF, "Reviewed PDF proof")->required();
-    fCommand->add_option("--offset", fOffset,
-                         "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages");
+    fCommand
+        ->add_option("--offset", fOffset, "Page offset: +n puts PDF page 1 on page n+1, -n skips n PDF pages")
+        ->check(WholeNumberCheck("page offset"));
     fCommand->add_option("--out", fOut, "Save the result here instead of over DOC");
     fCommand->add_flag("--no-sticky-notes", fNoStickyNotes, "Leave sticky notes out");
     fCommand->add_flag("--no-text-markups", fNoTextMarkups, "Leave highlights, underlines and squiggles out");

@@ -41,7 +41,9 @@ nlohmann::ordered_json NotesCommand::Annotations(IDataBase* db, UID page) {
         note["id"] = uid;
         note["kind"] = KindName(annotation->GetType());
         note["author"] = annotation->GetAuthor().GetUTF8String();
-        note["date"] = annotation->GetDate().Format();
+        // A note without a date holds the host's default time; it is shown with no date at all.
+        const IDTime date = annotation->GetDate();
+        note["date"] = date == IDTime() ? nlohmann::ordered_json() : nlohmann::ordered_json(date.Format());
         note["content"] = annotation->GetContent().GetUTF8String();
         AddMarkedText(UIDRef(db, uid), &note);
         AddBounds(UIDRef(db, uid), page, &note);
@@ -97,7 +99,7 @@ std::string NotesCommand::ToText(const nlohmann::ordered_json& pages) {
         text += page["page"].get<std::string>() + "\n";
         for (const auto& note : page["notes"]) {
             text += "  " + note["kind"].get<std::string>() + " by " + note["author"].get<std::string>() +
-                    ", " + note["date"].get<std::string>() + "\n";
+                    (note["date"].is_null() ? std::string() : ", " + note["date"].get<std::string>()) + "\n";
             if (!note["content"].get<std::string>().empty())
                 text += "    " + note["content"].get<std::string>() + "\n";
             if (note.contains("text"))

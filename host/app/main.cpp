@@ -21,6 +21,7 @@
 #include "RemoveCommand.h"
 #include "RenderCommand.h"
 #include "TextEditsCommand.h"
+#include "WholeNumberCheck.h"
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -71,7 +72,9 @@ int main(int argc, char** argv) {
     newDoc->add_option("DOC", documentPath, "Document file to write")->required();
     CLI::App* render = app.add_subcommand("render", "Draw a page of a document into a PNG image");
     render->add_option("DOC", documentPath, "Document file")->required();
-    render->add_option("--page", pageNumber, "Page number, from 1")->required();
+    render->add_option("--page", pageNumber, "Page number, from 1")
+        ->required()
+        ->check(WholeNumberCheck("page number"));
     render->add_option("--out", outPath, "PNG file to write")->required();
     render->add_option("--scale", scale, "Pixels per point (default 1)");
     CLI::App* info =

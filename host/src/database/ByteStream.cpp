@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+#include "host/database/IDataBase.h"
 #include "host/util/IDTime.h"
 #include "host/util/PMString.h"
 
@@ -21,7 +22,8 @@ void IPMStream::XferPoint(PMPoint& point) {
 
 ByteStream::ByteStream() : fReading(kFalse) {}
 
-ByteStream::ByteStream(std::vector<uint8> bytes) : fReading(kTrue), fBytes(std::move(bytes)) {}
+ByteStream::ByteStream(std::vector<uint8> bytes, const IDataBase* holder)
+    : fReading(kTrue), fBytes(std::move(bytes)), fHolder(holder) {}
 
 void ByteStream::Read(void* data, size_t length) {
     if (!fGood || fBytes.size() - fPosition < length) {
@@ -62,6 +64,8 @@ void ByteStream::XferReal(PMReal& value) {
 }
 void ByteStream::XferReference(UID& uid) {
     XFER_SCALAR(uid);
+    if (fReading && fHolder && !fHolder->IsValidUID(uid))
+        uid = kInvalidUID;
 }
 void ByteStream::XferID(ClassID& id) {
     XFER_SCALAR(id);

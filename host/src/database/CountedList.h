@@ -51,8 +51,11 @@ template <class Buffer> void XferPlain(IPMStream* stream, Buffer& data, int32 co
         data.clear();
 }
 
-// The same for a list of UID references.
+// The same for a list of UID references; a reference that reads as none (a dangling one the
+// stream dropped) leaves the list.
 inline void XferReferences(IPMStream* stream, std::vector<UID>& uids) {
     Xfer(stream, uids, [](IPMStream* s, UID& uid) { s->XferReference(uid); });
+    if (stream->IsReading())
+        std::erase(uids, kInvalidUID);
 }
 } // namespace CountedList

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "../text/ChangeStamp.h"
 #include "SectionCodec.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/Boss.h"
@@ -49,22 +48,29 @@ std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::
     if (result->status != DocumentFile::kOk)
         return nullptr;
     std::unique_ptr<DataBase> db(new DataBase());
-    for (auto& [uid, object] : contents.objects) {
-        std::vector<Boss::Section> sections;
-        if (!SectionCodec::Decode(object.data, &sections)) {
-            result->status = DocumentFile::kDamaged;
-            result->message = "The document " + IDFile(path).GetFileName() + " is damaged: object " +
-                              std::to_string(uid) + " cannot be read.";
-            return nullptr;
-        }
+    for (auto& [uid, object] : contents.objects)
         db->Place(uid, Record{object.classID, nullptr, std::move(object.data)});
-    }
     db->fRootUID = contents.rootUID;
     db->fNextUID = contents.nextUID;
     for (const PlugInDependency& dependency : contents.plugIns)
         db->fPlugIns[dependency.id] = dependency;
     db->fFile = IDFile(path);
+    if (const std::string problem = db->ReadAllObjects(); !problem.empty()) {
+        result->status = DocumentFile::kDamaged;
+        result->message = "The document " + IDFile(path).GetFileName() + " is damaged: " + problem + ".";
+        return nullptr;
+    }
     return db;
+}
+
+// Reads every stored object, so that a fault of the file shows when the document opens rather than
+// when some verb first follows it. References to UIDs the file does not hold are dropped as they are
+// read. Answers what is wrong, empty when nothing is.
+std::string DataBase::ReadAllObjects() {
+    for (auto& [uid, record] : fRecords)
+        if (!Load(uid, record, this))
+            return "object " + std::to_string(uid) + " cannot be read";
+    return {};
 }
 
 DataBase::Record* DataBase::Find(UID uid) {
@@ -160,27 +166,27 @@ void DataBase::Erase(UID uid) {
     }
 }
 
-Boss* DataBase::Load(UID uid, Record& record) {
+bool DataBase::Load(UID uid, Record& record, const IDataBase* holder) {
     if (record.boss)
-        return record.boss;
+        return true;
+    std::vector<Boss::Section> sections;
+    const bool framed = SectionCodec::Decode(record.stored, &sections);
     Boss* boss = Boss::Create(record.classID, this, uid);
     if (!boss)
-        return nullptr; // a class of a plug-in that is not loaded: its data stays as stored
-    std::vector<Boss::Section> sections;
-    SectionCodec::Decode(record.stored, &sections);
-    boss->ReadSections(sections);
+        return framed; // a class of a plug-in that is not loaded: its data stays as stored
+    const bool complete = boss->ReadSections(sections, holder);
     boss->AdoptByDataBase();
     record.boss = boss;
     record.stored.clear();
-    return boss;
+    return framed && complete;
 }
 
 IPMUnknown* DataBase::Instantiate(UID uid, PMIID iid) {
     Record* record = Find(uid);
     if (!record)
         return nullptr;
-    Boss* boss = Load(uid, *record);
-    return boss ? boss->QueryInterface(iid) : nullptr;
+    Load(uid, *record);
+    return record->boss ? record->boss->QueryInterface(iid) : nullptr;
 }
 
 std::vector<UID> DataBase::GetAllUIDs() const {

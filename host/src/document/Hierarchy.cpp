@@ -1,5 +1,7 @@
 // Hierarchy: the stored parent and children of an object of the spread tree.
 #include <algorithm>
+#include <unordered_set>
+#include <vector>
 
 #include "../database/CountedList.h"
 #include "../objectmodel/HostImplementations.h"
@@ -51,12 +53,34 @@ public:
             childHierarchy->SetParentUID(kInvalidUID);
     }
 
+    // Walks with its own stack and lists each object once: a damaged file's children may loop back
+    // to an ancestor, which a recursive walk followed until the stack ran out.
     void GetDescendants(UIDList* list, bool16 includeSelf) const override {
+        const UID self = GetBoss()->GetUID();
         if (includeSelf)
-            list->Append(GetBoss()->GetUID());
-        for (UID child : fChildren)
-            if (InterfacePtr<IHierarchy> childHierarchy = Query::Get<IHierarchy>(DB(), child))
-                childHierarchy->GetDescendants(list, kTrue);
+            list->Append(self);
+        std::unordered_set<UID> seen = {self};
+        std::vector<std::pair<InterfacePtr<IHierarchy>, int32>> stack;
+        const auto enter = [&](UID child) {
+            if (!seen.insert(child).second)
+                return;
+            if (InterfacePtr<IHierarchy> childHierarchy = Query::Get<IHierarchy>(DB(), child)) {
+                list->Append(child);
+                stack.emplace_back(std::move(childHierarchy), 0);
+            }
+        };
+        for (UID child : fChildren) {
+            enter(child);
+            while (!stack.empty()) {
+                auto& [node, next] = stack.back();
+                if (next >= node->GetChildCount()) {
+                    stack.pop_back();
+                    continue;
+                }
+                const UID grandchild = node->GetChildUID(next++);
+                enter(grandchild);
+            }
+        }
     }
 
     UID GetSpreadUID() const override { return FindAncestor(IID_ISPREAD); }

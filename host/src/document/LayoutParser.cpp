@@ -275,10 +275,17 @@ private:
         const json* page = Find(object, "page");
         if (!page)
             Fail(At(path, "page"), "an item needs the number of its page.");
-        if (!page->is_number_integer() || page->get<int64>() < 1 || page->get<int64>() > fResult.CountPages())
-            Fail(At(path, "page"), "the item lies outside every spread: the document has pages 1 to " +
-                                       std::to_string(fResult.CountPages()) + ".");
-        return page->get<int32>() - 1;
+        return PageIndex(*page, At(path, "page"), fResult.CountPages(), "document");
+    }
+
+    // The index of a 1-based page number of the document or a master with pageCount pages.
+    int32 PageIndex(const json& page, const std::string& path, int32 pageCount, const char* owner) const {
+        if (!page.is_number_integer())
+            Fail(path, "a page number is a whole number, not " + page.dump() + ".");
+        if (page.get<int64>() < 1 || page.get<int64>() > pageCount)
+            Fail(path, "the item lies outside every spread: the " + std::string(owner) + " has pages 1 to " +
+                           std::to_string(pageCount) + ".");
+        return page.get<int32>() - 1;
     }
 
     // The page's index inside its spread and the spread's page count.
@@ -303,11 +310,9 @@ private:
         item.page = knownPage;
         if (knownPage < 0) {
             const json* page = Find(object, "page");
-            if (!page || !page->is_number_integer() || page->get<int64>() < 1 ||
-                page->get<int64>() > pageLimit)
-                Fail(At(path, "page"), "the item lies outside every spread: the master has pages 1 to " +
-                                           std::to_string(pageLimit) + ".");
-            item.page = page->get<int32>() - 1;
+            if (!page)
+                Fail(At(path, "page"), "an item needs the number of its page.");
+            item.page = PageIndex(*page, At(path, "page"), pageLimit, "master");
             pageInSpread = item.page;
         }
         Kind(object, path, &item);

@@ -108,10 +108,12 @@ public:
 private:
     IDataBase* DB() const { return GetBoss()->GetDataBase(); }
     InterfacePtr<IHierarchy> PagesLayer() const { return Query::Get<IHierarchy>(DB(), GetPagesLayerUID()); }
+    // A spread among a damaged file's pages has no bounds of its own here: its bounds are those of
+    // its pages, which could lead back to this spread without end.
     PMRect PageBoundsInSpread(UID page) const {
         InterfacePtr<IGeometry> geometry = Query::Get<IGeometry>(DB(), page);
         InterfacePtr<ITransform> transform = Query::Get<ITransform>(DB(), page);
-        if (!geometry || !transform)
+        if (!geometry || !transform || Query::Get<ISpread>(DB(), page))
             return PMRect(0, 0, -1, -1);
         return transform->GetInnerToParentMatrix().TransformRect(geometry->GetPathBoundingBox());
     }

@@ -1,5 +1,6 @@
 #include "host/objectmodel/Boss.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -135,7 +136,9 @@ std::vector<Boss::Section> Boss::WriteSections() {
     return sections;
 }
 
-void Boss::ReadSections(const std::vector<Section>& sections) {
+bool Boss::ReadSections(const std::vector<Section>& sections, const IDataBase* holder) {
+    bool complete = true;
+    std::vector<const Entry*> read;
     fForeignSections.clear();
     for (const Section& section : sections) {
         Entry* target = nullptr;
@@ -150,7 +153,24 @@ void Boss::ReadSections(const std::vector<Section>& sections) {
             fForeignSections.push_back(section);
             continue;
         }
-        ByteStream stream(section.bytes);
+        ByteStream stream(section.bytes, holder);
         instance->ReadWrite(&stream, target->impl);
+        complete = complete && stream.IsGood();
+        read.push_back(target);
     }
+    for (const Entry& entry : fEntries)
+        if (MustRead(entry) && std::find(read.begin(), read.end(), &entry) == read.end())
+            complete = false;
+    return complete;
+}
+
+// Every persistent implementation of the host (its core and its text module, always loaded) and of
+// the class's own plug-in is written with the object; add-ins of other plug-ins may have been
+// missing when it was saved.
+bool Boss::MustRead(const Entry& entry) const {
+    const ImplementationDefinition* impl = ClassRegistry::Instance().FindImplementation(entry.impl);
+    const ClassDefinition* definition = ClassRegistry::Instance().FindClass(fClass);
+    return impl && impl->persistent && definition &&
+           (impl->owner == kHostPluginID || impl->owner == kHostTextPluginID ||
+            impl->owner == definition->owner);
 }

@@ -47,6 +47,15 @@ private:
     };
 
     bool Inside(TextIndex index) const { return index >= 0 && index < fLength; }
+    // Whether the runs start at 0 and then at ascending indices inside the text, as every look-up
+    // by index assumes; a damaged file's runs may start anywhere.
+    bool RunsCoverTheText() const {
+        for (size_t run = 0; run < fRuns.size(); ++run)
+            if (run == 0 ? fRuns[run].start != 0
+                         : fRuns[run].start <= fRuns[run - 1].start || fRuns[run].start >= fLength)
+                return false;
+        return true;
+    }
     TextIndex RunEnd(size_t run) const { return run + 1 < fRuns.size() ? fRuns[run + 1].start : fLength; }
     size_t RunAt(TextIndex index) const {
         const auto after = std::upper_bound(fRuns.begin(), fRuns.end(), index,
@@ -196,7 +205,8 @@ void AttributeStrand::ReadWrite(IPMStream* stream, ImplementationID) {
         s->XferInt32(run.start);
         run.attributes.ReadWrite(s);
     });
-    if (stream->IsReading() && (!stream->IsGood() || fLength < 0 || (fRuns.empty() && fLength > 0))) {
+    if (stream->IsReading() &&
+        (!stream->IsGood() || fLength < 0 || (fRuns.empty() && fLength > 0) || !RunsCoverTheText())) {
         // Damaged data: keep the length, with no attributes.
         fLength = std::max<int32>(fLength, 0);
         fRuns.assign(fLength > 0 ? 1 : 0, Run{});

@@ -142,41 +142,45 @@ TEST_F(AnnotationColorListTest, ClearForgetsSlotsAndList) {
 }
 
 TEST_F(AnnotationColorListTest, TheStoredFormHasTheSixSlotsTheListThenTheNotImportedSlot) {
+    // Real swatches: a reopened document drops references to objects it does not hold.
+    std::vector<UID> s;
+    for (int n = 0; n < 10; ++n)
+        s.push_back(doc.NewUserSwatch(("Swatch " + std::to_string(n)).c_str(), {0.1 * n, 0, 0}));
     InStep([&] {
-        List()->SetKindColor(A::kStickyNoteAnnotation, 11);
-        List()->SetKindColor(A::kLineAnnotation, 12);
-        List()->SetKindColor(A::kHighlightAnnotation, 13);
-        List()->SetKindColor(A::kUnderlineAnnotation, 14);
-        List()->SetKindColor(A::kStrikethroughAnnotation, 15);
-        List()->SetKindColor(A::kRedactionAnnotation, 16);
-        List()->SetKindColor(A::kNotImportedColorIndex, 17);
-        for (UID swatch : {21u, 23u, 22u})
+        List()->SetKindColor(A::kStickyNoteAnnotation, s[0]);
+        List()->SetKindColor(A::kLineAnnotation, s[1]);
+        List()->SetKindColor(A::kHighlightAnnotation, s[2]);
+        List()->SetKindColor(A::kUnderlineAnnotation, s[3]);
+        List()->SetKindColor(A::kStrikethroughAnnotation, s[4]);
+        List()->SetKindColor(A::kRedactionAnnotation, s[5]);
+        List()->SetKindColor(A::kNotImportedColorIndex, s[6]);
+        for (UID swatch : {s[7], s[9], s[8]})
             List()->AddColor(swatch);
     });
     const std::string path = doc.SaveAndReopen();
     ASSERT_FALSE(path.empty());
 
     ByteStream expected;
-    for (UID uid : {11u, 12u, 13u, 14u, 15u, 16u})
+    for (UID uid : {s[0], s[1], s[2], s[3], s[4], s[5]})
         expected.XferReference(uid);
     int32 count = 3;
     expected.XferInt32(count);
-    for (UID uid : {21u, 23u, 22u, 17u})
+    for (UID uid : {s[7], s[9], s[8], s[6]})
         expected.XferReference(uid);
     EXPECT_EQ(StoredColorList(path), expected.GetBytes());
 
     ASSERT_NE(doc.Document(), nullptr);
-    EXPECT_EQ(List()->GetKindColor(A::kStickyNoteAnnotation), 11u);
-    EXPECT_EQ(List()->GetKindColor(A::kPolygonAnnotation), 12u);
-    EXPECT_EQ(List()->GetKindColor(A::kHighlightAnnotation), 13u);
-    EXPECT_EQ(List()->GetKindColor(A::kSquigglyAnnotation), 14u);
-    EXPECT_EQ(List()->GetKindColor(A::kStrikethroughAnnotation), 15u);
-    EXPECT_EQ(List()->GetKindColor(A::kCaretAnnotation), 16u);
-    EXPECT_EQ(List()->GetKindColor(A::kNotImportedColorIndex), 17u);
+    EXPECT_EQ(List()->GetKindColor(A::kStickyNoteAnnotation), s[0]);
+    EXPECT_EQ(List()->GetKindColor(A::kPolygonAnnotation), s[1]);
+    EXPECT_EQ(List()->GetKindColor(A::kHighlightAnnotation), s[2]);
+    EXPECT_EQ(List()->GetKindColor(A::kSquigglyAnnotation), s[3]);
+    EXPECT_EQ(List()->GetKindColor(A::kStrikethroughAnnotation), s[4]);
+    EXPECT_EQ(List()->GetKindColor(A::kCaretAnnotation), s[5]);
+    EXPECT_EQ(List()->GetKindColor(A::kNotImportedColorIndex), s[6]);
     ASSERT_EQ(List()->GetColorCount(), 3);
-    EXPECT_EQ(List()->GetNthColor(0), 21u);
-    EXPECT_EQ(List()->GetNthColor(1), 23u);
-    EXPECT_EQ(List()->GetNthColor(2), 22u);
+    EXPECT_EQ(List()->GetNthColor(0), s[7]);
+    EXPECT_EQ(List()->GetNthColor(1), s[9]);
+    EXPECT_EQ(List()->GetNthColor(2), s[8]);
 }
 
 TEST_F(AnnotationColorListTest, SwatchesMadeByTheManagerAreFoundAfterAReopen) {

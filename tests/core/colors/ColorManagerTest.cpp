@@ -136,11 +136,23 @@ TEST_F(ColorManagerTest, PopupsAndUnknownKindsGetNoSwatch) {
 
 TEST_F(ColorManagerTest, ColoursTheHostCannotMakeGiveNoSwatchAndAreLogged) {
     const int32 before = doc.SwatchCount();
-    EXPECT_EQ(Get({1, 2, 0}, A::kHighlightAnnotation), kInvalidUID);  // out of range
-    EXPECT_EQ(Get({0.5, 0.5}, A::kHighlightAnnotation), kInvalidUID); // no colour space has two
+    EXPECT_EQ(Get({1, 2, 0}, A::kHighlightAnnotation), kInvalidUID); // out of range
     EXPECT_EQ(doc.SwatchCount(), before);
     EXPECT_EQ(doc.List()->GetColorCount(), 0);
     EXPECT_NE(CoreFixture::FailureLogText().find("): addColorCmd failed\r\n"), std::string::npos);
+}
+
+// A note whose colour array has 2 or 5 components was imported without a colour and never drawn:
+// no colour space has that many, so the note takes its kind's swatch.
+TEST_F(ColorManagerTest, AColourOfTwoOrFiveComponentsGetsTheKindsSwatch) {
+    const UID sticky = doc.Manager()->GetKindColor(A::kStickyNoteAnnotation);
+    const UID highlight = doc.Manager()->GetKindColor(A::kHighlightAnnotation);
+    ASSERT_NE(sticky, kInvalidUID);
+    EXPECT_EQ(Get({0.5, 0.5}, A::kStickyNoteAnnotation), sticky);
+    EXPECT_EQ(Get({1, 0, 0, 0, 0.5}, A::kStickyNoteAnnotation), sticky);
+    EXPECT_EQ(Get({0.5, 0.5}, A::kHighlightAnnotation), highlight);
+    EXPECT_EQ(Get({0.5, 0.5}, A::kUnknownAnnotation), kInvalidUID) << "a kind without a swatch gets none";
+    EXPECT_EQ(doc.List()->GetColorCount(), 0) << "no \"Annotation Color\" swatch is made for them";
 }
 
 TEST_F(ColorManagerTest, AKindSwatchTheUserDeletedIsMadeAgain) {

@@ -9,7 +9,9 @@
 #include "host/database/DataBase.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/IHierarchy.h"
+#include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/PlugInLoader.h"
 
@@ -161,26 +163,80 @@ TEST_F(DocumentFileTest, ADamagedDocumentIsRefusedNotCrashedOn) {
         EXPECT_FALSE(result.message.empty());
 }
 
+// A reference to an object the file does not hold is dropped as the document opens, never followed
+// later to an object that is not there.
+TEST_F(DocumentFileTest, AReferenceToAnObjectTheFileDoesNotHoldReadsAsNone) {
+    auto& manager = DocumentManager::Instance();
+    IDocument* doc = manager.NewDocument().document;
+    IDataBase* db = doc->GetDocumentDataBase();
+    const UID first = NewItem(db, 1);
+    const UID second = NewItem(db, 2);
+    {
+        InterfacePtr<IUIDData> ref(
+            ObjectModel::CheckedCast<IUIDData>(db->Instantiate(first, IID_ITESTREFERENCE)));
+        ref->Set(UIDRef(db, second));
+    }
+    const std::string path = (dir / "dangling.phd").string();
+    std::string message;
+    ASSERT_EQ(manager.SaveDocumentAs(doc, path, &message), kSuccess) << message;
+    manager.CloseDocument(doc);
+    DocumentFileContents contents;
+    ASSERT_EQ(DocumentFile::Read(path, &contents).status, DocumentFile::kOk);
+    contents.objects.erase(second);
+    ASSERT_EQ(DocumentFile::Write(path, contents).status, DocumentFile::kOk);
+
+    DocumentManager::Result opened = manager.OpenDocument(path);
+    ASSERT_EQ(opened.error, kSuccess) << opened.message;
+    IDataBase* again = opened.document->GetDocumentDataBase();
+    InterfacePtr<IUIDData> ref(
+        ObjectModel::CheckedCast<IUIDData>(again->Instantiate(first, IID_ITESTREFERENCE)));
+    EXPECT_EQ(ref->GetRef().GetUID(), kInvalidUID);
+    EXPECT_EQ(ValueOf(again, first), 1);
+    manager.CloseDocument(opened.document);
+}
+
 // Found by fuzzing: stored lists (children, paths, UID lists, attribute runs, text) were sized from
 // their stored count before any element was read, so one damaged count asked for gigabytes. Each
-// file here has one such count; reading it must take only the elements really stored.
+// file here has one such count: its list is read only as far as the elements really stored, and the
+// object, which does not hold what its count says, makes the open fail naming it.
 TEST_F(DocumentFileTest, ADamagedCountInAStoredListAllocatesOnlyWhatIsStored) {
     auto& manager = DocumentManager::Instance();
     for (const char* name : {"child-count-of-721-million.phd", "attribute-count-of-268-million.phd"}) {
         const std::filesystem::path path = TestSupport::SourceDir() / "tests/host/fixtures/damaged" / name;
         DocumentManager::Result opened = manager.OpenDocument(path.string());
-        ASSERT_NE(opened.document, nullptr) << name << ": " << opened.message;
-        IDataBase* db = opened.document->GetDocumentDataBase();
-        const std::vector<UID> uids = db->GetAllUIDs();
-        for (UID uid : uids) {
-            InterfacePtr<IPMUnknown> object(db->Instantiate(uid, IID_IPMPERSIST));
-            InterfacePtr<IHierarchy> hierarchy(object, IID_IHIERARCHY);
-            if (hierarchy) {
-                EXPECT_LE(hierarchy->GetChildCount(), static_cast<int32>(uids.size()))
-                    << name << " UID " << uid;
-            }
-        }
-        manager.CloseDocument(opened.document);
+        EXPECT_EQ(opened.document, nullptr) << name;
+        EXPECT_NE(opened.message.find(std::string(name) + " is damaged: object "), std::string::npos)
+            << opened.message;
+        EXPECT_NE(opened.message.find(" cannot be read."), std::string::npos) << opened.message;
     }
+    std::vector<uint8> hierarchy(4, 0);                                 // the parent
+    for (uint8 byte : {0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0, 2, 0, 0, 0}) // 2^31-1 children, two stored
+        hierarchy.push_back(byte);
+    Boss* item = Boss::Create(kSplineItemBoss);
+    EXPECT_FALSE(item->ReadSections({{IID_IHIERARCHY, kHierarchyImpl, hierarchy}}));
+    InterfacePtr<IHierarchy> read(static_cast<IHierarchy*>(item->QueryInterface(IID_IHIERARCHY)));
+    EXPECT_EQ(read->GetChildCount(), 2);
+    item->Release();
+}
+
+// What a class must read: each of its host implementations' sections, each field of them.
+TEST_F(DocumentFileTest, ReadingSectionsTellsWhetherTheObjectHeldAllItsClassReads) {
+    Boss* item = Boss::Create(kSplineItemBoss);
+    std::vector<Boss::Section> sections = item->WriteSections();
+    ASSERT_FALSE(sections.empty());
+    EXPECT_TRUE(item->ReadSections(sections));
+    EXPECT_FALSE(item->ReadSections({}));
+    std::vector<Boss::Section> missing(sections.begin() + 1, sections.end());
+    EXPECT_FALSE(item->ReadSections(missing));
+    std::vector<Boss::Section> cut = sections;
+    for (Boss::Section& section : cut)
+        if (!section.bytes.empty())
+            section.bytes.pop_back();
+    EXPECT_FALSE(item->ReadSections(cut));
+    std::vector<Boss::Section> foreign = sections;
+    foreign.push_back({0x7E7E7E, 0x7E7E7E, {1, 2, 3}});
+    EXPECT_TRUE(item->ReadSections(foreign))
+        << "data of an implementation the host lacks is kept, not missed";
+    item->Release();
 }
 } // namespace

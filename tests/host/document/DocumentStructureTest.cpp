@@ -158,6 +158,32 @@ TEST(DocumentStructure, EverySpreadAndMasterHasAContentAndAGuideLayerPerDocument
     }
 }
 
+// Found by fuzzing `pagehost notes`: a damaged file whose children loop back to an ancestor sent the
+// walk over descendants round the loop until the stack overflowed. Each object is listed once.
+TEST(DocumentStructure, AHierarchyThatLoopsBackListsEachDescendantOnce) {
+    LayoutTestDocument doc(ThreeSpreads());
+    const UID spread = doc.Spread(0);
+    const UID item = doc.NewRectangle(doc.ContentLayer(spread), PMRect(0, 0, 10, 10));
+    UIDList before(doc.Root().GetDataBase());
+    doc.Get<IHierarchy>(spread)->GetDescendants(&before, kTrue);
+    doc.Get<IHierarchy>(item)->AddChild(spread); // the spread becomes a child of its own item
+    UIDList walked(doc.Root().GetDataBase());
+    doc.Get<IHierarchy>(spread)->GetDescendants(&walked, kTrue);
+    EXPECT_EQ(walked.GetUIDs(), before.GetUIDs());
+}
+
+// Found by fuzzing `pagehost notes`: a damaged file listing a spread among another spread's pages
+// sent the bounds of each through the other's until the stack overflowed.
+TEST(DocumentStructure, ASpreadListedAmongPagesAddsNoBoundsAndEndsTheWalk) {
+    LayoutTestDocument doc(ThreeSpreads());
+    InterfacePtr<ISpread> first = doc.Get<ISpread>(doc.Spread(0));
+    InterfacePtr<ISpread> second = doc.Get<ISpread>(doc.Spread(1));
+    const PMRect before = first->GetPagesBounds();
+    doc.Get<IHierarchy>(first->GetPagesLayerUID())->AddChild(doc.Spread(1));
+    doc.Get<IHierarchy>(second->GetPagesLayerUID())->AddChild(doc.Spread(0));
+    EXPECT_EQ(first->GetPagesBounds(), before);
+}
+
 TEST(DocumentStructure, SavedDocumentReopensWithTheSameObjects) {
     const auto dir = TestSupport::MakeTempDir("structure-save");
     const std::string path = (dir / "three.pgdoc").string();

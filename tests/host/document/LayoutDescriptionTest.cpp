@@ -77,6 +77,27 @@ INSTANTIATE_TEST_SUITE_P(Faults, LayoutDescriptionBadInput, ::testing::ValuesIn(
 
 // Found by fuzzing: the JSON reader throws out_of_range, not parse_error, for a number beyond a
 // double's range, and that escaped the parser and ended the program.
+// "page": 1.5 was reported as lying outside every spread; a page number that is not whole is refused
+// as such, for document and master items alike, and only a whole one out of range lies outside.
+TEST(LayoutDescription, APageNumberThatIsNotWholeIsRefusedAsNotWhole) {
+    const std::string spreads = R"("spreads": [{"pages": [{}, {}]}])";
+    const std::pair<std::string, std::string> cases[] = {
+        {"{" + spreads + R"(, "items": [{"type": "rectangle", "page": 1.5, "bounds": [0, 0, 1, 1]}]})",
+         "$.items[0].page: a page number is a whole number, not 1.5."},
+        {"{" + spreads + R"(, "items": [{"type": "rectangle", "page": "1", "bounds": [0, 0, 1, 1]}]})",
+         "$.items[0].page: a page number is a whole number, not \"1\"."},
+        {R"({"masters": [{"name": "A", "pages": 1, "items": [{"type": "rectangle", "page": 0.5,
+             "bounds": [0, 0, 1, 1]}]}], "spreads": [{"pages": [{"master": "A"}]}]})",
+         "$.masters[0].items[0].page: a page number is a whole number, not 0.5."},
+        {"{" + spreads + R"(, "items": [{"type": "rectangle", "page": 3, "bounds": [0, 0, 1, 1]}]})",
+         "$.items[0].page: the item lies outside every spread: the document has pages 1 to 2."},
+    };
+    for (const auto& [text, expected] : cases) {
+        const LayoutParser::Result result = LayoutParser::Parse(text);
+        EXPECT_NE(result.Message().find(expected), std::string::npos) << result.Message();
+    }
+}
+
 TEST(LayoutDescription, ANumberBeyondADoublesRangeIsRefusedInsteadOfEndingTheProgram) {
     for (const char* text :
          {"9999999e999", R"({"spreads": [{"pages": [{}]}], "pageSize": {"width": 1e400}})"}) {

@@ -130,6 +130,27 @@ TEST(StoryText, CopyOfARangeIsClippedToTheText) {
     EXPECT_EQ(it.Position(), 4);
 }
 
+// Found by fuzzing `pagehost render`: a stored attribute run that does not start at 0 sent the look-up
+// of the run at an index before it one element before the runs. Runs that do not start at 0 and then
+// ascend inside the text read as damaged: the text keeps its length, with no attributes.
+TEST(StoryText, StoredAttributeRunsThatDoNotStartAtZeroReadAsOneRunOfNoAttributes) {
+    TextDocument doc;
+    const UID story = doc.NewStory(u"Some text");
+    InterfacePtr<ITextModel> model = doc.Model(story);
+    Boss* boss = Boss::FromUnknown(model.get());
+    std::vector<Boss::Section> sections = boss->WriteSections();
+    for (Boss::Section& section : sections)
+        if (section.iid == IID_IATTRIBUTESTRAND) {
+            ASSERT_GE(section.bytes.size(), 12u); // length, run count, first run's start, ...
+            section.bytes[8] = 5;
+        }
+    boss->ReadSections(sections);
+    InterfacePtr<IAttributeStrand> attributes(model, IID_IATTRIBUTESTRAND);
+    EXPECT_EQ(attributes->CountRuns(), 1);
+    EXPECT_EQ(attributes->GetRunRange(0), RangeData(0, model->TotalLength()));
+    EXPECT_EQ(attributes->GetAttributes(0).CountBosses(), 0);
+}
+
 TEST(StoryText, DamagedStoredStrandsReadAsSomethingUsableInsteadOfCrashing) {
     TextDocument doc;
     const UID story = doc.NewStory(u"Some text");

@@ -5,12 +5,15 @@
 
 #include "host/database/IPMStream.h"
 
+class IDataBase;
+
 class ByteStream final : public IPMStream {
 public:
     // A writing stream that appends to its own buffer.
     ByteStream();
-    // A reading stream over bytes (copied).
-    explicit ByteStream(std::vector<uint8> bytes);
+    // A reading stream over bytes (copied). With a holder, a reference to a UID the holder does not
+    // hold reads as kInvalidUID, so a damaged file's dangling references are never followed.
+    explicit ByteStream(std::vector<uint8> bytes, const IDataBase* holder = nullptr);
 
     bool16 IsReading() const override { return fReading; }
     bool16 IsWriting() const override { return !fReading; }
@@ -35,5 +38,6 @@ private:
     bool16 fReading;
     bool16 fGood = kTrue;
     std::vector<uint8> fBytes;
+    const IDataBase* fHolder = nullptr;
     size_t fPosition = 0;
 };

@@ -69,7 +69,9 @@ private:
     // Marks the contents changed: modified since the save, and a new change stamp.
     void MarkChanged();
     void RecordBefore(UID uid);
-    Boss* Load(UID uid, Record& record);
+    // Makes the boss of a stored record; false when its data is not what the class must read.
+    bool Load(UID uid, Record& record, const IDataBase* holder = nullptr);
+    std::string ReadAllObjects();
     void Erase(UID uid);
     // The record of a UID or nullptr: through the dense index for UIDs it covers, else the map.
     Record* Find(UID uid);

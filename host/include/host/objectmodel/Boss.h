@@ -37,7 +37,10 @@ public:
     };
     std::vector<Section> WriteSections();
     // Replaces the persistent state; sections no implementation of the class owns are kept as they are.
-    void ReadSections(const std::vector<Section>& sections);
+    // With a holder, references to UIDs it does not hold read as kInvalidUID (see ByteStream). False
+    // when an implementation the class must read (the host's, its own plug-in's) lacks its section
+    // or did not find every field in it.
+    bool ReadSections(const std::vector<Section>& sections, const IDataBase* holder = nullptr);
     void MarkDeleted() { fDeleted = true; }
     bool IsDeleted() const { return fDeleted; }
     // Lets the owner database delete the boss once nothing else holds it.
@@ -57,6 +60,7 @@ private:
         std::unique_ptr<ImplementationBase> instance;
     };
     ImplementationBase* Instantiate(Entry& entry) const;
+    bool MustRead(const Entry& entry) const;
     void CheckAlive() const;
 
     static constexpr uint32 kAliveMark = 0xB055B055;
