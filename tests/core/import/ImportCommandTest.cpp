@@ -322,53 +322,55 @@ TEST_F(ImportCommandTest, DrawnMarkupsThatCannotBeDrawnCountAsFailedAndLeaveNoth
     ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
     EXPECT_EQ(CountItems(db, kNotesLineAnnotationBoss) + CountItems(db, kNotesPolygonAnnotationBoss), 0)
         << "undoing the import takes every drawing away";
-    // With the convert-not-imported option on, every annotation whose creating command was missing got a
-    // "Not Imported" note; only one whose command ran and made nothing (a highlight over no text) does,
-    // and the drawings that land get none.
-    TEST_F(ImportCommandTest, OnlyAnAnnotationWhoseCommandRanAndMadeNothingGetsANotImportedNote) {
-        InterfacePtr<IBoolData> convert(GetApplicationObject(), IID_INOTESCONVERTNOTIMPORTEDOPTION);
-        ASSERT_NE(convert, nullptr);
-        convert->Set(kTrue);
-        const auto pdf = Annotate(LetterPdf("not-imported", 1), "not-imported", R"([
+}
+
+// With the convert-not-imported option on, every annotation whose creating command was missing got a
+// "Not Imported" note; only one whose command ran and made nothing (a highlight over no text) does,
+// and the drawings that land get none.
+TEST_F(ImportCommandTest, OnlyAnAnnotationWhoseCommandRanAndMadeNothingGetsANotImportedNote) {
+    InterfacePtr<IBoolData> convert(GetApplicationObject(), IID_INOTESCONVERTNOTIMPORTEDOPTION);
+    ASSERT_NE(convert, nullptr);
+    convert->Set(kTrue);
+    const auto pdf = Annotate(LetterPdf("not-imported", 1), "not-imported", R"([
       {"page": 0, "kind": "Text", "point": [100, 100], "contents": "kept"},
       {"page": 0, "kind": "Square", "rect": [200, 200, 260, 240]},
       {"page": 0, "kind": "Line", "points": [[100, 400], [300, 420]]},
       {"page": 0, "kind": "Highlight", "rects": [[300, 600, 360, 620]], "contents": "over nothing"}
     ])");
-        const ErrorCode result = Import(pdf, 0);
-        convert->Set(kFalse);
-        ASSERT_EQ(result, kSuccess);
-        std::vector<std::string> contents;
-        const UIDList notes = Notes(0);
-        for (UID note : notes.GetUIDs())
-            contents.push_back(ContentOf(note));
-        ASSERT_EQ(contents.size(), 4u) << testing::PrintToString(contents);
-        EXPECT_EQ(std::count(contents.begin(), contents.end(), "kept"), 1);
-        EXPECT_EQ(std::count_if(contents.begin(), contents.end(),
-                                [](const std::string& text) { return text.rfind("Not Imported ", 0) == 0; }),
-                  1);
-        const auto notImported = std::find_if(contents.begin(), contents.end(), [](const std::string& text) {
-            return text.rfind("Not Imported ", 0) == 0;
-        });
-        ASSERT_NE(notImported, contents.end()) << testing::PrintToString(contents);
-        EXPECT_NE(notImported->find("\"over nothing\""), std::string::npos) << *notImported;
-    }
+    const ErrorCode result = Import(pdf, 0);
+    convert->Set(kFalse);
+    ASSERT_EQ(result, kSuccess);
+    std::vector<std::string> contents;
+    const UIDList notes = Notes(0);
+    for (UID note : notes.GetUIDs())
+        contents.push_back(ContentOf(note));
+    ASSERT_EQ(contents.size(), 4u) << testing::PrintToString(contents);
+    EXPECT_EQ(std::count(contents.begin(), contents.end(), "kept"), 1);
+    EXPECT_EQ(std::count_if(contents.begin(), contents.end(),
+                            [](const std::string& text) { return text.rfind("Not Imported ", 0) == 0; }),
+              1);
+    const auto notImported = std::find_if(contents.begin(), contents.end(), [](const std::string& text) {
+        return text.rfind("Not Imported ", 0) == 0;
+    });
+    ASSERT_NE(notImported, contents.end()) << testing::PrintToString(contents);
+    EXPECT_NE(notImported->find("\"over nothing\""), std::string::npos) << *notImported;
+}
 
-    TEST_F(ImportCommandTest, AnAnnotationListedThousandsOfTimesIsImportedOnce) {
-        const auto once = Annotate(LetterPdf("repeated", 1), "repeated", R"([
+TEST_F(ImportCommandTest, AnAnnotationListedThousandsOfTimesIsImportedOnce) {
+    const auto once = Annotate(LetterPdf("repeated", 1), "repeated", R"([
       {"page": 0, "kind": "Text", "point": [100, 100], "contents": "listed 5000 times"}
     ])");
-        int32 failed = -1;
-        ASSERT_EQ(Import(RewriteAnnots(once, "repeated", "repeat 5000"), 0, &failed), kSuccess);
-        ASSERT_EQ(Notes(0).Length(), 1);
-        EXPECT_EQ(ContentOf(Notes(0).At(0)), "listed 5000 times");
-        EXPECT_EQ(failed, 0);
-        EXPECT_EQ(read, 1);
-        EXPECT_EQ(imported, 1);
-    }
+    int32 failed = -1;
+    ASSERT_EQ(Import(RewriteAnnots(once, "repeated", "repeat 5000"), 0, &failed), kSuccess);
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "listed 5000 times");
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(read, 1);
+    EXPECT_EQ(imported, 1);
+}
 
-    TEST_F(ImportCommandTest, FlagsOrRectanglesBeyondTheirRangeCountAsFailed) {
-        const auto pdf = Annotate(LetterPdf("ranges", 1), "ranges", R"([
+TEST_F(ImportCommandTest, FlagsOrRectanglesBeyondTheirRangeCountAsFailed) {
+    const auto pdf = Annotate(LetterPdf("ranges", 1), "ranges", R"([
       {"page": 0, "kind": "Text", "point": [100, 100], "contents": "good"},
       {"page": 0, "kind": "Text", "point": [100, 200], "raw": {"F": "99999999999"}},
       {"page": 0, "kind": "Text", "point": [100, 300], "raw": {"F": "-1"}},
@@ -376,40 +378,40 @@ TEST_F(ImportCommandTest, DrawnMarkupsThatCannotBeDrawnCountAsFailedAndLeaveNoth
       {"page": 0, "kind": "Text", "point": [100, 500], "raw": {"Rect": "[-99999.5 100 120 120]"}},
       {"page": 0, "kind": "Text", "point": [100, 600], "raw": {"F": "4294967295"}}
     ])");
-        int32 failed = -1;
-        ASSERT_EQ(Import(RewriteAnnots(pdf, "ranges", "no-popups"), 0, &failed), kSuccess);
-        ASSERT_EQ(Notes(0).Length(), 1);
-        EXPECT_EQ(ContentOf(Notes(0).At(0)), "good");
-        EXPECT_EQ(failed, 4) << "two flags and two rectangles beyond range; all 32 flag bits set is hidden";
-        EXPECT_EQ(read, 5);
-        EXPECT_EQ(imported, 1);
-    }
+    int32 failed = -1;
+    ASSERT_EQ(Import(RewriteAnnots(pdf, "ranges", "no-popups"), 0, &failed), kSuccess);
+    ASSERT_EQ(Notes(0).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(0).At(0)), "good");
+    EXPECT_EQ(failed, 4) << "two flags and two rectangles beyond range; all 32 flag bits set is hidden";
+    EXPECT_EQ(read, 5);
+    EXPECT_EQ(imported, 1);
+}
 
-    TEST_F(ImportCommandTest, ImportingTheSamePdfTwiceOpensItOncePerImport) {
-        const auto pdf = Annotate(LetterPdf("opened-once", 2), "opened-once", R"([
+TEST_F(ImportCommandTest, ImportingTheSamePdfTwiceOpensItOncePerImport) {
+    const auto pdf = Annotate(LetterPdf("opened-once", 2), "opened-once", R"([
       {"page": 0, "kind": "Text", "point": [100, 100]}, {"page": 1, "kind": "Text", "point": [200, 200]}
     ])");
-        const std::filesystem::path log = PdfFixtureFiles::tempDir() / "pdf-openings.log";
-        std::filesystem::remove(log);
-        ::setenv("PAGEHOST_PDF_OPEN_LOG", log.c_str(), 1);
-        ASSERT_EQ(Import(pdf, 0), kSuccess);
-        ASSERT_EQ(Import(pdf, 0), kSuccess);
-        EXPECT_EQ(Lines(log), std::vector<std::string>(2, pdf.string()));
-        // A plan the caller made (and showed) is carried out on its open PDF: no second opening.
-        const NotesImportPlan plan = Utils<INotesImportUtils>()->PlanImport(PMString(pdf.string()), doc, 0);
-        ASSERT_TRUE(plan.IsImportable());
-        ASSERT_EQ(Import(pdf, 0, nullptr, &plan), kSuccess);
-        ::unsetenv("PAGEHOST_PDF_OPEN_LOG");
-        EXPECT_EQ(Lines(log).size(), 3u);
-        EXPECT_EQ(Notes(1).Length(), 3) << "three imports of one note each";
-    }
+    const std::filesystem::path log = PdfFixtureFiles::tempDir() / "pdf-openings.log";
+    std::filesystem::remove(log);
+    ::setenv("PAGEHOST_PDF_OPEN_LOG", log.c_str(), 1);
+    ASSERT_EQ(Import(pdf, 0), kSuccess);
+    ASSERT_EQ(Import(pdf, 0), kSuccess);
+    EXPECT_EQ(Lines(log), std::vector<std::string>(2, pdf.string()));
+    // A plan the caller made (and showed) is carried out on its open PDF: no second opening.
+    const NotesImportPlan plan = Utils<INotesImportUtils>()->PlanImport(PMString(pdf.string()), doc, 0);
+    ASSERT_TRUE(plan.IsImportable());
+    ASSERT_EQ(Import(pdf, 0, nullptr, &plan), kSuccess);
+    ::unsetenv("PAGEHOST_PDF_OPEN_LOG");
+    EXPECT_EQ(Lines(log).size(), 3u);
+    EXPECT_EQ(Notes(1).Length(), 3) << "three imports of one note each";
+}
 
-    // Free texts with insets and callouts as files have them, good and bad: RD is read left, top, right,
-    // bottom; insets that are the wrong count, negative or larger than the rectangle are logged and the
-    // box is the whole rectangle; a callout whose numbers do not pair up is dropped; one of more than
-    // three points, or a number that is none, counts the annotation as failed.
-    TEST_F(ImportCommandTest, FreeTextInsetsAndCalloutsAreReadOrRefusedOneByOne) {
-        const auto pdf = Annotate(LetterPdf("free-text", 1), "free-text", R"([
+// Free texts with insets and callouts as files have them, good and bad: RD is read left, top, right,
+// bottom; insets that are the wrong count, negative or larger than the rectangle are logged and the
+// box is the whole rectangle; a callout whose numbers do not pair up is dropped; one of more than
+// three points, or a number that is none, counts the annotation as failed.
+TEST_F(ImportCommandTest, FreeTextInsetsAndCalloutsAreReadOrRefusedOneByOne) {
+    const auto pdf = Annotate(LetterPdf("free-text", 1), "free-text", R"([
       {"page": 0, "kind": "FreeText", "rect": [100, 100, 250, 160], "text": "insets", "raw": {"RD": "[10 20 30 5]"}},
       {"page": 0, "kind": "FreeText", "rect": [100, 200, 250, 260], "text": "three", "raw": {"RD": "[10 20 30]"}},
       {"page": 0, "kind": "FreeText", "rect": [100, 300, 250, 360], "text": "negative", "raw": {"RD": "[-5 0 0 0]"}},
@@ -420,90 +422,90 @@ TEST_F(ImportCommandTest, DrawnMarkupsThatCannotBeDrawnCountAsFailedAndLeaveNoth
       {"page": 0, "kind": "FreeText", "rect": [300, 300, 450, 360], "text": "nan", "raw": {"CL": "[nan 1 2 3]"}},
       {"page": 0, "kind": "FreeText", "rect": [300, 400, 450, 460], "text": "gone", "raw": {"Contents": "null"}}
     ])");
-        ClearFailureLog();
-        int32 failed = -1;
-        ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
-        EXPECT_EQ(failed, 2) << "the callout of four points and the one that is not numbers";
-        std::map<std::string, PMRect> boxes;
-        const UIDList notes = Notes(0);
-        for (UID note : notes.GetUIDs()) {
-            InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, note), IID_INOTESANNOTATIONLAYOUT);
-            boxes[ContentOf(note)] = layout->GetBounds();
-        }
-        ASSERT_EQ(boxes.size(), 6u);
-        const auto expect = [&](const std::string& content, PMReal l, PMReal t, PMReal r, PMReal b) {
-            const PMPoint lt = OnPasteboard(0, PMPoint(l, t)), rb = OnPasteboard(0, PMPoint(r, b));
-            EXPECT_NEAR(boxes[content].Left(), lt.X(), 1e-3) << content;
-            EXPECT_NEAR(boxes[content].Top(), lt.Y(), 1e-3) << content;
-            EXPECT_NEAR(boxes[content].Right(), rb.X(), 1e-3) << content;
-            EXPECT_NEAR(boxes[content].Bottom(), rb.Y(), 1e-3) << content;
-        };
-        expect("insets", 110, 120, 220, 155);
-        expect("three", 100, 200, 250, 260);
-        expect("negative", 100, 300, 250, 360);
-        expect("wide", 100, 400, 250, 460);
-        expect("odd", 300, 100, 450, 160);
-        expect("", 300, 400, 450, 460);
-        for (UID note : notes.GetUIDs()) {
-            InterfacePtr<IHierarchy> hierarchy(UIDRef(db, note), IID_IHIERARCHY);
-            EXPECT_NE(db->GetClass(hierarchy->GetParentUID()), kGroupItemBoss) << "no callout: no group";
-        }
-        const std::string log = FailureLogText();
-        EXPECT_NE(log.find("values->differences.size() == 4"), std::string::npos) << log;
-        EXPECT_NE(log.find("leavesBox"), std::string::npos) << log;
-        EXPECT_NE(log.find("numbers.size() % 2 == 0"), std::string::npos) << log;
+    ClearFailureLog();
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(failed, 2) << "the callout of four points and the one that is not numbers";
+    std::map<std::string, PMRect> boxes;
+    const UIDList notes = Notes(0);
+    for (UID note : notes.GetUIDs()) {
+        InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, note), IID_INOTESANNOTATIONLAYOUT);
+        boxes[ContentOf(note)] = layout->GetBounds();
     }
+    ASSERT_EQ(boxes.size(), 6u);
+    const auto expect = [&](const std::string& content, PMReal l, PMReal t, PMReal r, PMReal b) {
+        const PMPoint lt = OnPasteboard(0, PMPoint(l, t)), rb = OnPasteboard(0, PMPoint(r, b));
+        EXPECT_NEAR(boxes[content].Left(), lt.X(), 1e-3) << content;
+        EXPECT_NEAR(boxes[content].Top(), lt.Y(), 1e-3) << content;
+        EXPECT_NEAR(boxes[content].Right(), rb.X(), 1e-3) << content;
+        EXPECT_NEAR(boxes[content].Bottom(), rb.Y(), 1e-3) << content;
+    };
+    expect("insets", 110, 120, 220, 155);
+    expect("three", 100, 200, 250, 260);
+    expect("negative", 100, 300, 250, 360);
+    expect("wide", 100, 400, 250, 460);
+    expect("odd", 300, 100, 450, 160);
+    expect("", 300, 400, 450, 460);
+    for (UID note : notes.GetUIDs()) {
+        InterfacePtr<IHierarchy> hierarchy(UIDRef(db, note), IID_IHIERARCHY);
+        EXPECT_NE(db->GetClass(hierarchy->GetParentUID()), kGroupItemBoss) << "no callout: no group";
+    }
+    const std::string log = FailureLogText();
+    EXPECT_NE(log.find("values->differences.size() == 4"), std::string::npos) << log;
+    EXPECT_NE(log.find("leavesBox"), std::string::npos) << log;
+    EXPECT_NE(log.find("numbers.size() % 2 == 0"), std::string::npos) << log;
+}
 
-    // A free text may not open a popup, so its popup, once linked to it, could never be closed again.
-    TEST_F(ImportCommandTest, PopupOfAFreeTextIsRemovedInsteadOfStayingOpenForGood) {
-        const auto pdf = Annotate(LetterPdf("free-text-popup", 1), "free-text-popup", R"([
+// A free text may not open a popup, so its popup, once linked to it, could never be closed again.
+TEST_F(ImportCommandTest, PopupOfAFreeTextIsRemovedInsteadOfStayingOpenForGood) {
+    const auto pdf = Annotate(LetterPdf("free-text-popup", 1), "free-text-popup", R"([
       {"page": 0, "kind": "FreeText", "rect": [100, 100, 250, 160], "text": "boxed", "popup": true},
       {"page": 0, "kind": "Text", "point": [100, 400], "contents": "note", "popup": true}
     ])");
-        int32 failed = -1;
-        ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
-        EXPECT_EQ(failed, 0);
-        int32 popups = 0;
-        for (UID uid : db->GetAllUIDs())
-            popups += db->GetClass(uid) == kNotesPopupAnnotationBoss;
-        EXPECT_EQ(popups, 1) << "only the sticky note's popup stays";
-        const UIDList notes = Notes(0);
-        ASSERT_EQ(notes.Length(), 2);
-        for (UID note : notes.GetUIDs()) {
-            InterfacePtr<INotesAnnotation> record(UIDRef(db, note), IID_INOTESANNOTATION);
-            InterfacePtr<IUIDData> reference(UIDRef(db, note), IID_INOTESANNOTATIONREFERENCE);
-            if (record->GetType() == INotesAnnotation::kFreeTextAnnotation) {
-                EXPECT_EQ(reference->GetUID(), kInvalidUID) << "no reference to a removed popup";
-            }
+    int32 failed = -1;
+    ASSERT_EQ(Import(pdf, 0, &failed), kSuccess);
+    EXPECT_EQ(failed, 0);
+    int32 popups = 0;
+    for (UID uid : db->GetAllUIDs())
+        popups += db->GetClass(uid) == kNotesPopupAnnotationBoss;
+    EXPECT_EQ(popups, 1) << "only the sticky note's popup stays";
+    const UIDList notes = Notes(0);
+    ASSERT_EQ(notes.Length(), 2);
+    for (UID note : notes.GetUIDs()) {
+        InterfacePtr<INotesAnnotation> record(UIDRef(db, note), IID_INOTESANNOTATION);
+        InterfacePtr<IUIDData> reference(UIDRef(db, note), IID_INOTESANNOTATIONREFERENCE);
+        if (record->GetType() == INotesAnnotation::kFreeTextAnnotation) {
+            EXPECT_EQ(reference->GetUID(), kInvalidUID) << "no reference to a removed popup";
         }
     }
+}
 
-    TEST_F(ImportCommandTest, AnOffsetPairingNoPageFailsWithoutChangingTheDocument) {
-        const auto pdf = Annotate(LetterPdf("far-offset", 1), "far-offset", R"([
+TEST_F(ImportCommandTest, AnOffsetPairingNoPageFailsWithoutChangingTheDocument) {
+    const auto pdf = Annotate(LetterPdf("far-offset", 1), "far-offset", R"([
       {"page": 0, "kind": "Text", "point": [100, 100]}
     ])");
-        const int32 stepsBefore = db->GetUndoHistory().CountUndoSteps();
-        for (int32 offset : {5, -1, INT32_MAX, INT32_MIN})
-            EXPECT_NE(Import(pdf, offset), kSuccess) << offset;
-        EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore);
-        InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
-        EXPECT_FALSE(layers->HasNotesLayer());
-    }
-    TEST_F(ImportCommandTest, APdfOfSpreadsPlacesEachNoteOnThePageOfItsSpreadUnderIt) {
-        // The document's spreads hold 1, 2 and 2 pages: a PDF exported as spreads has pages 612, 1224 and
-        // 1224 points wide. A note on the right half of the second PDF page belongs to document page 3.
-        const auto pdf = Annotate(LetterPdf("spreads", 3, {612, 1224, 1224}), "spreads", R"([
+    const int32 stepsBefore = db->GetUndoHistory().CountUndoSteps();
+    for (int32 offset : {5, -1, INT32_MAX, INT32_MIN})
+        EXPECT_NE(Import(pdf, offset), kSuccess) << offset;
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), stepsBefore);
+    InterfacePtr<INotesLayerManager> layers(doc, IID_INOTESLAYERMANAGER);
+    EXPECT_FALSE(layers->HasNotesLayer());
+}
+TEST_F(ImportCommandTest, APdfOfSpreadsPlacesEachNoteOnThePageOfItsSpreadUnderIt) {
+    // The document's spreads hold 1, 2 and 2 pages: a PDF exported as spreads has pages 612, 1224 and
+    // 1224 points wide. A note on the right half of the second PDF page belongs to document page 3.
+    const auto pdf = Annotate(LetterPdf("spreads", 3, {612, 1224, 1224}), "spreads", R"([
       {"page": 1, "kind": "Text", "point": [700, 300], "contents": "right half of spread two"},
       {"page": 2, "kind": "Text", "point": [100, 300], "contents": "left half of spread three"}
     ])");
-        ASSERT_EQ(Import(RewriteAnnots(pdf, "spreads", "no-popups"), 0), kSuccess);
-        ASSERT_EQ(Notes(2).Length(), 1);
-        EXPECT_EQ(ContentOf(Notes(2).At(0)), "right half of spread two");
-        ASSERT_EQ(Notes(3).Length(), 1);
-        EXPECT_EQ(ContentOf(Notes(3).At(0)), "left half of spread three");
-        InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, Notes(2).At(0)), IID_INOTESANNOTATIONLAYOUT);
-        const PMPoint expectedCenter = OnPasteboard(2, PMPoint(700 - 612 + 10, 310));
-        EXPECT_NEAR(layout->GetBounds().GetCenter().X(), expectedCenter.X(), 0.5);
-        EXPECT_NEAR(layout->GetBounds().GetCenter().Y(), expectedCenter.Y(), 0.5);
-    }
+    ASSERT_EQ(Import(RewriteAnnots(pdf, "spreads", "no-popups"), 0), kSuccess);
+    ASSERT_EQ(Notes(2).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(2).At(0)), "right half of spread two");
+    ASSERT_EQ(Notes(3).Length(), 1);
+    EXPECT_EQ(ContentOf(Notes(3).At(0)), "left half of spread three");
+    InterfacePtr<INotesAnnotationLayout> layout(UIDRef(db, Notes(2).At(0)), IID_INOTESANNOTATIONLAYOUT);
+    const PMPoint expectedCenter = OnPasteboard(2, PMPoint(700 - 612 + 10, 310));
+    EXPECT_NEAR(layout->GetBounds().GetCenter().X(), expectedCenter.X(), 0.5);
+    EXPECT_NEAR(layout->GetBounds().GetCenter().Y(), expectedCenter.Y(), 0.5);
+}
 } // namespace
