@@ -133,6 +133,10 @@ void InfoCommand::PrintSwatches(IDataBase* db) const {
     for (int32 i = 0; i < swatches->GetSwatchCount(); ++i) {
         const UID uid = swatches->GetNthSwatchUID(i);
         InterfacePtr<IColorData> color = Get<IColorData>(db, uid);
+        if (!color) { // a damaged list may name an object that is no swatch
+            std::printf("  UID %u: not a swatch\n", static_cast<unsigned>(uid));
+            continue;
+        }
         std::string components;
         for (PMReal c : color->GetColorData()) {
             char text[32];

@@ -88,6 +88,27 @@ TEST_F(PagehostFaultsTest, AChildThatNamesAMissingObjectIsDroppedWhenTheDocument
 // An object whose data is empty (a story, a swatch, the document itself) opened as one of no
 // characters, no spreads or no name; data of another class's object opened as defaults. Each is
 // refused as damage, naming the object, by every verb that opens the document, and the file stays.
+// A swatch list naming an object that is no swatch (here a page put in a swatch's place, class and
+// data both): info went on to read its colour and crashed (found by fuzzing the info verb).
+TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch) {
+    UID swatch = kInvalidUID;
+    Damage([&](DocumentFileContents& contents) {
+        StoredObject page;
+        for (const auto& [uid, object] : contents.objects) {
+            swatch = object.classID == kSwatchBoss ? uid : swatch;
+            page = object.classID == kPageBoss ? object : page;
+        }
+        contents.objects[swatch] = page;
+    });
+    ASSERT_NE(swatch, kInvalidUID);
+    EXPECT_NE(Info().find("UID " + std::to_string(swatch) + ": not a swatch\n"), std::string::npos);
+    for (const std::vector<std::string>& verb : std::vector<std::vector<std::string>>{
+             {"notes", Doc()},
+             {"render", Doc(), "--page", "1", "--out", (dir / "page.png").string()},
+             {"export-pdf", Doc(), (dir / "proof.pdf").string()}})
+        EXPECT_EQ(RunPagehost(verb).status, 0) << verb[0];
+}
+
 TEST_F(PagehostFaultsTest, AnObjectWhoseDataDoesNotHoldWhatItsClassReadsIsRefusedByName) {
     std::map<UID, StoredObject> objects;
     {
