@@ -11,8 +11,8 @@
 #include <nlohmann/json.hpp>
 
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
 #include "ProofWords.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -25,7 +25,7 @@ class FreeTextImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("free-text");
-        std::ofstream(dir / "layout.json") << R"({
+        const std::string layout = R"({
           "pageSize": {"width": 612, "height": 792},
           "spreads": [{"pages": [{}]}, {"pages": [{}, {}]}],
           "textFrames": [{"page": 1, "bounds": [72, 72, 540, 300], "story": "s"},
@@ -35,20 +35,13 @@ protected:
                        "", "", "", "", "", "", "", "", "", "", "Middle", "", "", "", "", "", "", "", "", "", "",
                        "", "", "", "", "", "Lantern"]}]
         })";
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        std::ofstream(dir / "comments.json") << R"([
+        const std::string comments = R"([
           {"page": 0, "kind": "FreeText", "near": "Harbour", "size": [160, 40], "text": "Boxed remark",
            "width": 2, "dashes": [3, 2], "raw": {"C": "[1 1 0]"}},
           {"page": 2, "kind": "FreeText", "near": "Lantern", "size": [150, 36], "text": "Points at the word",
            "callout_to": "Lantern", "line_start": "OpenArrow", "width": 1.5, "raw": {"IC": "[0 0 1]"}}
         ])";
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(Reviewed()));
+        doc = ReviewedProof::Make(dir, layout, comments);
         const PagehostRun imported = RunPagehost({"import", doc, Reviewed()});
         ASSERT_EQ(imported.status, 0) << imported.err;
         importErrors = imported.err;

@@ -9,7 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 #include "host/graphics/PngImage.h"
 
@@ -35,18 +35,9 @@ protected:
     uint32 PopupPixelAfterImport(const std::string& name) {
         const std::filesystem::path work = dir / name;
         std::filesystem::create_directories(work);
-        std::ofstream(work / "layout.json")
-            << R"({"pageSize": {"width": 612, "height": 792}, "spreads": [{"pages": [{}]}]})";
-        const std::string doc = (work / "doc.phd").string();
-        EXPECT_EQ(RunPagehost({"new", (work / "layout.json").string(), doc}).status, 0);
-        EXPECT_EQ(RunPagehost({"export-pdf", doc, (work / "proof.pdf").string()}).status, 0);
-        std::ofstream(work / "comments.json")
-            << R"([{"page": 0, "kind": "Text", "point": [100, 150], "contents": "open me"}])";
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(work / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(work / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(work / "reviewed.pdf"));
+        const std::string doc = ReviewedProof::Make(
+            work, R"({"pageSize": {"width": 612, "height": 792}, "spreads": [{"pages": [{}]}]})",
+            R"([{"page": 0, "kind": "Text", "point": [100, 150], "contents": "open me"}])");
         const std::string reviewed = (work / "reviewed.pdf").string();
         const PagehostRun imported = RunPagehost({"import", doc, reviewed});
         EXPECT_EQ(imported.status, 0) << imported.err;

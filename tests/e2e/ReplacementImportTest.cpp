@@ -13,7 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "PagehostRun.h"
-#include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 
 namespace {
@@ -53,16 +53,7 @@ class ReplacementImportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         dir = TestSupport::MakeTempDir("replacement-import");
-        std::ofstream(dir / "layout.json") << kLayout;
-        std::ofstream(dir / "comments.json") << kComments;
-        doc = (dir / "doc.phd").string();
-        ASSERT_EQ(RunPagehost({"new", (dir / "layout.json").string(), doc}).status, 0);
-        ASSERT_EQ(RunPagehost({"export-pdf", doc, (dir / "proof.pdf").string()}).status, 0);
-        PdfFixtureFiles::run("/usr/bin/python3 " +
-                             PdfFixtureFiles::quoted(TestSupport::SourceDir() / "tools/annotate_pdf.py") +
-                             " " + PdfFixtureFiles::quoted(dir / "proof.pdf") + " " +
-                             PdfFixtureFiles::quoted(dir / "comments.json") + " " +
-                             PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
+        doc = ReviewedProof::Make(dir, kLayout, kComments);
         const PagehostRun imported = RunPagehost({"import", doc, (dir / "reviewed.pdf").string()});
         ASSERT_EQ(imported.status, 0) << imported.err;
         importErrors = imported.err;
