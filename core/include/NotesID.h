@@ -191,6 +191,10 @@ constexpr ImplementationID kNotesSelectionManagerImpl = 0x169253;
 constexpr ImplementationID kNotesDocumentObserverImpl = 0x169254;
 constexpr ImplementationID kNotesTextProfileImpl = 0x169255;
 constexpr ImplementationID kNotesDrawingMarkupAdornmentShapeImpl = 0x16925B;
+constexpr ImplementationID kNotesLayoutASBImpl = 0x169264;
+constexpr ImplementationID kNotesLayoutCSBImpl = 0x169265;
+constexpr ImplementationID kNotesTextASBImpl = 0x169266;
+constexpr ImplementationID kNotesTextCSBImpl = 0x169267;
 constexpr ImplementationID kNotesImportPlanDataImpl = 0x16925E;
 
 // Actions

@@ -55,7 +55,7 @@ bool NotesCommands::RemoveOwnedItem(const UIDRef& story, UID item, const char* w
 }
 
 bool NotesCommands::ApplyAttribute(const UIDRef& story, RangeData range, ClassID attributeClass, UID value,
-                                   const char* what) {
+                                   const char* what, ICommand::Undoability undoability) {
     InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
     InterfacePtr<ITextAttrUID> attribute(CreateObject2<ITextAttrUID>(attributeClass));
     if (!textModelCmds || !attribute) {
@@ -63,13 +63,21 @@ bool NotesCommands::ApplyAttribute(const UIDRef& story, RangeData range, ClassID
         return false;
     }
     attribute->Set(value);
-    return Process(textModelCmds->ApplyAttributeCmd(range, AttributeBossList(attribute.get())), what);
+    ICommand* applyCmd = textModelCmds->ApplyAttributeCmd(range, AttributeBossList(attribute.get()));
+    if (applyCmd)
+        applyCmd->SetUndoability(undoability);
+    return Process(applyCmd, what);
 }
 
 bool NotesCommands::ClearAttribute(const UIDRef& story, RangeData range, ClassID attributeClass,
-                                   const char* what) {
+                                   const char* what, ICommand::Undoability undoability) {
     InterfacePtr<ITextModelCmds> textModelCmds = CommandsOf(story, what);
-    return textModelCmds && Process(textModelCmds->ClearAttributeCmd(range, attributeClass), what);
+    if (!textModelCmds)
+        return false;
+    ICommand* clearCmd = textModelCmds->ClearAttributeCmd(range, attributeClass);
+    if (clearCmd)
+        clearCmd->SetUndoability(undoability);
+    return Process(clearCmd, what);
 }
 
 void NotesCommands::Broadcast(ICommand* cmd, ClassID theChange, PMIID protocol) {

@@ -3,6 +3,7 @@
 // failure log line under the caller's name for it, and the caller takes its failure path.
 #pragma once
 
+#include "host/commands/ICommand.h"
 #include "host/database/UIDList.h"
 #include "host/database/UIDRef.h"
 #include "host/objectmodel/ObjectIDs.h"
@@ -28,7 +29,7 @@ public:
     static bool RemoveOwnedItem(const UIDRef& story, UID item, const char* what);
     // Applies a UID-valued character attribute of the class over range.
     static bool ApplyAttribute(const UIDRef& story, RangeData range, ClassID attributeClass, UID value,
-                               const char* what);
-    static bool ClearAttribute(const UIDRef& story, RangeData range, ClassID attributeClass,
-                               const char* what);
+                               const char* what, ICommand::Undoability undoability = ICommand::kRegularUndo);
+    static bool ClearAttribute(const UIDRef& story, RangeData range, ClassID attributeClass, const char* what,
+                               ICommand::Undoability undoability = ICommand::kRegularUndo);
 };

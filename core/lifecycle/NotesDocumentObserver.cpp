@@ -1,6 +1,10 @@
 #include "NotesDocumentObserver.h"
 
 #include "INotesAnnotation.h"
+#include "INotesAnnotsManager.h"
+#include "INotesSelectionManager.h"
+#include "INotesSelectionSuite.h"
+#include "INotesTextSelectionSuite.h"
 #include "NotesFailureLog.h"
 #include "NotesID.h"
 #include "host/commands/CmdUtils.h"
@@ -27,48 +31,112 @@ constexpr PMIID kDocumentProtocols[] = {IID_ITRANSFORM_DOCUMENT, IID_ILAYERLIST_
 } // namespace
 
 NotesDocumentObserver::NotesDocumentObserver(IPMUnknown* boss)
-    : CObserver(boss, IID_INOTESDOCUMENTOBSERVER), fLastUserLayerUID(kInvalidUID) {}
+    : ActiveSelectionObserver(boss, IID_INOTESDOCUMENTOBSERVER), fPopupBroughtToFront(kFalse),
+      fLastUserLayerUID(kInvalidUID) {}
 
 UIDRef NotesDocumentObserver::Document() const {
     return UIDRef(::GetDataBase(this), ::GetUID(this));
 }
 
-ISubject* NotesDocumentObserver::QuerySelectionSubject() const {
+IPMUnknown* NotesDocumentObserver::GetSelectionView() const {
+    // The selection of this document's own view, whether or not it is the front one.
     InterfacePtr<IDocument> document(Document(), IID_IDOCUMENT);
-    IPMUnknown* view = document ? DocumentManager::Instance().GetLayoutView(document) : nullptr;
-    return view ? static_cast<ISubject*>(view->QueryInterface(IID_ISUBJECT)) : nullptr;
+    return document ? DocumentManager::Instance().GetLayoutView(document) : nullptr;
 }
 
 void NotesDocumentObserver::AutoAttach() {
+    ActiveSelectionObserver::AutoAttach();
     InterfacePtr<ISubject> subject(Document(), IID_ISUBJECT);
     if (!NOTES_CHECK_NIL(subject))
         return;
     for (PMIID protocol : kDocumentProtocols)
         if (!subject->IsAttached(this, protocol, IID_INOTESDOCUMENTOBSERVER))
             subject->AttachObserver(this, protocol, IID_INOTESDOCUMENTOBSERVER);
-    InterfacePtr<ISubject> selection(QuerySelectionSubject());
-    if (selection && !selection->IsAttached(this, IID_ISELECTION_PROTOCOL, IID_INOTESDOCUMENTOBSERVER))
-        selection->AttachObserver(this, IID_ISELECTION_PROTOCOL, IID_INOTESDOCUMENTOBSERVER);
 }
 
 void NotesDocumentObserver::AutoDetach() {
+    ActiveSelectionObserver::AutoDetach();
     InterfacePtr<ISubject> subject(Document(), IID_ISUBJECT);
     if (!NOTES_CHECK_NIL(subject))
         return;
     for (PMIID protocol : kDocumentProtocols)
         if (subject->IsAttached(this, protocol, IID_INOTESDOCUMENTOBSERVER))
             subject->DetachObserver(this, protocol, IID_INOTESDOCUMENTOBSERVER);
-    InterfacePtr<ISubject> selection(QuerySelectionSubject());
-    if (selection && selection->IsAttached(this, IID_ISELECTION_PROTOCOL, IID_INOTESDOCUMENTOBSERVER))
-        selection->DetachObserver(this, IID_ISELECTION_PROTOCOL, IID_INOTESDOCUMENTOBSERVER);
 }
 
-void NotesDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protocol, void* changedBy) {
+void NotesDocumentObserver::Update(ClassID theChange, ISubject* theSubject, PMIID protocol, void* changedBy) {
+    ActiveSelectionObserver::Update(theChange, theSubject, protocol, changedBy);
     if (protocol == IID_ITRANSFORM_DOCUMENT && theChange == kTransformChangeClass)
         KeepStickyNotesUpright(static_cast<ICommand*>(changedBy));
-    else if ((protocol == IID_ILAYERLIST_DOCUMENT && theChange == kActiveLayerChangeClass) ||
-             (protocol == IID_ISELECTION_PROTOCOL && theChange == kSelectionChangedMessage))
+    else if (protocol == IID_ILAYERLIST_DOCUMENT && theChange == kActiveLayerChangeClass)
         KeepAnnotationLayerInactive();
+}
+
+void NotesDocumentObserver::HandleSelectionChanged(ISelectionManager*) {
+    KeepAnnotationLayerInactive();
+    InterfacePtr<INotesTextSelectionSuite> textSuite(
+        static_cast<INotesTextSelectionSuite*>(QuerySelectionSuite(IID_INOTESTEXTSELECTIONSUITE)));
+    InterfacePtr<INotesSelectionSuite> layoutSuite(
+        static_cast<INotesSelectionSuite*>(QuerySelectionSuite(IID_INOTESSELECTIONSUITE)));
+    if (FollowEditedPopup(textSuite.get()) || LeavesEditedPopup(layoutSuite.get()))
+        return;
+    HandAnnotationsToSelectionManager(textSuite.get(), layoutSuite.get());
+}
+
+bool NotesDocumentObserver::FollowEditedPopup(INotesTextSelectionSuite* notesTextSelectionSuite) {
+    if (!notesTextSelectionSuite || !notesTextSelectionSuite->IsInNoteFrame())
+        return false;
+    UIDRef popupRef;
+    if (!NOTES_CHECK_SUCCESS(notesTextSelectionSuite->GetPopupRef(popupRef)))
+        return true;
+    fEditedPopupRef = popupRef;
+    if (notesTextSelectionSuite->SaveNoteFrameText() != kSuccess)
+        NOTES_LOG_FAILED("notesTextSelectionSuite->SaveNoteFrameText()");
+    InterfacePtr<ICommand> bringToFrontCmd(CmdUtils::CreateCommand(kBringToFrontCmdBoss));
+    if (!NOTES_CHECK_NIL(bringToFrontCmd))
+        return true;
+    // Bringing the popup forward is no step of the user's own: it is undone with the typing.
+    bringToFrontCmd->SetUndoability(ICommand::kAutoUndo);
+    bringToFrontCmd->SetItemList(UIDList(popupRef));
+    if (CmdUtils::ProcessCommand(bringToFrontCmd) != kSuccess) {
+        NOTES_LOG_FAILED("bringToFrontCmd");
+        return true;
+    }
+    fPopupBroughtToFront = kTrue;
+    return true;
+}
+
+bool NotesDocumentObserver::LeavesEditedPopup(INotesSelectionSuite* layoutSuite) {
+    if (!fPopupBroughtToFront)
+        return false;
+    if (layoutSuite && layoutSuite->HasAnnotations())
+        return true;
+    fPopupBroughtToFront = kFalse;
+    if (fEditedPopupRef.GetUID() == kInvalidUID)
+        return false;
+    // The first change after leaving a popup only forgets it.
+    fEditedPopupRef = UIDRef();
+    return true;
+}
+
+void NotesDocumentObserver::HandAnnotationsToSelectionManager(INotesTextSelectionSuite* textSuite,
+                                                              INotesSelectionSuite* layoutSuite) {
+    InterfacePtr<INotesAnnotsManager> annotsManager(Document(), IID_INOTESANNOTSMANAGER);
+    InterfacePtr<INotesSelectionManager> notesSelectionManager(Document(), IID_INOTESSELECTIONMANAGER);
+    if (!NOTES_CHECK_NIL(annotsManager) || !NOTES_CHECK_NIL(notesSelectionManager))
+        return;
+    UIDList annotations(Document().GetDataBase());
+    if (textSuite && textSuite->HasAnnotations()) {
+        UIDList inText(Document().GetDataBase());
+        if (textSuite->GetAnnotations(inText) == kSuccess)
+            annotations.Append(inText);
+    }
+    if (layoutSuite && layoutSuite->HasAnnotations()) {
+        UIDList onLayout(Document().GetDataBase());
+        if (layoutSuite->GetAnnotations(onLayout) == kSuccess)
+            annotations.Append(onLayout);
+    }
+    notesSelectionManager->SetSelectedAnnotations(annotations);
 }
 
 void NotesDocumentObserver::KeepStickyNotesUpright(ICommand* transformCmd) {

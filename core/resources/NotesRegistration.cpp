@@ -17,6 +17,11 @@
 #include "lifecycle/NotesDocumentObserver.h"
 #include "lifecycle/NotesDocumentResponder.h"
 #include "lifecycle/NotesDocumentServiceProvider.h"
+#include "lifecycle/NotesLayoutASB.h"
+#include "lifecycle/NotesLayoutCSB.h"
+#include "lifecycle/NotesSelectionManager.h"
+#include "lifecycle/NotesTextASB.h"
+#include "lifecycle/NotesTextCSB.h"
 #include "model/NotesAnnotation.h"
 #include "model/NotesAnnotationBase.h"
 #include "model/NotesAnnotationCmdData.h"
@@ -109,6 +114,12 @@ std::vector<ImplementationDeclaration> Implementations() {
         IMPLEMENTATION(NotesDocumentResponder, kNotesDocumentResponderImpl, false),
         IMPLEMENTATION(NotesDocumentObserver, kNotesDocumentObserverImpl, false),
         IMPLEMENTATION(NotesActionComponent, kNotesActionComponentImpl, false),
+        // The user's selection
+        IMPLEMENTATION(NotesSelectionManager, kNotesSelectionManagerImpl, false),
+        IMPLEMENTATION(NotesLayoutASB, kNotesLayoutASBImpl, false),
+        IMPLEMENTATION(NotesLayoutCSB, kNotesLayoutCSBImpl, false),
+        IMPLEMENTATION(NotesTextASB, kNotesTextASBImpl, false),
+        IMPLEMENTATION(NotesTextCSB, kNotesTextCSBImpl, false),
         // Text markups
         IMPLEMENTATION(NotesCreateMarkersCmd, kNotesCreateMarkersCmdImpl, false),
         IMPLEMENTATION(NotesCreateTextMarkupCmd, kNotesCreateTextMarkupCmdImpl, false),
@@ -459,7 +470,14 @@ std::vector<AddInDeclaration> AddIns() {
           {IID_INOTESANNOTSMANAGER, kNotesAnnotsManagerImpl},
           {IID_INOTESMASTERPAGELIST, kNotesMasterPageListImpl},
           {IID_INOTESTEXTPROFILE, kNotesTextProfileImpl},
-          {IID_INOTESDOCUMENTOBSERVER, kNotesDocumentObserverImpl}}},
+          {IID_INOTESDOCUMENTOBSERVER, kNotesDocumentObserverImpl},
+          {IID_INOTESSELECTIONMANAGER, kNotesSelectionManagerImpl}}},
+        // The selection suites: abstract on the integrator, concrete per kind of selection
+        {kAbstractSelectionBoss,
+         {{IID_INOTESSELECTIONSUITE, kNotesLayoutASBImpl},
+          {IID_INOTESTEXTSELECTIONSUITE, kNotesTextASBImpl}}},
+        {kLayoutSelectionBoss, {{IID_INOTESSELECTIONSUITE, kNotesLayoutCSBImpl}}},
+        {kTextSelectionBoss, {{IID_INOTESTEXTSELECTIONSUITE, kNotesTextCSBImpl}}},
         {kPageBoss, {{IID_INOTESANNOTATIONLIST, kNotesAnnotationListImpl}}},
         {kApplicationBoss,
          {{IID_INOTESRECENTIMPORTS, kNotesRecentImportsImpl},
@@ -497,9 +515,10 @@ PlugInDeclaration MakeNotesDeclaration() {
     decl.addIns = AddIns();
     decl.stringTables = StringTables();
     decl.actions = {{kNotesClearAllActionID, kNotesActionComponentBoss, NOTES_KEY(kNotesClearAllMenuItemKey),
-                     "Type menu"}};
-    // The Type menu's Annotations submenu and its one item.
-    decl.menus = {{"Main:&Type:" NOTES_KEY(kNotesMenuNameKey), 0, 100.0},
+                     "KBSCE Other"}};
+    // The Type menu's Annotations submenu, after a separator, and its one item.
+    decl.menus = {{"Main:&Type:-", 0, 1460.0},
+                  {"Main:&Type:" NOTES_KEY(kNotesMenuNameKey) ":", 0, 1461.0},
                   {"Main:&Type:" NOTES_KEY(kNotesMenuNameKey) ":" NOTES_KEY(kNotesClearAllMenuItemKey),
                    kNotesClearAllActionID, 100.0}};
     decl.serviceProviders = {kNotesDocResponderServiceBoss};

@@ -47,6 +47,15 @@ void AppendAnnotationsOfPage(IDataBase* database, UID page, UIDList* all) {
         all->Append(annotation);
 }
 
+// Whether a character of the range carries an attribute of the class; emphasis of overlapping
+// markups can leave the run's first character without it while later ones keep it.
+bool AnyCharacterCarries(const IAttributeStrand* attributeStrand, RangeData range, ClassID attributeClass) {
+    for (const AttributeRun& run : attributeStrand->CopyRuns(range))
+        if (run.attributes.ContainsAttribute(attributeClass))
+            return true;
+    return false;
+}
+
 // The frame's text frame: the item itself, or the first text frame among its children (a
 // free-text annotation keeps its text in a frame inside its group).
 UIDRef TextFrameOf(const UIDRef& item) {
@@ -148,9 +157,10 @@ void NotesViewUtils::SetTextEmphasis(const UIDRef& annotation, bool16 on) {
     const bool shown = emphasised.Start() <= range.Start() && emphasised.End() >= range.End();
     if (on && !shown)
         NotesCommands::ApplyAttribute(run.story, range, kNotesTextMarkupAttrBoss, annotation.GetUID(),
-                                      "applyTextAttrCmd");
-    else if (!on && !emphasised.IsEmpty())
-        NotesCommands::ClearAttribute(run.story, range, kNotesTextMarkupAttrBoss, "clearTextAttrCmd");
+                                      "applyTextAttrCmd", ICommand::kAutoUndo);
+    else if (!on && AnyCharacterCarries(attributeStrand, range, kNotesTextMarkupAttrBoss))
+        NotesCommands::ClearAttribute(run.story, range, kNotesTextMarkupAttrBoss, "clearTextAttrCmd",
+                                      ICommand::kAutoUndo);
 }
 
 void NotesViewUtils::ReapplyMarkup(const UIDList& annotations) {

@@ -34,6 +34,14 @@ std::string DocumentVerb::UnknownAnnotation(IDataBase* db, const std::vector<int
     return std::string();
 }
 
+ErrorCode DocumentVerb::DeleteAnnotations(const UIDList& annotations) {
+    InterfacePtr<ICommand> deleteAnnotationCmd(CmdUtils::CreateCommand(kNotesDeleteAnnotationCmdBoss));
+    if (!deleteAnnotationCmd)
+        return kFailure;
+    deleteAnnotationCmd->SetItemList(annotations);
+    return CmdUtils::ProcessCommand(deleteAnnotationCmd);
+}
+
 int DocumentVerb::Run(const std::string& document, const std::string& out, const Change& change) {
     if (const auto refusal = OutputPath::Refusal(out.empty() ? document : out, {}))
         return Fail(*refusal);

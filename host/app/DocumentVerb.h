@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "host/database/UIDList.h"
+
 class IDataBase;
 class IDocument;
 
@@ -24,6 +26,8 @@ public:
     // one of its own); else the sentence that says which does not.
     static std::string UnknownAnnotation(IDataBase* db, const std::vector<int64_t>& ids,
                                          const std::string& document);
+    // Deletes the annotations with the Annotations plug-in's delete command.
+    static ErrorCode DeleteAnnotations(const UIDList& annotations);
     // The sentence for a document without the Annotations plug-in's interfaces.
     static std::string NotLoaded(const std::string& what);
 };

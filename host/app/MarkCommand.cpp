@@ -1,10 +1,9 @@
 #include "MarkCommand.h"
 
 #include <cstdio>
-#include <map>
-#include <regex>
 
 #include "DocumentVerb.h"
+#include "TextTarget.h"
 
 #include "INotesAnnotation.h"
 #include "host/commands/CmdUtils.h"
@@ -15,27 +14,6 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IRangeData.h"
 #include "host/text/ITextModel.h"
-
-namespace {
-using A = INotesAnnotation;
-
-const std::map<std::string, int32_t> kKinds = {
-    {"highlight", A::kHighlightAnnotation}, {"underline", A::kUnderlineAnnotation},
-    {"squiggly", A::kSquigglyAnnotation},   {"strikeout", A::kStrikethroughAnnotation},
-    {"caret", A::kCaretAnnotation},         {"replace", A::kRedactionAnnotation},
-};
-
-// START:END as two numbers; false for anything else.
-bool ParseRange(const std::string& text, int32_t* start, int32_t* end) {
-    static const std::regex kRange(R"(^(\d{1,9}):(\d{1,9})$)");
-    std::smatch match;
-    if (!std::regex_match(text, match, kRange))
-        return false;
-    *start = std::stoi(match[1]);
-    *end = std::stoi(match[2]);
-    return true;
-}
-} // namespace
 
 MarkCommand::MarkCommand(CLI::App& app) {
     fCommand = app.add_subcommand("mark", "Mark characters of a story with a new text markup and save");
@@ -48,20 +26,6 @@ MarkCommand::MarkCommand(CLI::App& app) {
         ->required();
     fCommand->add_option("--note", fNote, "Note text (the new text of a caret or replace)");
     fCommand->add_option("--out", fOut, "Save the result here instead of over DOC");
-}
-
-std::string MarkCommand::CheckTarget(IDocument* document, int32_t start, int32_t end) const {
-    IDataBase* db = document->GetDocumentDataBase();
-    const bool inRange = fStory > 0 && fStory <= 0xFFFFFFFFLL;
-    const UID story = inRange ? static_cast<UID>(fStory) : kInvalidUID;
-    InterfacePtr<ITextModel> textModel(inRange && db->IsValidUID(story) ? UIDRef(db, story) : UIDRef(),
-                                       IID_ITEXTMODEL);
-    if (!textModel)
-        return "The id " + std::to_string(fStory) + " names no story of " + fDocument + ".";
-    if (start > end || end > textModel->TotalLength())
-        return "The range " + fRange + " lies outside story " + std::to_string(fStory) +
-               ", whose text runs from 0 to " + std::to_string(textModel->TotalLength()) + ".";
-    return std::string();
 }
 
 int MarkCommand::Mark(IDocument* document, int32_t type, int32_t start, int32_t end) const {
@@ -94,16 +58,14 @@ int MarkCommand::Mark(IDocument* document, int32_t type, int32_t start, int32_t 
 }
 
 int MarkCommand::Run() const {
-    const auto kind = kKinds.find(fKind);
-    if (kind == kKinds.end())
-        return DocumentVerb::Fail(
-            "The kind " + fKind +
-            " is none of highlight, underline, squiggly, strikeout, caret and replace.");
+    int32_t type = 0;
+    if (!TextTarget::KindOf(fKind, &type))
+        return DocumentVerb::Fail("The kind " + fKind + " is none of " + TextTarget::kKindWords + ".");
     int32_t start = 0, end = 0;
-    if (!ParseRange(fRange, &start, &end))
+    if (!TextTarget::ParseRange(fRange, &start, &end))
         return DocumentVerb::Fail("The range " + fRange + " is not two text indices written START:END.");
     return DocumentVerb::Run(fDocument, fOut, [&](IDocument* document) {
-        const std::string problem = CheckTarget(document, start, end);
-        return problem.empty() ? Mark(document, kind->second, start, end) : DocumentVerb::Fail(problem);
+        const std::string problem = TextTarget::Check(document, fDocument, fStory, fRange, start, end);
+        return problem.empty() ? Mark(document, type, start, end) : DocumentVerb::Fail(problem);
     });
 }

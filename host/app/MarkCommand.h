@@ -18,8 +18,6 @@ public:
 
 private:
     int Mark(IDocument* document, int32_t type, int32_t start, int32_t end) const;
-    // Empty when the story and range name characters of a story of the document; else why not.
-    std::string CheckTarget(IDocument* document, int32_t start, int32_t end) const;
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

@@ -24,11 +24,9 @@ int RemoveCommand::Remove(IDocument* document) const {
     for (int64_t id : fIDs)
         if (!annotations.Contains(static_cast<UID>(id)))
             annotations.Append(static_cast<UID>(id));
-    InterfacePtr<ICommand> deleteAnnotationCmd(CmdUtils::CreateCommand(kNotesDeleteAnnotationCmdBoss));
-    if (!deleteAnnotationCmd)
+    if (!InterfacePtr<ICommand>(CmdUtils::CreateCommand(kNotesDeleteAnnotationCmdBoss)))
         return DocumentVerb::Fail(DocumentVerb::NotLoaded("no annotation can be removed"));
-    deleteAnnotationCmd->SetItemList(annotations);
-    if (CmdUtils::ProcessCommand(deleteAnnotationCmd) != kSuccess)
+    if (DocumentVerb::DeleteAnnotations(annotations) != kSuccess)
         return DocumentVerb::Fail("The annotations could not be removed; the document is unchanged.");
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "MarkCommand.h"
+#include "MenuCommand.h"
 #include "NewCommand.h"
 #include "NotesCommand.h"
 #include "NotesID.h"
@@ -20,6 +21,7 @@
 #include "PopupsCommand.h"
 #include "RemoveCommand.h"
 #include "RenderCommand.h"
+#include "SelectCommand.h"
 #include "TextEditsCommand.h"
 #include "WholeNumberCheck.h"
 #include "host/Host.h"
@@ -94,6 +96,8 @@ int main(int argc, char** argv) {
     const MarkCommand markVerb(app);
     const RemoveCommand removeVerb(app);
     const ClearCommand clearVerb(app);
+    const SelectCommand selectVerb(app);
+    const MenuCommand menuVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -134,6 +138,10 @@ int main(int argc, char** argv) {
         status = removeVerb.Run();
     else if (clearVerb.Parsed())
         status = clearVerb.Run();
+    else if (selectVerb.Parsed())
+        status = selectVerb.Run();
+    else if (menuVerb.Parsed())
+        status = menuVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

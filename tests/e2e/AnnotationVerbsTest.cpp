@@ -2,7 +2,8 @@
 // lands on exactly the characters asked for with its note, `remove` deletes the annotations named,
 // `clear` leaves no annotation and no annotation swatch; each refusal (a bad kind, a range outside
 // the story, an unknown story or annotation id) is one sentence, a non-zero exit and a document
-// left byte for byte as it was.
+// left byte for byte as it was. `select` reports the notes the selected text carries and acts on
+// the selection; `menu` runs the Clear All Annotations item, with or without a document.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -189,5 +190,70 @@ TEST_F(AnnotationVerbsTest, ClearOfADocumentWithoutAnnotationsSucceeds) {
     const PagehostRun run = RunPagehost({"clear", doc});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Notes(doc).empty());
+}
+TEST_F(AnnotationVerbsTest, SelectReportsTheNotesOfTheSelectedTextAndMarksFromTheSelection) {
+    const std::string highlight = Id(Mark("highlight", "8:14", "look"));
+    const PagehostRun inside = RunPagehost({"select", doc, "--story", story, "--range", "10:10"});
+    ASSERT_EQ(inside.status, 0) << inside.err;
+    EXPECT_EQ(inside.out, "selected " + highlight + " highlight\n");
+
+    const PagehostRun marked =
+        RunPagehost({"select", doc, "--story", story, "--range", "15:20", "--then", "mark-underline"});
+    ASSERT_EQ(marked.status, 0) << marked.err;
+    std::smatch made;
+    ASSERT_TRUE(std::regex_search(marked.out, made, std::regex(R"(made (\d+) underline)"))) << marked.out;
+    EXPECT_EQ(NoteWithId(made[1])["text"], "gleam");
+    const PagehostRun caret =
+        RunPagehost({"select", doc, "--story", story, "--range", "30:30", "--then", "mark-caret"});
+    ASSERT_EQ(caret.status, 0) << caret.err;
+    EXPECT_EQ(Notes(doc).size(), 3u);
+}
+
+TEST_F(AnnotationVerbsTest, SelectThenAcceptRejectOrRemoveActsOnTheSelectedMarkups) {
+    Id(Mark("strikeout", "42:49", "cut"));
+    ASSERT_EQ(RunPagehost({"select", doc, "--story", story, "--range", "43:44", "--then", "reject"}).status,
+              0);
+    EXPECT_TRUE(Notes(doc).empty());
+    EXPECT_EQ(NoteWithId(Id(Mark("highlight", "42:49")))["text"], "tonight")
+        << "a rejected edit keeps the text";
+
+    Id(Mark("strikeout", "36:41", "cut"));
+    const PagehostRun accepted =
+        RunPagehost({"select", doc, "--story", story, "--range", "36:41", "--then", "accept"});
+    ASSERT_EQ(accepted.status, 0) << accepted.err;
+    const nlohmann::json left = Notes(doc);
+    ASSERT_EQ(left.size(), 1u) << "the accepted strike-through went, the highlight stayed";
+    EXPECT_EQ(left[0]["text"], "tonight");
+    EXPECT_EQ(left[0]["range"], nlohmann::json::array({37, 44})) << "the struck word left the text";
+
+    ASSERT_EQ(RunPagehost({"select", doc, "--story", story, "--range", "38:39", "--then", "remove"}).status,
+              0);
+    EXPECT_TRUE(Notes(doc).empty());
+}
+
+TEST_F(AnnotationVerbsTest, SelectRefusesWhatCannotBeSelectedOrDoneAndKeepsTheDocument) {
+    Id(Mark("highlight", "8:14"));
+    ExpectRefused({"select", doc, "--story", story, "--range", "60:70"}, "outside story");
+    ExpectRefused({"select", doc, "--item", "4000000"}, "The id 4000000 names nothing");
+    ExpectRefused({"select", doc, "--item", story}, "not all page items");
+    ExpectRefused({"select", doc, "--story", story, "--range", "8:14", "--then", "bold"}, "The action bold");
+    ExpectRefused({"select", doc, "--story", story, "--range", "8:14", "--then", "accept"}, "no text edit");
+    ExpectRefused({"select", doc, "--story", story, "--range", "1:3", "--then", "remove"}, "no annotation");
+    ExpectRefused({"select", doc, "--story", story, "--range", "1:3", "--then", "mark-caret"},
+                  "insertion point");
+    ExpectRefused({"select", doc}, "Say what to select");
+}
+
+TEST_F(AnnotationVerbsTest, TheClearAllMenuItemClearsTheDocumentAndWithoutOneDoesNothing) {
+    Id(Mark("highlight", "8:14", "look"));
+    const PagehostRun none = RunPagehost({"menu", "Clear All Annotations"});
+    EXPECT_EQ(none.status, 0) << none.err;
+    EXPECT_NE(none.out.find("No document is open"), std::string::npos) << none.out;
+    ExpectRefused({"menu", doc, "Clear Everything"}, "No menu item is shown as Clear Everything");
+
+    const PagehostRun run = RunPagehost({"menu", doc, "Main:Type:Annotations:Clear All Annotations"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Notes(doc).empty());
+    EXPECT_EQ(RunPagehost({"info", doc}).out.find("Highlight Annotation Color"), std::string::npos);
 }
 } // namespace

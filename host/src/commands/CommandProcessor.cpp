@@ -32,11 +32,13 @@ CommandProcessor& CommandProcessor::Instance() {
 void CommandProcessor::BeginStep() {
     ErrorUtils::PMSetGlobalErrorCode(kSuccess);
     fStepName = PMString();
+    fStepAllAutoUndo = true;
+    fStepTopCommands = 0;
     DataBase::BeginRecording();
 }
 
 void CommandProcessor::EndStep(ErrorCode result) {
-    DataBase::EndRecording(result == kSuccess, fStepName);
+    DataBase::EndRecording(result == kSuccess, fStepName, fStepTopCommands > 0 && fStepAllAutoUndo);
     NotificationQueue::Instance().Flush();
     RunScheduled();
 }
@@ -48,6 +50,10 @@ ErrorCode CommandProcessor::Process(ICommand* cmd) {
     const bool outermost = !IsBusy();
     if (outermost)
         BeginStep();
+    if (fDepth == 0) {
+        ++fStepTopCommands;
+        fStepAllAutoUndo = fStepAllAutoUndo && cmd->GetUndoability() == ICommand::kAutoUndo;
+    }
     if (fStepName.IsEmpty())
         fStepName = cmd->GetName();
     cmd->SetCommandState(ICommand::kDoing);

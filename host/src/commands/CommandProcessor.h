@@ -26,6 +26,10 @@ private:
     int32 fDepth = 0;
     std::vector<ICommandSequence*> fSequences;
     PMString fStepName;
+    // Whether every command processed at the step's top level (directly, or directly inside its
+    // sequences) asked to be undone with the step before; such a step merges into that one.
+    bool fStepAllAutoUndo = true;
+    int32 fStepTopCommands = 0;
     std::vector<InterfacePtr<ICommand>> fScheduled;
     bool fRunningScheduled = false;
 };

@@ -311,11 +311,15 @@ DocumentFile::Result DataBase::Save(const std::string& path, bool adoptPath) {
     return result;
 }
 
-void DataBase::CommitStep(const PMString& name) {
+void DataBase::CommitStep(const PMString& name, bool mergeIntoLast) {
     ++fChangeCount; // the data changed after its PreDirty; a cache built in between is stale
     std::unique_ptr<UndoStep> step = std::move(fPending);
     if (!step || step->before.empty())
         return;
+    if (mergeIntoLast) {
+        fHistory.MergeIntoLast(std::move(*step));
+        return;
+    }
     step->name = name;
     fHistory.Push(std::move(*step));
 }
@@ -335,13 +339,13 @@ void DataBase::BeginRecording() {
     Recording().touched.clear();
 }
 
-void DataBase::EndRecording(bool commit, const PMString& name) {
+void DataBase::EndRecording(bool commit, const PMString& name, bool mergeIntoLast) {
     std::vector<DataBase*> touched = std::move(Recording().touched);
     Recording().touched.clear();
     Recording().active = false;
     for (DataBase* db : touched) {
         if (commit)
-            db->CommitStep(name);
+            db->CommitStep(name, mergeIntoLast);
         else
             db->RollbackStep();
     }

@@ -69,6 +69,14 @@ void UndoHistory::Clear() {
     fRedo.clear();
 }
 
+void UndoHistory::MergeIntoLast(UndoStep step) {
+    if (fUndo.empty())
+        return;
+    // The last step already holds the earlier state of the objects both touched.
+    for (auto& [uid, snapshot] : step.before)
+        fUndo.back().before.emplace(uid, std::move(snapshot));
+}
+
 void UndoHistory::Push(UndoStep step) {
     fUndo.push_back(std::move(step));
     fRedo.clear();

@@ -66,10 +66,23 @@ std::vector<ActionManager::MenuItem> ActionManager::GetMenuItems() const {
 }
 
 ActionID ActionManager::FindMenuAction(const std::string& shownPath) const {
-    for (const MenuItem& item : fMenus)
-        if (item.action != 0 && ShownPath(item.path) == shownPath)
+    const bool itemTextOnly = shownPath.find(':') == std::string::npos;
+    ActionID byItemText = 0;
+    int32 itemsWithText = 0;
+    for (const MenuItem& item : fMenus) {
+        if (item.action == 0)
+            continue;
+        const std::string shown = ShownPath(item.path);
+        if (shown == shownPath)
             return item.action;
-    return 0;
+        const size_t last = shown.rfind(':');
+        if (itemTextOnly && last != std::string::npos &&
+            shown.compare(last + 1, std::string::npos, shownPath) == 0) {
+            byItemText = item.action;
+            ++itemsWithText;
+        }
+    }
+    return itemsWithText == 1 ? byItemText : 0;
 }
 
 ErrorCode ActionManager::DoAction(ActionID id) {

@@ -9,6 +9,8 @@
 class ICommand : public IPMUnknown {
 public:
     enum { kDefaultIID = IID_ICOMMAND };
+    // kAutoUndo: the command is no undo step of its own but is undone with the step before it
+    // (changes of view state such as an emphasis that follows the selection).
     enum Undoability { kRegularUndo = 0, kAutoUndo = 1 };
     enum CommandState { kNotDone = 0, kDoing = 1, kDone = 2, kUndone = 3 };
 

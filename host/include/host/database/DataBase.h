@@ -54,7 +54,8 @@ public:
     // Recording of undoable steps; the command processor brackets the outermost command with these.
     static void BeginRecording();
     // Ends recording: each database changed since BeginRecording commits its step or rolls it back.
-    static void EndRecording(bool commit, const PMString& name);
+    // A step merged into the last one is undone with it (and is not undoable when there is none).
+    static void EndRecording(bool commit, const PMString& name, bool mergeIntoLast = false);
     static bool IsRecording();
 
 private:
@@ -78,7 +79,7 @@ private:
     const Record* Find(UID uid) const { return const_cast<DataBase*>(this)->Find(uid); }
     void Place(UID uid, Record record);
     std::vector<uint8> Serialize(Record& record);
-    void CommitStep(const PMString& name);
+    void CommitStep(const PMString& name, bool mergeIntoLast);
     void RollbackStep();
 
     UID fRootUID = kInvalidUID;

@@ -43,6 +43,9 @@ public:
 
     // Host use: a step being recorded, committed or rolled back.
     void Push(UndoStep step);
+    // Adds a step's changes to the last step, so one undo takes back both; without a last step the
+    // changes stay and cannot be undone. The redo steps are kept.
+    void MergeIntoLast(UndoStep step);
 
 private:
     DataBase* fDataBase;
