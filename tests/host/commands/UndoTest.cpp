@@ -142,4 +142,34 @@ TEST_F(UndoTest, UndoIsRefusedWhileACommandRuns) {
     CmdUtils::SequenceContext sequence;
     EXPECT_EQ(db->GetUndoHistory().Undo(), kFailure);
 }
+// View state that follows the user (a selection's emphasis) is no step of its own: it is undone
+// with the step before it, inside a sequence too, and is simply kept when there is none.
+TEST_F(UndoTest, ACommandUndoneWithTheStepBeforeJoinsThatStep) {
+    const UID item = NewItem(db, 1);
+    const UID other = NewItem(db, 2);
+    ASSERT_EQ(SetValue(db, item, 10), kSuccess);
+    const int32 steps = db->GetUndoHistory().CountUndoSteps();
+    ASSERT_EQ(SetValueUndoneWithTheStepBefore(db, other, 20), kSuccess);
+    {
+        CmdUtils::SequenceContext sequence;
+        ASSERT_EQ(SetValueUndoneWithTheStepBefore(db, item, 30), kSuccess);
+    }
+    EXPECT_EQ(db->GetUndoHistory().CountUndoSteps(), steps);
+    EXPECT_EQ(db->GetUndoHistory().GetUndoName(), PMString("Set Value"));
+
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(ValueOf(db, item), 1) << "the earliest state of the joined step comes back";
+    EXPECT_EQ(ValueOf(db, other), 2);
+}
+
+TEST_F(UndoTest, WithoutAStepBeforeTheChangeStaysAndCannotBeUndone) {
+    const UID item = NewItem(db, 1);
+    db->GetUndoHistory().Clear();
+    ASSERT_EQ(SetValueUndoneWithTheStepBefore(db, item, 5), kSuccess);
+    EXPECT_EQ(ValueOf(db, item), 5);
+    EXPECT_FALSE(db->GetUndoHistory().CanUndo());
+    ASSERT_EQ(SetValue(db, item, 6), kSuccess);
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(ValueOf(db, item), 5);
+}
 } // namespace
