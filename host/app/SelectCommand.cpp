@@ -163,7 +163,11 @@ int SelectCommand::Select(IDocument* document) const {
     if (!problem.empty())
         return DocumentVerb::Fail(problem);
     PrintSelectedAnnotations(document);
-    return RunAction(selection);
+    const int status = RunAction(selection);
+    // The emphasis shows the selection on screen; the saved document keeps none of it.
+    if (InterfacePtr<INotesSelectionManager> notesSelection{document, IID_INOTESSELECTIONMANAGER})
+        notesSelection->ClearSelectedAnnotations();
+    return status;
 }
 
 int SelectCommand::Run() const {
