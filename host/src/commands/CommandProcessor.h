@@ -26,6 +26,7 @@ private:
     int32 fDepth = 0;
     std::vector<ICommandSequence*> fSequences;
     PMString fStepName;
+    ICommand* fStepCommand = nullptr; // the outermost command of the step, nullptr for a sequence
     std::vector<InterfacePtr<ICommand>> fScheduled;
     bool fRunningScheduled = false;
 };

@@ -3,6 +3,7 @@
 
 #include "HostImplementations.h"
 #include "ViewDeclaration.h"
+#include "ui/UIDeclaration.h"
 #include "host/objectmodel/HostIDs.h"
 
 namespace {
@@ -252,5 +253,6 @@ PlugInDeclaration MakeHostDeclaration() {
     for (ClassDeclaration& layout : LayoutClasses())
         decl.classes.push_back(std::move(layout));
     AddViewDeclaration(&decl);
+    AddUIDeclaration(&decl);
     return decl;
 }
