@@ -45,7 +45,8 @@ void CommandProcessor::EndStep(ErrorCode result) {
     if (result == kSuccess) {
         InterfacePtr<ISubject> application(GetApplicationObject(), IID_ISUBJECT);
         if (application)
-            application->Change(kCommandDoneMessage, IID_ICOMMANDPROCESSOR, std::exchange(fStepCommand, nullptr));
+            application->Change(kCommandDoneMessage, IID_ICOMMANDPROCESSOR,
+                                std::exchange(fStepCommand, nullptr));
     }
     fStepCommand = nullptr;
     RunScheduled();

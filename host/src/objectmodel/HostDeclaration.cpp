@@ -3,8 +3,8 @@
 
 #include "HostImplementations.h"
 #include "ViewDeclaration.h"
-#include "ui/UIDeclaration.h"
 #include "host/objectmodel/HostIDs.h"
+#include "ui/UIDeclaration.h"
 
 namespace {
 constexpr ImplementationID kDeleteUIDCmdImpl = 0x100D;

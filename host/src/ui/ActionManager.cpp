@@ -1,10 +1,10 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/ActionManager.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include <algorithm>
 
-#include "host/commands/ErrorUtils.h"
 #include "ActionStateList.h"
+#include "host/commands/ErrorUtils.h"
 #include "host/layout/IActiveContext.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/IActionComponent.h"
@@ -124,8 +124,8 @@ void ActionManager::UpdateActionStates(const std::vector<ActionID>& ids, IPMUnkn
     }
 }
 
-std::vector<ActionManager::MenuEntry> ActionManager::PrepareMenu(const std::string& menuPath, IPMUnknown* widget,
-                                                                 const PMPoint& where) {
+std::vector<ActionManager::MenuEntry> ActionManager::PrepareMenu(const std::string& menuPath,
+                                                                 IPMUnknown* widget, const PMPoint& where) {
     std::vector<MenuItem> items;
     std::vector<ActionID> ids;
     for (const MenuItem& item : GetMenuItems())

@@ -1,8 +1,8 @@
 // ButtonControlData: IBooleanControlData of push buttons; a click is a message, never a lasting state.
 #include "WidgetNotify.h"
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/IBooleanControlData.h"
 #include "host/ui/IControlView.h"
 

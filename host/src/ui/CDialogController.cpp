@@ -1,5 +1,5 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/CDialogController.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "host/ui/CAlert.h"
 #include "host/ui/IControlView.h"

@@ -1,5 +1,5 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/CDialogObserver.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "host/notify/ISubject.h"
 #include "host/ui/IControlView.h"

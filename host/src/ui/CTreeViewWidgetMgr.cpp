@@ -1,5 +1,5 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/CTreeViewWidgetMgr.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "host/ui/IControlView.h"
 #include "host/ui/IPanelControlData.h"
@@ -21,7 +21,8 @@ WidgetID CTreeViewWidgetMgr::GetWidgetTypeForNode(const NodeID&) const {
     return resource ? resource->root.id : kInvalidWidgetID;
 }
 
-bool16 CTreeViewWidgetMgr::ApplyNodeIDToWidget(const NodeID& node, IControlView* widget, int32 message) const {
+bool16 CTreeViewWidgetMgr::ApplyNodeIDToWidget(const NodeID& node, IControlView* widget,
+                                               int32 message) const {
     if (!widget)
         return kFalse;
     InterfacePtr<IPanelControlData> panel(widget, IID_IPANELCONTROLDATA);
@@ -44,7 +45,8 @@ PMReal CTreeViewWidgetMgr::GetIndentForNode(const NodeID& node) const {
     if (!adapter)
         return 0.0;
     int32 levels = 0;
-    for (NodeID parent = adapter->GetParentNode(node); parent.IsValid(); parent = adapter->GetParentNode(parent))
+    for (NodeID parent = adapter->GetParentNode(node); parent.IsValid();
+         parent = adapter->GetParentNode(parent))
         ++levels;
     return 16.0 * (levels > 0 ? levels - 1 : 0);
 }

@@ -1,8 +1,8 @@
 // DropDownListController: the host's IDropDownListController.
 #include "WidgetNotify.h"
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/IDropDownListController.h"
 #include "host/ui/IStringListControlData.h"
 

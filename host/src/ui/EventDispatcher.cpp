@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/IControlView.h"
 #include "host/ui/IEventDispatcher.h"
 #include "host/ui/IEventHandler.h"
@@ -39,8 +39,10 @@ public:
     explicit EventDispatcher(IPMUnknown* boss) : CPMUnknown<IEventDispatcher>(boss) {}
 
     void AddEventWatcher(IEventWatcher* watcher, IPMUnknown* scope) override {
-        if (watcher)
-            fWatchers.push_back(Watcher{InterfacePtr<IEventWatcher>(watcher, IID_IEVENTWATCHER), BossOf(scope)});
+        if (!watcher)
+            return;
+        watcher->AddRef(); // held as it is, whatever object carries it
+        fWatchers.push_back(Watcher{InterfacePtr<IEventWatcher>(watcher), BossOf(scope)});
     }
     void RemoveEventWatcher(IEventWatcher* watcher) override {
         std::erase_if(fWatchers, [&](const Watcher& w) { return w.watcher.get() == watcher; });
@@ -72,7 +74,8 @@ private:
     // The target, then the widgets enclosing it.
     static std::vector<const Boss*> ChainOf(const IPMUnknown* target, IControlView* view) {
         std::vector<const Boss*> chain{BossOf(target)};
-        for (IControlView* parent = view ? view->GetParentView() : nullptr; parent; parent = parent->GetParentView())
+        for (IControlView* parent = view ? view->GetParentView() : nullptr; parent;
+             parent = parent->GetParentView())
             chain.push_back(BossOf(parent));
         return chain;
     }

@@ -30,7 +30,8 @@ public:
         FileDialogResponder* responder = FileDialogResponder::Get();
         if (!responder)
             return kFalse;
-        FileDialogRequest request{title, fFilters, defaultLocation ? *defaultLocation : IDFile(), allowMultiple != 0};
+        FileDialogRequest request{title, fFilters, defaultLocation ? *defaultLocation : IDFile(),
+                                  allowMultiple != 0};
         const std::optional<std::vector<IDFile>> answer = responder->Answer(request);
         if (!answer)
             return kFalse;

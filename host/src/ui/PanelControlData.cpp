@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/IPanelControlData.h"
 
 namespace {
@@ -52,8 +52,9 @@ public:
     }
 
     void RemoveWidget(IControlView* widget) override {
-        const auto found = std::find_if(fChildren.begin(), fChildren.end(),
-                                        [&](const InterfacePtr<IControlView>& c) { return c.get() == widget; });
+        const auto found =
+            std::find_if(fChildren.begin(), fChildren.end(),
+                         [&](const InterfacePtr<IControlView>& c) { return c.get() == widget; });
         if (found == fChildren.end())
             return;
         widget->SetParentView(nullptr);

@@ -2,9 +2,9 @@
 #include <vector>
 
 #include "WidgetNotify.h"
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/IDropDownListController.h"
 #include "host/ui/IStringListControlData.h"
 

@@ -3,9 +3,9 @@
 #include <limits>
 #include <sstream>
 
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/ITextDataValidation.h"
 #include "host/ui/ITextValue.h"
 
@@ -34,7 +34,8 @@ public:
         if (isNumber && whole && number >= fMinimum && number <= fMaximum)
             return PMString();
         const std::string kind = fIntegerOnly ? "a whole number" : "a number";
-        return PMString(("Enter " + kind + " between " + Number(fMinimum) + " and " + Number(fMaximum) + ".").c_str());
+        return PMString(
+            ("Enter " + kind + " between " + Number(fMinimum) + " and " + Number(fMaximum) + ".").c_str());
     }
 
 private:

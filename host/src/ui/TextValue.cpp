@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/ITextControlData.h"
 #include "host/ui/ITextValue.h"
 
@@ -22,8 +22,8 @@ public:
         utf8 = first == std::string::npos ? std::string() : utf8.substr(first, last - first + 1);
         PMReal value = 0.0;
         const auto [end, error] = std::from_chars(utf8.data(), utf8.data() + utf8.size(), value);
-        const bool valid = !utf8.empty() && error == std::errc() && end == utf8.data() + utf8.size() &&
-                           std::isfinite(value);
+        const bool valid =
+            !utf8.empty() && error == std::errc() && end == utf8.data() + utf8.size() && std::isfinite(value);
         if (isValid)
             *isValid = valid ? kTrue : kFalse;
         return valid ? value : 0.0;

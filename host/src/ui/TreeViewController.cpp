@@ -3,9 +3,9 @@
 #include <unordered_set>
 
 #include "WidgetNotify.h"
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/CPMUnknown.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/ITreeViewController.h"
 #include "host/ui/ITreeViewMgr.h"
 

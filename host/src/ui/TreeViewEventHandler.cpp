@@ -1,5 +1,5 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/TreeViewEventHandler.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/ui/IControlView.h"

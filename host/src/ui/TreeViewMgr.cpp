@@ -92,7 +92,9 @@ public:
     }
 
     NodeID GetScrollNode() const override { return fScrollNode; }
-    bool16 IsNodeInTree(const NodeID& node) const override { return node.IsValid() && fNodes.count(node) > 0; }
+    bool16 IsNodeInTree(const NodeID& node) const override {
+        return node.IsValid() && fNodes.count(node) > 0;
+    }
     int32 CountNodes() const override { return static_cast<int32>(fNodes.size()); }
 
     NodeIDList GetVisibleNodes() const override {

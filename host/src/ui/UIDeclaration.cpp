@@ -32,7 +32,8 @@ ClassDeclaration Widget(ClassID id, const char* name, std::vector<InterfaceDecla
     return ClassDeclaration{id, kInvalidClass, name, std::move(more)};
 }
 
-ClassDeclaration Derived(ClassID id, ClassID parent, const char* name, std::vector<InterfaceDeclaration> more = {}) {
+ClassDeclaration Derived(ClassID id, ClassID parent, const char* name,
+                         std::vector<InterfaceDeclaration> more = {}) {
     return ClassDeclaration{id, parent, name, std::move(more)};
 }
 
@@ -40,7 +41,8 @@ std::vector<ClassDeclaration> UIClasses() {
     const InterfaceDeclaration text{IID_ITEXTCONTROLDATA, kTextControlDataImpl};
     const InterfaceDeclaration triState{IID_ITRISTATECONTROLDATA, kTriStateControlDataImpl};
     return {
-        Widget(kGenericPanelWidgetBoss, "kGenericPanelWidgetBoss", {{IID_IPANELCONTROLDATA, kPanelControlDataImpl}}),
+        Widget(kGenericPanelWidgetBoss, "kGenericPanelWidgetBoss",
+               {{IID_IPANELCONTROLDATA, kPanelControlDataImpl}}),
         Derived(kPalettePanelWidgetBoss, kGenericPanelWidgetBoss, "kPalettePanelWidgetBoss", {text}),
         Derived(kDialogBoss, kGenericPanelWidgetBoss, "kDialogBoss", {text, {IID_IDIALOG, kDialogImpl}}),
         Widget(kStaticTextWidgetBoss, "kStaticTextWidgetBoss", {text}),
@@ -51,7 +53,8 @@ std::vector<ClassDeclaration> UIClasses() {
         Widget(kCheckBoxWidgetBoss, "kCheckBoxWidgetBoss", {triState, text}),
         Derived(kIconToggleButtonWidgetBoss, kCheckBoxWidgetBoss, "kIconToggleButtonWidgetBoss"),
         Derived(kTreeExpanderWidgetBoss, kCheckBoxWidgetBoss, "kTreeExpanderWidgetBoss"),
-        Widget(kButtonWidgetBoss, "kButtonWidgetBoss", {{IID_IBOOLEANCONTROLDATA, kButtonControlDataImpl}, text}),
+        Widget(kButtonWidgetBoss, "kButtonWidgetBoss",
+               {{IID_IBOOLEANCONTROLDATA, kButtonControlDataImpl}, text}),
         Derived(kIconButtonWidgetBoss, kButtonWidgetBoss, "kIconButtonWidgetBoss"),
         Widget(kIconWidgetBoss, "kIconWidgetBoss", {}),
         Widget(kDropDownListWidgetBoss, "kDropDownListWidgetBoss",
@@ -61,7 +64,9 @@ std::vector<ClassDeclaration> UIClasses() {
                {{IID_ITREEVIEWMGR, kTreeViewMgrImpl},
                 {IID_ITREEVIEWCONTROLLER, kTreeViewControllerImpl},
                 {IID_IEVENTHANDLER, kTreeViewEventHandlerImpl}}),
-        ClassDeclaration{kOpenFileDialogBoss, kInvalidClass, "kOpenFileDialogBoss",
+        ClassDeclaration{kOpenFileDialogBoss,
+                         kInvalidClass,
+                         "kOpenFileDialogBoss",
                          {{IID_IOPENFILEDIALOG, kOpenFileDialogImpl}}},
     };
 }

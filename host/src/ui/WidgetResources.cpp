@@ -1,5 +1,5 @@
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/ui/WidgetResources.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/IControlView.h"

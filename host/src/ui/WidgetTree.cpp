@@ -1,7 +1,7 @@
 #include "WidgetTree.h"
 
-#include "host/objectmodel/InterfacePtr.h"
 #include "host/notify/IObserver.h"
+#include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/IKeyBoard.h"
 #include "host/ui/IPanelControlData.h"

@@ -13,6 +13,6 @@ public:
     }
     bool16 IsEnabled(ActionID) override { return kTrue; }
     // Enables each listed action IsEnabled allows.
-    void UpdateActionStates(IActiveContext* context, IActionStateList* listToUpdate, const PMPoint& mousePoint,
-                            IPMUnknown* widget) override;
+    void UpdateActionStates(IActiveContext* context, IActionStateList* listToUpdate,
+                            const PMPoint& mousePoint, IPMUnknown* widget) override;
 };

@@ -8,9 +8,17 @@ class IControlView;
 
 class IEvent {
 public:
-    enum EventType { kNull = 0, kKeyDown = 1, kKeyUp = 2, kLButtonDn = 7, kLButtonUp = 8, kRButtonDn = 9,
-                     kDoubleClick = 10 };
-    IEvent(EventType type, const PMPoint& where = PMPoint(), char16_t key = 0) : fType(type), fWhere(where), fKey(key) {}
+    enum EventType {
+        kNull = 0,
+        kKeyDown = 1,
+        kKeyUp = 2,
+        kLButtonDn = 7,
+        kLButtonUp = 8,
+        kRButtonDn = 9,
+        kDoubleClick = 10
+    };
+    IEvent(EventType type, const PMPoint& where = PMPoint(), char16_t key = 0)
+        : fType(type), fWhere(where), fKey(key) {}
     EventType GetType() const { return fType; }
     // The point of a mouse event.
     const PMPoint& GlobalWhere() const { return fWhere; }

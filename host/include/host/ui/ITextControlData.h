@@ -10,6 +10,7 @@ class ITextControlData : public IPMUnknown {
 public:
     enum { kDefaultIID = IID_ITEXTCONTROLDATA };
     // Observers are told only when the text really changes and notifyOfChange is set.
-    virtual void SetString(const PMString& text, bool16 invalidate = kTrue, bool16 notifyOfChange = kTrue) = 0;
+    virtual void SetString(const PMString& text, bool16 invalidate = kTrue,
+                           bool16 notifyOfChange = kTrue) = 0;
     virtual PMString GetString() const = 0;
 };

@@ -1,4 +1,5 @@
-// ITextDataValidation: what a number field accepts: a range and whole numbers only (by default) or any number.
+// ITextDataValidation: what a number field accepts: a range and whole numbers only (by default) or any
+// number.
 #pragma once
 
 #include "host/objectmodel/IPMUnknown.h"

@@ -10,7 +10,8 @@ class ITreeViewController : public IPMUnknown {
 public:
     enum { kDefaultIID = IID_ITREEVIEWCONTROLLER };
     // Selects a node of the tree (a node it does not hold is ignored), alone or added to the selection.
-    virtual void Select(const NodeID& node, bool16 notifyOfChange = kTrue, bool16 addToSelection = kFalse) = 0;
+    virtual void Select(const NodeID& node, bool16 notifyOfChange = kTrue,
+                        bool16 addToSelection = kFalse) = 0;
     virtual void Deselect(const NodeID& node, bool16 notifyOfChange = kTrue) = 0;
     virtual void DeselectAll(bool16 notifyOfChange = kTrue) = 0;
     // The selected nodes, first selected first.

@@ -13,8 +13,12 @@ public:
     virtual void SetState(TriState state, bool16 invalidate = kTrue, bool16 notifyOfChange = kTrue) = 0;
     virtual TriState GetState() const = 0;
     void Select(bool16 invalidate = kTrue, bool16 notify = kTrue) { SetState(kSelected, invalidate, notify); }
-    void Deselect(bool16 invalidate = kTrue, bool16 notify = kTrue) { SetState(kUnselected, invalidate, notify); }
-    void SetUnknown(bool16 invalidate = kTrue, bool16 notify = kTrue) { SetState(kUnknown, invalidate, notify); }
+    void Deselect(bool16 invalidate = kTrue, bool16 notify = kTrue) {
+        SetState(kUnselected, invalidate, notify);
+    }
+    void SetUnknown(bool16 invalidate = kTrue, bool16 notify = kTrue) {
+        SetState(kUnknown, invalidate, notify);
+    }
     bool16 IsSelected() const { return GetState() == kSelected; }
     bool16 IsDeselected() const { return GetState() == kUnselected; }
     bool16 IsUnknown() const { return GetState() == kUnknown; }

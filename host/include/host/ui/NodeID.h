@@ -51,7 +51,8 @@ struct NodeIDHash {
 template <class T> class TreeNodePtr {
 public:
     explicit TreeNodePtr(const NodeID& node)
-        : fNode(node), fTyped(node.GetNodeType() == T::kNodeType ? static_cast<const T*>(node.Get()) : nullptr) {}
+        : fNode(node),
+          fTyped(node.GetNodeType() == T::kNodeType ? static_cast<const T*>(node.Get()) : nullptr) {}
     const T* operator->() const { return fTyped; }
     const T* get() const { return fTyped; }
     explicit operator bool() const { return fTyped != nullptr; }

@@ -4,22 +4,22 @@
 #include "host/objectmodel/ObjectIDs.h"
 
 // Widget classes. A plug-in's widget class derives from one of these and adds its own interfaces.
-constexpr ClassID kGenericPanelWidgetBoss = 0x2100;          // a panel of child widgets
-constexpr ClassID kPalettePanelWidgetBoss = 0x2101;          // a panel the panel manager shows
-constexpr ClassID kDialogBoss = 0x2102;                      // a dialog: its panel and IDialog
-constexpr ClassID kStaticTextWidgetBoss = 0x2103;            // text the user cannot edit
-constexpr ClassID kTextEditBoxWidgetBoss = 0x2104;           // one line of editable text
-constexpr ClassID kMultilineTextEditBoxWidgetBoss = 0x2105;  // editable text of several lines
-constexpr ClassID kIntEditBoxWidgetBoss = 0x2106;            // a number field with validation
-constexpr ClassID kCheckBoxWidgetBoss = 0x2107;              // a tri-state check box
-constexpr ClassID kIconToggleButtonWidgetBoss = 0x2108;      // a tri-state button drawn as an icon
-constexpr ClassID kButtonWidgetBoss = 0x2109;                // a push button
-constexpr ClassID kIconButtonWidgetBoss = 0x210A;            // a push button drawn as an icon
-constexpr ClassID kIconWidgetBoss = 0x210B;                  // an icon (enabled or greyed)
-constexpr ClassID kDropDownListWidgetBoss = 0x210C;          // a drop-down list of strings
-constexpr ClassID kTreeViewWidgetBoss = 0x210D;              // a tree view (plug-in adds adapter, mgr)
-constexpr ClassID kTreeExpanderWidgetBoss = 0x210E;          // a tree node's expander (tri-state)
-constexpr ClassID kOpenFileDialogBoss = 0x210F;              // the open-file dialog service
+constexpr ClassID kGenericPanelWidgetBoss = 0x2100;         // a panel of child widgets
+constexpr ClassID kPalettePanelWidgetBoss = 0x2101;         // a panel the panel manager shows
+constexpr ClassID kDialogBoss = 0x2102;                     // a dialog: its panel and IDialog
+constexpr ClassID kStaticTextWidgetBoss = 0x2103;           // text the user cannot edit
+constexpr ClassID kTextEditBoxWidgetBoss = 0x2104;          // one line of editable text
+constexpr ClassID kMultilineTextEditBoxWidgetBoss = 0x2105; // editable text of several lines
+constexpr ClassID kIntEditBoxWidgetBoss = 0x2106;           // a number field with validation
+constexpr ClassID kCheckBoxWidgetBoss = 0x2107;             // a tri-state check box
+constexpr ClassID kIconToggleButtonWidgetBoss = 0x2108;     // a tri-state button drawn as an icon
+constexpr ClassID kButtonWidgetBoss = 0x2109;               // a push button
+constexpr ClassID kIconButtonWidgetBoss = 0x210A;           // a push button drawn as an icon
+constexpr ClassID kIconWidgetBoss = 0x210B;                 // an icon (enabled or greyed)
+constexpr ClassID kDropDownListWidgetBoss = 0x210C;         // a drop-down list of strings
+constexpr ClassID kTreeViewWidgetBoss = 0x210D;             // a tree view (plug-in adds adapter, mgr)
+constexpr ClassID kTreeExpanderWidgetBoss = 0x210E;         // a tree node's expander (tri-state)
+constexpr ClassID kOpenFileDialogBoss = 0x210F;             // the open-file dialog service
 
 // Interfaces. Each control-data interface is also the protocol its changes are sent under.
 constexpr PMIID IID_ICONTROLVIEW = 0x2100;
@@ -34,8 +34,8 @@ constexpr PMIID IID_ITEXTDATAVALIDATION = 0x2108;
 constexpr PMIID IID_IEVENTHANDLER = 0x2109;
 constexpr PMIID IID_IEVENTWATCHER = 0x210A;
 constexpr PMIID IID_IEVENTDISPATCHER = 0x210B;
-constexpr PMIID IID_IKEYBOARD = 0x210C; // also the protocol of keyboard-focus changes
-constexpr PMIID IID_IPANELMGR = 0x210D; // also the protocol of panels shown and hidden
+constexpr PMIID IID_IKEYBOARD = 0x210C;  // also the protocol of keyboard-focus changes
+constexpr PMIID IID_IPANELMGR = 0x210D;  // also the protocol of panels shown and hidden
 constexpr PMIID IID_IDIALOGMGR = 0x210E; // also the protocol of dialogs opened and closed
 constexpr PMIID IID_IDIALOG = 0x210F;
 constexpr PMIID IID_IDIALOGCONTROLLER = 0x2110;
@@ -67,8 +67,8 @@ constexpr ImplementationID kOpenFileDialogImpl = 0x2111;
 
 // Widget IDs the host knows.
 constexpr WidgetID kInvalidWidgetID = 0;
-constexpr WidgetID kOKButtonWidgetID = 0x602;        // a dialog's default button
-constexpr WidgetID kCancelButtonWidgetID = 0x603;    // a dialog's cancel button
+constexpr WidgetID kOKButtonWidgetID = 0x602;         // a dialog's default button
+constexpr WidgetID kCancelButtonWidgetID = 0x603;     // a dialog's cancel button
 constexpr WidgetID kTreeNodeExpanderWidgetID = 0x61E; // the expander of a tree node's widget
 
 // Node type of UIDNodeID.
