@@ -31,6 +31,7 @@ public:
 class UiEventWatcher : public ::testing::Test {
 protected:
     void SetUp() override {
+        Register();
         dispatcher = InterfacePtr<IEventDispatcher>(GetApplicationObject(), IID_IEVENTDISPATCHER);
     }
     void TearDown() override {
@@ -77,6 +78,7 @@ TEST_F(UiEventWatcher, ARemovedWatcherSeesNothingAndAnUnhandledEventIsReported) 
 }
 
 TEST(UiKeyboardFocus, OnlyAnEnabledVisibleWidgetTakesTheFocus) {
+    Register();
     InterfacePtr<IKeyBoard> keyBoard(GetApplicationObject(), IID_IKEYBOARD);
     InterfacePtr<IControlView> box = PanelWidget<IControlView>(kEditBoxID, IID_ICONTROLVIEW);
     RecordingObserver observer;

@@ -1,6 +1,7 @@
 #include "UiTestPlugIn.h"
 
 #include "DeclaredPlugIn.h"
+#include "host/notify/CObserver.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/CDialogController.h"
@@ -19,6 +20,8 @@ constexpr ImplementationID kTestAdapterImpl = 0x7EA302;
 constexpr ImplementationID kTestWidgetMgrImpl = 0x7EA303;
 constexpr ImplementationID kTestDialogControllerImpl = 0x7EA304;
 constexpr ImplementationID kTestDialogObserverImpl = 0x7EA305;
+constexpr ClassID kTestObservedPanelBoss = 0x7EA306;
+constexpr ImplementationID kTestPanelObserverImpl = 0x7EA307;
 
 // Node UIDs: the root 1, page p 1000 + p, note n of page p 1'000'000 + p * 1000 + n.
 constexpr UID kRootUID = 1;
@@ -117,11 +120,19 @@ public:
     }
 };
 
+// Counts how often the panel's observers are attached and detached.
+class TestPanelObserver final : public CObserver {
+public:
+    explicit TestPanelObserver(IPMUnknown* boss) : CObserver(boss) {}
+    void AutoAttach() override { ++ThePanelObserverLog().attached; }
+    void AutoDetach() override { ++ThePanelObserverLog().detached; }
+};
+
 WidgetResourceDeclaration PanelResource() {
     WidgetDeclaration deep{
         kGenericPanelWidgetBoss, kDeepPanelID, "", 0, {{kCheckBoxWidgetBoss, kDeepCheckBoxID}}};
     WidgetDeclaration inner{
-        kGenericPanelWidgetBoss, kInnerPanelID, "", 0, {deep, {kButtonWidgetBoss, kButtonID}}};
+        kTestObservedPanelBoss, kInnerPanelID, "", 0, {deep, {kButtonWidgetBoss, kButtonID}}};
     return {kPanelRsrc,
             WidgetResourceDeclaration::kPanel,
             {kPalettePanelWidgetBoss,
@@ -167,12 +178,17 @@ PlugInDeclaration Declaration() {
     decl.implementations = {IMPLEMENTATION(TestAdapter, kTestAdapterImpl, false),
                             IMPLEMENTATION(TestWidgetMgr, kTestWidgetMgrImpl, false),
                             IMPLEMENTATION(TestDialogController, kTestDialogControllerImpl, false),
-                            IMPLEMENTATION(TestDialogObserver, kTestDialogObserverImpl, false)};
+                            IMPLEMENTATION(TestDialogObserver, kTestDialogObserverImpl, false),
+                            IMPLEMENTATION(TestPanelObserver, kTestPanelObserverImpl, false)};
     decl.classes = {
         {kTestTreeViewBoss,
          kTreeViewWidgetBoss,
          "kTestTreeViewBoss",
          {{IID_ITREEVIEWHIERARCHYADAPTER, kTestAdapterImpl}, {IID_ITREEVIEWWIDGETMGR, kTestWidgetMgrImpl}}},
+        {kTestObservedPanelBoss,
+         kGenericPanelWidgetBoss,
+         "kTestObservedPanelBoss",
+         {{IID_IOBSERVER, kTestPanelObserverImpl}}},
         {kTestDialogBoss,
          kDialogBoss,
          "kTestDialogBoss",
@@ -195,6 +211,11 @@ NodeID PageNode(int32 page) {
 }
 NodeID NoteNode(int32 page, int32 note) {
     return UIDNodeID::Create(nullptr, NoteUID(page, note));
+}
+
+PanelObserverLog& ThePanelObserverLog() {
+    static PanelObserverLog log;
+    return log;
 }
 
 DialogLog& TheDialogLog() {

@@ -55,6 +55,13 @@ struct DialogLog {
 };
 DialogLog& TheDialogLog();
 
+// How often the observer of the panel's inner panel was attached and detached.
+struct PanelObserverLog {
+    int attached = 0;
+    int detached = 0;
+};
+PanelObserverLog& ThePanelObserverLog();
+
 void Register();
 // The test panel (made by the panel manager), its tree view's interface iid, a widget of it by ID.
 IControlView* Panel();

@@ -36,6 +36,7 @@ TEST(UiWidgetLookup, AWidgetKnowsItsParentsUpToThePanel) {
 }
 
 TEST(UiWidgetLookup, AnUnknownIDOrAnUnknownPanelFindsNothing) {
+    Register();
     EXPECT_EQ(PanelData()->FindWidget(0x7EA1FF), nullptr);
     EXPECT_EQ(PanelData()->FindWidget(kPanelID), nullptr) << "a panel is not below itself";
     InterfacePtr<IPanelMgr> panels(GetApplicationObject(), IID_IPANELMGR);
@@ -49,16 +50,21 @@ TEST(UiWidgetLookup, DeclaredTextsAreTranslatedWhenThePanelIsMade) {
     EXPECT_EQ(title->GetString().GetUTF8String(), "Notes of the test");
 }
 
-TEST(UiWidgetLookup, ThePanelManagerShowsAndHidesThePanelByItsWidgetID) {
+TEST(UiWidgetLookup, ThePanelManagerShowsAndHidesThePanelAndAttachesItsObservers) {
+    Register();
     InterfacePtr<IPanelMgr> panels(GetApplicationObject(), IID_IPANELMGR);
     IControlView* panel = Panel();
     EXPECT_FALSE(panels->IsPanelWithWidgetIDShown(kPanelID));
     EXPECT_FALSE(panel->IsVisible());
+    ThePanelObserverLog() = PanelObserverLog{};
     EXPECT_TRUE(panels->ShowPanelByWidgetID(kPanelID));
+    EXPECT_TRUE(panels->ShowPanelByWidgetID(kPanelID));
+    EXPECT_EQ(ThePanelObserverLog().attached, 1) << "the observers of a shown panel's widgets attach once";
     EXPECT_TRUE(panels->IsPanelWithWidgetIDShown(kPanelID));
     EXPECT_TRUE(panel->IsVisible());
     EXPECT_EQ(panels->GetPanelFromWidgetID(kPanelID), panel) << "made once, kept";
     panels->HidePanelByWidgetID(kPanelID);
+    EXPECT_EQ(ThePanelObserverLog().detached, 1);
     EXPECT_FALSE(panels->IsPanelWithWidgetIDShown(kPanelID));
     EXPECT_FALSE(panel->IsVisible());
 }
