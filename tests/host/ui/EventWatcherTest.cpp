@@ -8,6 +8,7 @@
 #include "host/ui/IEventDispatcher.h"
 #include "host/ui/IEventWatcher.h"
 #include "host/ui/IKeyBoard.h"
+#include "host/ui/ITextControlData.h"
 
 using namespace UiTest;
 
@@ -75,6 +76,25 @@ TEST_F(UiEventWatcher, ARemovedWatcherSeesNothingAndAnUnhandledEventIsReported) 
     IEvent down(IEvent::kDoubleClick);
     EXPECT_FALSE(dispatcher->DispatchEvent(&down, PanelWidget<IControlView>(kEditBoxID, IID_ICONTROLVIEW)));
     EXPECT_EQ(first.seen, 0);
+}
+
+TEST_F(UiEventWatcher, AKeyReleaseReachesTheEditBoxHandlerAfterTheTypedTextIsIn) {
+    TheKeyReleases().clear();
+    InterfacePtr<ITextControlData> box = PanelWidget<ITextControlData>(kEditBoxID, IID_ITEXTCONTROLDATA);
+    box->SetString(PMString(""), kTrue, kFalse);
+    for (const char* typed : {"a", "ab"}) {
+        box->SetString(PMString(typed)); // the front end's own typing
+        IEvent release(IEvent::kKeyUp, PMPoint(), u'x');
+        EXPECT_TRUE(dispatcher->DispatchEvent(&release, box));
+    }
+    EXPECT_EQ(TheKeyReleases(), (std::vector<std::string>{"a", "ab"}));
+    first.consume = true;
+    dispatcher->AddEventWatcher(&first, box);
+    IEvent click(IEvent::kLButtonDn);
+    dispatcher->DispatchEvent(&click, box);
+    IEvent release(IEvent::kKeyUp);
+    dispatcher->DispatchEvent(&release, box);
+    EXPECT_EQ(TheKeyReleases().size(), 3u) << "a watcher that does not consume leaves the event to the box";
 }
 
 TEST(UiKeyboardFocus, OnlyAnEnabledVisibleWidgetTakesTheFocus) {

@@ -6,6 +6,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/CDialogController.h"
 #include "host/ui/CDialogObserver.h"
+#include "host/ui/CEventHandler.h"
 #include "host/ui/CTreeViewWidgetMgr.h"
 #include "host/ui/IPanelMgr.h"
 #include "host/ui/ITextControlData.h"
@@ -22,6 +23,8 @@ constexpr ImplementationID kTestDialogControllerImpl = 0x7EA304;
 constexpr ImplementationID kTestDialogObserverImpl = 0x7EA305;
 constexpr ClassID kTestObservedPanelBoss = 0x7EA306;
 constexpr ImplementationID kTestPanelObserverImpl = 0x7EA307;
+constexpr ClassID kTestEditBoxBoss = 0x7EA308;
+constexpr ImplementationID kTestKeyHandlerImpl = 0x7EA309;
 
 // Node UIDs: the root 1, page p 1000 + p, note n of page p 1'000'000 + p * 1000 + n.
 constexpr UID kRootUID = 1;
@@ -121,6 +124,17 @@ public:
 };
 
 // Counts how often the panel's observers are attached and detached.
+// Records the box's text at each key release it handles.
+class TestKeyHandler final : public CEventHandler {
+public:
+    explicit TestKeyHandler(IPMUnknown* boss) : CEventHandler(boss) {}
+    bool16 KeyUp(IEvent*) override {
+        InterfacePtr<ITextControlData> text(this, IID_ITEXTCONTROLDATA);
+        TheKeyReleases().push_back(text->GetString().GetUTF8String());
+        return kTrue;
+    }
+};
+
 class TestPanelObserver final : public CObserver {
 public:
     explicit TestPanelObserver(IPMUnknown* boss) : CObserver(boss) {}
@@ -141,7 +155,7 @@ WidgetResourceDeclaration PanelResource() {
              0,
              {{kStaticTextWidgetBoss, kTitleID, "#UiTestTitleKey"},
               inner,
-              {kMultilineTextEditBoxWidgetBoss, kEditBoxID},
+              {kTestEditBoxBoss, kEditBoxID},
               {kDropDownListWidgetBoss, kChooserID},
               {kTestTreeViewBoss, kTreeID}}}};
 }
@@ -179,12 +193,17 @@ PlugInDeclaration Declaration() {
                             IMPLEMENTATION(TestWidgetMgr, kTestWidgetMgrImpl, false),
                             IMPLEMENTATION(TestDialogController, kTestDialogControllerImpl, false),
                             IMPLEMENTATION(TestDialogObserver, kTestDialogObserverImpl, false),
-                            IMPLEMENTATION(TestPanelObserver, kTestPanelObserverImpl, false)};
+                            IMPLEMENTATION(TestPanelObserver, kTestPanelObserverImpl, false),
+                            IMPLEMENTATION(TestKeyHandler, kTestKeyHandlerImpl, false)};
     decl.classes = {
         {kTestTreeViewBoss,
          kTreeViewWidgetBoss,
          "kTestTreeViewBoss",
          {{IID_ITREEVIEWHIERARCHYADAPTER, kTestAdapterImpl}, {IID_ITREEVIEWWIDGETMGR, kTestWidgetMgrImpl}}},
+        {kTestEditBoxBoss,
+         kMultilineTextEditBoxWidgetBoss,
+         "kTestEditBoxBoss",
+         {{IID_IEVENTHANDLER, kTestKeyHandlerImpl}}},
         {kTestObservedPanelBoss,
          kGenericPanelWidgetBoss,
          "kTestObservedPanelBoss",
@@ -211,6 +230,11 @@ NodeID PageNode(int32 page) {
 }
 NodeID NoteNode(int32 page, int32 note) {
     return UIDNodeID::Create(nullptr, NoteUID(page, note));
+}
+
+std::vector<std::string>& TheKeyReleases() {
+    static std::vector<std::string> releases;
+    return releases;
 }
 
 PanelObserverLog& ThePanelObserverLog() {

@@ -3,6 +3,7 @@
 // records what widgets tell it.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "host/notify/IObserver.h"
@@ -61,6 +62,9 @@ struct PanelObserverLog {
     int detached = 0;
 };
 PanelObserverLog& ThePanelObserverLog();
+
+// The edit box's text at each key release its own handler took.
+std::vector<std::string>& TheKeyReleases();
 
 void Register();
 // The test panel (made by the panel manager), its tree view's interface iid, a widget of it by ID.
