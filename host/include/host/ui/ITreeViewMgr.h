@@ -21,7 +21,8 @@ public:
     // Asks the adapter again for the node's children and fills its widget again (with recursive,
     // its descendants' widgets too).
     virtual void NodeChanged(const NodeID& node, bool16 recursive = kFalse, int32 message = 0) = 0;
-    // Takes the node and its descendants out of the tree before the object behind them goes.
+    // Takes the node and its descendants out of the tree before the object behind them goes (linear in
+    // the node's siblings and descendants).
     virtual void BeforeNodeDeleted(const NodeID& node) = 0;
     virtual void ExpandNode(const NodeID& node, bool16 recursive = kFalse) = 0;
     virtual void CollapseNode(const NodeID& node, bool16 recursive = kFalse) = 0;
