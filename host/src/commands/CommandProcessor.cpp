@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "host/commands/CmdUtils.h"
+#include "host/commands/CommandProcessorProtocol.h"
 #include "host/commands/ErrorUtils.h"
 #include "host/database/DataBase.h"
+#include "host/notify/ISubject.h"
 #include "host/notify/NotificationQueue.h"
 #include "host/objectmodel/ObjectModel.h"
 
@@ -34,12 +37,20 @@ void CommandProcessor::BeginStep() {
     fStepName = PMString();
     fStepAllAutoUndo = true;
     fStepTopCommands = 0;
+    fStepCommand = nullptr;
     DataBase::BeginRecording();
 }
 
 void CommandProcessor::EndStep(ErrorCode result) {
     DataBase::EndRecording(result == kSuccess, fStepName, fStepTopCommands > 0 && fStepAllAutoUndo);
     NotificationQueue::Instance().Flush();
+    if (result == kSuccess) {
+        InterfacePtr<ISubject> application(GetApplicationObject(), IID_ISUBJECT);
+        if (application)
+            application->Change(kCommandDoneMessage, IID_ICOMMANDPROCESSOR,
+                                std::exchange(fStepCommand, nullptr));
+    }
+    fStepCommand = nullptr;
     RunScheduled();
 }
 
@@ -48,8 +59,10 @@ ErrorCode CommandProcessor::Process(ICommand* cmd) {
         return kFailure;
     InterfacePtr<ICommand> hold(cmd, IID_ICOMMAND); // the command must outlive its own processing
     const bool outermost = !IsBusy();
-    if (outermost)
+    if (outermost) {
         BeginStep();
+        fStepCommand = cmd;
+    }
     if (fDepth == 0) {
         ++fStepTopCommands;
         fStepAllAutoUndo = fStepAllAutoUndo && cmd->GetUndoability() == ICommand::kAutoUndo;

@@ -30,6 +30,7 @@ private:
     // sequences) asked to be undone with the step before; such a step merges into that one.
     bool fStepAllAutoUndo = true;
     int32 fStepTopCommands = 0;
+    ICommand* fStepCommand = nullptr; // the outermost command of the step, nullptr for a sequence
     std::vector<InterfacePtr<ICommand>> fScheduled;
     bool fRunningScheduled = false;
 };

@@ -1,10 +1,12 @@
 #include "host/database/UndoHistory.h"
 
 #include "host/commands/CmdUtils.h"
+#include "host/commands/CommandProcessorProtocol.h"
 #include "host/database/DataBase.h"
 #include "host/notify/ISubject.h"
 #include "host/notify/NotificationQueue.h"
 #include "host/objectmodel/InterfacePtr.h"
+#include "host/objectmodel/ObjectModel.h"
 
 namespace {
 // Puts each object of the step into the recorded state, remembering the present one in *present.
@@ -19,11 +21,14 @@ void Swap(DataBase* db, const std::map<UID, ObjectSnapshot>& target, std::map<UI
     db->RestoreDependencies(dependencies);
 }
 
-void AnnounceUndoRedo(DataBase* db) {
+void AnnounceUndoRedo(DataBase* db, ClassID processorMessage) {
     InterfacePtr<ISubject> subject(static_cast<ISubject*>(db->Instantiate(db->GetRootUID(), IID_ISUBJECT)));
     if (subject)
         subject->Change(kUndoChangeClass, IID_IDOCUMENT_PROTOCOL, nullptr);
     NotificationQueue::Instance().Flush();
+    InterfacePtr<ISubject> application(GetApplicationObject(), IID_ISUBJECT);
+    if (application)
+        application->Change(processorMessage, IID_ICOMMANDPROCESSOR, nullptr);
 }
 } // namespace
 
@@ -44,7 +49,7 @@ ErrorCode UndoHistory::Undo() {
     step.nextUIDAfter = fDataBase->GetNextUID();
     fDataBase->SetNextUID(step.nextUIDBefore);
     fRedo.push_back(std::move(step));
-    AnnounceUndoRedo(fDataBase);
+    AnnounceUndoRedo(fDataBase, kCommandUndoneMessage);
     return kSuccess;
 }
 
@@ -60,7 +65,7 @@ ErrorCode UndoHistory::Redo() {
     step.dependenciesBefore = std::move(dependenciesBefore);
     fDataBase->SetNextUID(step.nextUIDAfter);
     fUndo.push_back(std::move(step));
-    AnnounceUndoRedo(fDataBase);
+    AnnounceUndoRedo(fDataBase, kCommandRedoneMessage);
     return kSuccess;
 }
 

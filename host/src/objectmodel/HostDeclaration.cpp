@@ -4,6 +4,7 @@
 #include "HostImplementations.h"
 #include "ViewDeclaration.h"
 #include "host/objectmodel/HostIDs.h"
+#include "ui/UIDeclaration.h"
 
 namespace {
 constexpr ImplementationID kDeleteUIDCmdImpl = 0x100D;
@@ -252,5 +253,6 @@ PlugInDeclaration MakeHostDeclaration() {
     for (ClassDeclaration& layout : LayoutClasses())
         decl.classes.push_back(std::move(layout));
     AddViewDeclaration(&decl);
+    AddUIDeclaration(&decl);
     return decl;
 }

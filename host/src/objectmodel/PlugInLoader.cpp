@@ -9,6 +9,7 @@
 #include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/ui/ActionManager.h"
+#include "host/ui/WidgetResources.h"
 #include "host/util/StringTable.h"
 
 namespace {
@@ -98,6 +99,9 @@ PlugInLoadResult PlugInLoader::RegisterPlugIn(const IPlugIn* plugIn, const std::
     for (const auto& action : decl.actions)
         if (ActionManager::Instance().FindAction(action.id))
             return clash("action ID " + Hex(action.id) + " is already registered");
+    for (const auto& resource : decl.widgetResources)
+        if (WidgetResources::Instance().Find(decl.id, resource.rsrcID))
+            return clash("widget resource " + std::to_string(resource.rsrcID) + " is already registered");
 
     ClassRegistry::Instance().Register(decl);
     for (const auto& table : decl.stringTables)
@@ -107,6 +111,8 @@ PlugInLoadResult PlugInLoader::RegisterPlugIn(const IPlugIn* plugIn, const std::
         ActionManager::Instance().AddAction(action, decl.id);
     for (const auto& menu : decl.menus)
         ActionManager::Instance().AddMenu(menu, decl.id);
+    for (const auto& resource : decl.widgetResources)
+        WidgetResources::Instance().Add(decl.id, resource);
     for (ClassID provider : decl.serviceProviders)
         ServiceRegistry::Instance().AddProvider(provider, decl.id);
     fLoaded.push_back(plugIn);

@@ -1,8 +1,11 @@
 #include "host/ui/ActionManager.h"
+#include "host/objectmodel/InterfacePtr.h"
 
 #include <algorithm>
 
+#include "ActionStateList.h"
 #include "host/commands/ErrorUtils.h"
+#include "host/layout/IActiveContext.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/IActionComponent.h"
 #include "host/util/PMString.h"
@@ -22,6 +25,23 @@ std::string ShownPath(const std::string& declared) {
         start = end + 1;
     }
     return shown;
+}
+
+// The declared path of the menu that holds an item: the item's path without its last part.
+std::string ParentPath(const std::string& declared) {
+    const size_t colon = declared.rfind(':');
+    return colon == std::string::npos ? std::string() : declared.substr(0, colon);
+}
+
+std::string ShownName(const std::string& declared) {
+    const std::string shown = ShownPath(declared);
+    const size_t colon = shown.rfind(':');
+    return colon == std::string::npos ? shown : shown.substr(colon + 1);
+}
+
+IActiveContext* ActiveContext() {
+    InterfacePtr<IActiveContext> context(GetApplicationObject(), IID_IACTIVECONTEXT);
+    return context.get(); // the application object keeps it
 }
 } // namespace
 
@@ -85,14 +105,76 @@ ActionID ActionManager::FindMenuAction(const std::string& shownPath) const {
     return itemsWithText == 1 ? byItemText : 0;
 }
 
-ErrorCode ActionManager::DoAction(ActionID id) {
+ErrorCode ActionManager::DoAction(ActionID id, IPMUnknown* widget, const PMPoint& where) {
+    UpdateActionStates({id}, widget, where);
     const Action* action = FindAction(id);
-    if (!action || !action->enabled)
+    if (!action || !action->enabled || !action->componentEnabled)
         return kFailure;
     InterfacePtr<IActionComponent> component(CreateObject2<IActionComponent>(action->declaration.component));
-    if (!component || !component->IsEnabled(id))
+    if (!component)
         return kFailure;
     ErrorUtils::PMSetGlobalErrorCode(kSuccess);
-    component->DoAction(id);
+    component->PerformAction(ActiveContext(), id, where, widget);
     return ErrorUtils::PMGetGlobalErrorCode();
+}
+
+void ActionManager::UpdateActionStates(const std::vector<ActionID>& ids, IPMUnknown* widget,
+                                       const PMPoint& where) {
+    std::map<ClassID, std::vector<ActionID>> byComponent;
+    for (ActionID id : ids)
+        if (const Action* action = FindAction(id))
+            byComponent[action->declaration.component].push_back(id);
+    for (auto& [componentClass, actions] : byComponent) {
+        ActionStateList states(actions);
+        InterfacePtr<IActionComponent> component(CreateObject2<IActionComponent>(componentClass));
+        if (component)
+            component->UpdateActionStates(ActiveContext(), &states, where, widget);
+        for (int32 n = 0; n < states.Length(); ++n) {
+            Action& action = fActions.at(states.GetNthAction(n));
+            action.componentEnabled = (states.GetNthActionState(n) & IActionStateList::kEnabledAction) != 0;
+            action.checked = (states.GetNthActionState(n) & IActionStateList::kSelectedAction) != 0;
+        }
+    }
+}
+
+std::vector<ActionManager::MenuEntry> ActionManager::PrepareMenu(const std::string& menuPath,
+                                                                 IPMUnknown* widget, const PMPoint& where) {
+    std::vector<MenuItem> items;
+    std::vector<ActionID> ids;
+    for (const MenuItem& item : GetMenuItems())
+        if (ParentPath(item.path) == menuPath) {
+            items.push_back(item);
+            if (item.action != 0)
+                ids.push_back(item.action);
+        }
+    UpdateActionStates(ids, widget, where);
+    std::vector<MenuEntry> entries;
+    for (const MenuItem& item : items) {
+        const Action* action = FindAction(item.action);
+        entries.push_back(MenuEntry{ShownName(item.path), item.action,
+                                    action && action->enabled && action->componentEnabled,
+                                    action && action->checked});
+    }
+    return entries;
+}
+
+bool ActionManager::PopUpContextMenu(const std::string& menuKey, IPMUnknown* widget, const PMPoint& where) {
+    std::vector<MenuEntry> entries = PrepareMenu(menuKey, widget, where);
+    if (entries.empty()) {
+        fContextMenu.reset();
+        return false;
+    }
+    fContextMenu = ContextMenu{menuKey, std::move(entries), widget, where};
+    return true;
+}
+
+ErrorCode ActionManager::ChooseContextMenuEntry(int32 index) {
+    if (!fContextMenu || index < 0 || index >= static_cast<int32>(fContextMenu->entries.size()))
+        return kFailure;
+    const ContextMenu menu = *fContextMenu;
+    fContextMenu.reset();
+    const MenuEntry& entry = menu.entries[index];
+    if (entry.action == 0 || !entry.enabled)
+        return kFailure;
+    return DoAction(entry.action, menu.widget, menu.where);
 }

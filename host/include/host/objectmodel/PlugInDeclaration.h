@@ -67,6 +67,25 @@ struct MenuDeclaration {
     double position;
 };
 
+// One widget of a layout: its class, widget ID, text (a string key is translated), icon resource and
+// children in order.
+struct WidgetDeclaration {
+    ClassID widgetClass = kInvalidClass;
+    WidgetID id = 0;
+    const char* text = "";
+    int32 rsrcID = 0;
+    std::vector<WidgetDeclaration> children = {};
+};
+
+// A widget layout under a resource ID: a panel (shown by the panel manager by its root's widget ID),
+// a dialog (made by the dialog manager) or the widget of one tree node (made by a tree's widget manager).
+struct WidgetResourceDeclaration {
+    enum Kind { kPanel, kDialog, kTreeNode };
+    int32 rsrcID = 0;
+    Kind kind = kPanel;
+    WidgetDeclaration root;
+};
+
 struct PlugInVersion {
     int32 major;
     int32 minor;
@@ -92,6 +111,7 @@ struct PlugInDeclaration {
     std::vector<StringTableDeclaration> stringTables;
     std::vector<ActionDeclaration> actions;
     std::vector<MenuDeclaration> menus;
+    std::vector<WidgetResourceDeclaration> widgetResources;
     std::vector<ClassID> serviceProviders;
     MissingPlugInNotice missingNotice{"", ""};
 };

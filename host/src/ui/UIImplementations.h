@@ -1,0 +1,23 @@
+// Declarations of the UI toolkit's implementations, registered with the host's own.
+#pragma once
+
+#include "host/objectmodel/PlugInDeclaration.h"
+
+ImplementationDeclaration MakeControlViewImplementation(ImplementationID id);
+ImplementationDeclaration MakePanelControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeTriStateControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeButtonControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeStringListControlDataImplementation(ImplementationID id);
+ImplementationDeclaration MakeDropDownListControllerImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextValueImplementation(ImplementationID id);
+ImplementationDeclaration MakeTextDataValidationImplementation(ImplementationID id);
+ImplementationDeclaration MakeEventDispatcherImplementation(ImplementationID id);
+ImplementationDeclaration MakeKeyBoardImplementation(ImplementationID id);
+ImplementationDeclaration MakePanelMgrImplementation(ImplementationID id);
+ImplementationDeclaration MakeDialogMgrImplementation(ImplementationID id);
+ImplementationDeclaration MakeDialogImplementation(ImplementationID id);
+ImplementationDeclaration MakeTreeViewMgrImplementation(ImplementationID id);
+ImplementationDeclaration MakeTreeViewControllerImplementation(ImplementationID id);
+ImplementationDeclaration MakeTreeViewEventHandlerImplementation(ImplementationID id);
+ImplementationDeclaration MakeOpenFileDialogImplementation(ImplementationID id);
