@@ -1,11 +1,77 @@
 #include "NotesUIPlugIn.h"
 
+#include "NotesUIAnnotationIterator.h"
+#include "NotesUIDocumentObserver.h"
+#include "NotesUINotesPanelControlView.h"
+#include "NotesUINotesTreeViewAdapter.h"
+#include "NotesUINotesTreeViewObserver.h"
+#include "NotesUINotesTreeViewWidgetMgr.h"
+#include "NotesUIPanelSelectionObserver.h"
 #include "NotesUIStrings.h"
 #include "QuillpaneID.h"
+#include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
+#include "host/ui/UIIDs.h"
 
 namespace {
 std::string ModuleFile() {
-    return ModuleFileOf(reinterpret_cast<const void*>(&GetPlugIn));
+    return ModuleFileOf(reinterpret_cast<const void*>(&NotesUIPlugIn::Instance));
+}
+
+std::vector<ImplementationDeclaration> Implementations() {
+    return {IMPLEMENTATION(NotesUINotesTreeViewAdapter, kNotesUINotesTreeViewAdapterImpl, false),
+            IMPLEMENTATION(NotesUINotesTreeViewWidgetMgr, kNotesUINotesTreeViewWidgetMgrImpl, false),
+            IMPLEMENTATION(NotesUINotesTreeViewObserver, kNotesUINotesTreeViewObserverImpl, false),
+            IMPLEMENTATION(NotesUIPanelSelectionObserver, kNotesUIPanelSelectionObserverImpl, false),
+            IMPLEMENTATION(NotesUIDocumentObserver, kNotesUIDocumentObserverImpl, false),
+            IMPLEMENTATION(NotesUIAnnotationIterator, kNotesUIAnnotationIteratorImpl, false),
+            IMPLEMENTATION(NotesUINotesPanelControlView, kNotesUINotesPanelControlViewImpl, false)};
+}
+
+std::vector<ClassDeclaration> Classes() {
+    return {{kNotesUIPanelBoss,
+             kPalettePanelWidgetBoss,
+             "kNotesUIPanelBoss",
+             {{IID_ICONTROLVIEW, kNotesUINotesPanelControlViewImpl},
+              {IID_IOBSERVER, kNotesUIPanelSelectionObserverImpl}}},
+            {kNotesUINotesTreeViewBoss,
+             kTreeViewWidgetBoss,
+             "kNotesUINotesTreeViewBoss",
+             {{IID_ITREEVIEWHIERARCHYADAPTER, kNotesUINotesTreeViewAdapterImpl},
+              {IID_ITREEVIEWWIDGETMGR, kNotesUINotesTreeViewWidgetMgrImpl},
+              {IID_IOBSERVER, kNotesUINotesTreeViewObserverImpl},
+              {IID_INOTESUIANNOTATIONITERATOR, kNotesUIAnnotationIteratorImpl}}}};
+}
+
+// The Notes panel: the tree, then the selected note's details and the buttons that act on it.
+WidgetResourceDeclaration PanelResource() {
+    return {kNotesUIPanelRsrcID,
+            WidgetResourceDeclaration::kPanel,
+            {kNotesUIPanelBoss,
+             kNotesUIPanelWidgetID,
+             NOTES_UI_KEY(kNotesUIPanelTitleKey),
+             0,
+             {{kNotesUINotesTreeViewBoss, kNotesUITreeViewWidgetID},
+              {kStaticTextWidgetBoss, kNotesUIAuthorWidgetID},
+              {kStaticTextWidgetBoss, kNotesUIDateWidgetID},
+              {kMultilineTextEditBoxWidgetBoss, kNotesUINoteEditBoxWidgetID},
+              {kIconToggleButtonWidgetBoss, kNotesUICreateNoteWidgetID},
+              {kIconButtonWidgetBoss, kNotesUIAcceptIconWidgetID},
+              {kIconButtonWidgetBoss, kNotesUIRejectIconWidgetID},
+              {kIconButtonWidgetBoss, kNotesUIRemoveIconWidgetID}}}};
+}
+
+// One row of the tree: expander, kind icon and label in the node's general panel.
+WidgetResourceDeclaration TreeNodeResource() {
+    return {kNotesUITreeNodeRsrcID,
+            WidgetResourceDeclaration::kTreeNode,
+            {kGenericPanelWidgetBoss,
+             kNotesUINodeGeneralPanelWidgetID,
+             "",
+             0,
+             {{kTreeExpanderWidgetBoss, kTreeNodeExpanderWidgetID},
+              {kIconWidgetBoss, kNotesUINodeIconWidgetID},
+              {kStaticTextWidgetBoss, kNotesUINodeLabelWidgetID}}}};
 }
 
 PlugInDeclaration MakeDeclaration() {
@@ -14,7 +80,11 @@ PlugInDeclaration MakeDeclaration() {
     decl.name = kNotesUIPluginName;
     decl.version = {kNotesUIMajorVersion, kNotesUIMinorVersion, kNotesUIBugfixVersion};
     decl.buildText = "1.1.5";
+    decl.implementations = Implementations();
+    decl.classes = Classes();
+    decl.addIns = {{kDocBoss, {{IID_INOTESUIDOCUMENTOBSERVER, kNotesUIDocumentObserverImpl}}}};
     decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
+    decl.widgetResources = {PanelResource(), TreeNodeResource()};
     return decl;
 }
 } // namespace
@@ -24,8 +94,4 @@ NotesUIPlugIn::NotesUIPlugIn() : fDeclaration(MakeDeclaration()), fResourceFile(
 NotesUIPlugIn& NotesUIPlugIn::Instance() {
     static NotesUIPlugIn plugIn;
     return plugIn;
-}
-
-IPlugIn* GetPlugIn() {
-    return &NotesUIPlugIn::Instance();
 }

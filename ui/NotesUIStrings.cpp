@@ -7,6 +7,7 @@ std::vector<StringDeclaration> NotesUIEnglishStrings() {
         {NOTES_UI_KEY(kNotesUIBrowseKey), "Browse..."},
         {NOTES_UI_KEY(kNotesUIFileOpenFamilyKey), "PDF Documents"},
         {NOTES_UI_KEY(kNotesUINthPageKey), "Page ^1"},
+        {NOTES_UI_KEY(kNotesUIPanelTitleKey), "Notes"},
         {NOTES_UI_KEY(kNotesUIErrorCannotOpenFileKey), "The PDF file cannot be opened."},
         {NOTES_UI_KEY(kNotesUIWarningGeometryDoesNotMatchKey),
          "The page sizes of the PDF file do not match the pages of the document; annotations may land off "

@@ -17,6 +17,7 @@
 #include "NotesCommand.h"
 #include "NotesID.h"
 #include "OptionsCommand.h"
+#include "PanelCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
 #include "RemoveCommand.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
     const ClearCommand clearVerb(app);
     const SelectCommand selectVerb(app);
     const MenuCommand menuVerb(app);
+    const PanelCommand panelVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -142,6 +144,8 @@ int main(int argc, char** argv) {
         status = selectVerb.Run();
     else if (menuVerb.Parsed())
         status = menuVerb.Run();
+    else if (panelVerb.Parsed())
+        status = panelVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

@@ -1,0 +1,51 @@
+#include "NotesUINotesPanel.h"
+
+#include "NotesUIFailureLog.h"
+#include "NotesUITreeNodes.h"
+#include "QuillpaneID.h"
+#include "host/objectmodel/ObjectModel.h"
+#include "host/ui/IPanelControlData.h"
+#include "host/ui/IPanelMgr.h"
+
+IControlView* NotesUINotesPanel::Panel() {
+    InterfacePtr<IPanelMgr> panelMgr(GetApplicationObject(), IID_IPANELMGR);
+    return panelMgr ? panelMgr->GetPanelFromWidgetID(kNotesUIPanelWidgetID) : nullptr;
+}
+
+bool NotesUINotesPanel::IsShown() {
+    InterfacePtr<IPanelMgr> panelMgr(GetApplicationObject(), IID_IPANELMGR);
+    return panelMgr && panelMgr->IsPanelWithWidgetIDShown(kNotesUIPanelWidgetID);
+}
+
+IControlView* NotesUINotesPanel::FindWidget(WidgetID id) {
+    InterfacePtr<IPanelControlData> panelControlData(Panel(), IID_IPANELCONTROLDATA);
+    if (!NOTES_UI_CHECK_NIL(panelControlData))
+        return nullptr;
+    return panelControlData->FindWidget(id, IPanelControlData::kMaxSearchDepth);
+}
+
+InterfacePtr<ITreeViewMgr> NotesUINotesPanel::TreeViewMgr() {
+    return InterfacePtr<ITreeViewMgr>(FindWidget(kNotesUITreeViewWidgetID), IID_ITREEVIEWMGR);
+}
+
+InterfacePtr<ITreeViewController> NotesUINotesPanel::TreeViewController() {
+    return InterfacePtr<ITreeViewController>(FindWidget(kNotesUITreeViewWidgetID), IID_ITREEVIEWCONTROLLER);
+}
+
+void NotesUINotesPanel::RebuildIfShown() {
+    if (!IsShown())
+        return;
+    InterfacePtr<ITreeViewMgr> treeViewMgr = TreeViewMgr();
+    if (NOTES_UI_CHECK_NIL(treeViewMgr))
+        treeViewMgr->ChangeRoot();
+}
+
+void NotesUINotesPanel::SelectAnnotationNode(const UIDRef& annotation, bool addToSelection, bool notify) {
+    InterfacePtr<ITreeViewMgr> treeViewMgr = TreeViewMgr();
+    InterfacePtr<ITreeViewController> treeViewController = TreeViewController();
+    if (!NOTES_UI_CHECK_NIL(treeViewMgr) || !NOTES_UI_CHECK_NIL(treeViewController))
+        return;
+    const NodeID node = NotesUITreeNodes::NodeOf(annotation.GetDataBase(), annotation.GetUID());
+    treeViewMgr->ScrollToNode(node); // opens the page node
+    treeViewController->Select(node, notify ? kTrue : kFalse, addToSelection ? kTrue : kFalse);
+}

@@ -1,0 +1,100 @@
+#include "NotesUIPanelDetails.h"
+
+#include "INotesAnnotation.h"
+#include "NotesUIFailureLog.h"
+#include "NotesUINotesPanel.h"
+#include "QuillpaneID.h"
+#include "host/ui/ITextControlData.h"
+
+namespace {
+struct Widgets {
+    IControlView* editBoxControlView = nullptr;
+    InterfacePtr<ITextControlData> editBoxTextControlData;
+    InterfacePtr<ITextControlData> authorTextControlData;
+    InterfacePtr<ITextControlData> dtimeTextControlData;
+    IControlView* acceptIconControlView = nullptr;
+    IControlView* rejectIconControlView = nullptr;
+    IControlView* removeIconControlView = nullptr;
+
+    // False, logged, when one of them is missing.
+    bool Found() const {
+        return NOTES_UI_CHECK_NIL(editBoxControlView) && NOTES_UI_CHECK_NIL(editBoxTextControlData) &&
+               NOTES_UI_CHECK_NIL(authorTextControlData) && NOTES_UI_CHECK_NIL(dtimeTextControlData) &&
+               NOTES_UI_CHECK_NIL(acceptIconControlView) && NOTES_UI_CHECK_NIL(rejectIconControlView) &&
+               NOTES_UI_CHECK_NIL(removeIconControlView);
+    }
+};
+
+Widgets FindWidgets() {
+    Widgets w;
+    w.editBoxControlView = NotesUINotesPanel::FindWidget(kNotesUINoteEditBoxWidgetID);
+    w.editBoxTextControlData = InterfacePtr<ITextControlData>(w.editBoxControlView, IID_ITEXTCONTROLDATA);
+    w.authorTextControlData = InterfacePtr<ITextControlData>(
+        NotesUINotesPanel::FindWidget(kNotesUIAuthorWidgetID), IID_ITEXTCONTROLDATA);
+    w.dtimeTextControlData = InterfacePtr<ITextControlData>(
+        NotesUINotesPanel::FindWidget(kNotesUIDateWidgetID), IID_ITEXTCONTROLDATA);
+    w.acceptIconControlView = NotesUINotesPanel::FindWidget(kNotesUIAcceptIconWidgetID);
+    w.rejectIconControlView = NotesUINotesPanel::FindWidget(kNotesUIRejectIconWidgetID);
+    w.removeIconControlView = NotesUINotesPanel::FindWidget(kNotesUIRemoveIconWidgetID);
+    return w;
+}
+
+PMString UserText(const PMString& text) {
+    PMString shown = text;
+    shown.SetTranslatable(kFalse);
+    return shown;
+}
+
+void SetTexts(const Widgets& w, const PMString& content, const PMString& author, const PMString& date) {
+    w.editBoxTextControlData->SetString(UserText(content));
+    w.authorTextControlData->SetString(UserText(author));
+    w.dtimeTextControlData->SetString(UserText(date));
+}
+
+void EnableIf(IControlView* view, bool enable) {
+    if (view->IsEnabled() != (enable ? kTrue : kFalse))
+        view->Enable(enable ? kTrue : kFalse);
+}
+} // namespace
+
+void NotesUIPanelDetails::ShowNothing() {
+    const Widgets w = FindWidgets();
+    if (!w.Found())
+        return;
+    w.editBoxControlView->Disable();
+    SetTexts(w, PMString(), PMString(), PMString());
+    EnableIf(w.acceptIconControlView, false);
+    EnableIf(w.rejectIconControlView, false);
+    EnableIf(w.removeIconControlView, false);
+}
+
+void NotesUIPanelDetails::ShowAnnotation(const UIDRef& annotationRef) {
+    const Widgets w = FindWidgets();
+    InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
+    if (!w.Found() || !NOTES_UI_CHECK_NIL(annotation))
+        return;
+    w.editBoxControlView->Enable();
+    SetTexts(w, annotation->GetContent(), annotation->GetAuthor(), DateText(annotationRef));
+    const bool textEdit = annotation->IsRedaction();
+    EnableIf(w.acceptIconControlView, textEdit);
+    EnableIf(w.rejectIconControlView, textEdit);
+    EnableIf(w.removeIconControlView, true);
+}
+
+void NotesUIPanelDetails::ShowSeveral(bool anyTextEdit) {
+    const Widgets w = FindWidgets();
+    if (!w.Found())
+        return;
+    w.editBoxControlView->Disable();
+    SetTexts(w, PMString(), PMString(), PMString());
+    EnableIf(w.acceptIconControlView, anyTextEdit);
+    EnableIf(w.rejectIconControlView, anyTextEdit);
+    EnableIf(w.removeIconControlView, true);
+}
+
+PMString NotesUIPanelDetails::DateText(const UIDRef& annotationRef) {
+    InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
+    if (!annotation || annotation->GetDate() == IDTime())
+        return PMString();
+    return PMString(annotation->GetDate().Format().c_str());
+}

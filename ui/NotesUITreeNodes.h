@@ -1,0 +1,17 @@
+// NotesUITreeNodes: what a Notes tree node stands for. Nodes are UIDNodeIDs of objects of the front
+// document; a node is an annotation node when its object carries the annotation record.
+#pragma once
+
+#include "host/database/UIDRef.h"
+#include "host/ui/NodeID.h"
+
+class NotesUITreeNodes {
+public:
+    // The front document's database, or nullptr when no document is open.
+    static IDataBase* FrontDataBase();
+    static NodeID NodeOf(IDataBase* db, UID uid);
+    // The node's object; an invalid reference for a node of another kind.
+    static UIDRef RefOf(const NodeID& node);
+    static bool IsAnnotation(const UIDRef& object);
+    static bool IsAnnotationNode(const NodeID& node) { return IsAnnotation(RefOf(node)); }
+};

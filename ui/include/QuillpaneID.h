@@ -1,0 +1,55 @@
+// IDs of the Quillpane plug-in: identity, classes, interfaces, implementations, widgets, resources.
+// The class, interface, implementation and widget ID spaces are separate: one number may appear in each.
+#pragma once
+
+#include "host/objectmodel/ObjectIDs.h"
+
+constexpr PluginID kNotesUIPluginID = 0x169300;
+constexpr const char* kNotesUIPluginName = "Quillpane";
+constexpr int32 kNotesUIMajorVersion = 1;
+constexpr int32 kNotesUIMinorVersion = 1;
+constexpr int32 kNotesUIBugfixVersion = 5;
+
+#define NOTES_UI_KEY(name) "#MV#1693" #name
+
+// Classes
+constexpr ClassID kNotesUIPanelBoss = 0x169300;
+constexpr ClassID kNotesUINotesTreeViewBoss = 0x169301;
+constexpr ClassID kNotesUINoteEditBoxBoss = 0x169302;
+
+// Interfaces
+constexpr PMIID IID_INOTESUIDOCUMENTOBSERVER = 0x169304;
+constexpr PMIID IID_INOTESUIANNOTATIONITERATOR = 0x169307;
+
+// Implementations
+constexpr ImplementationID kNotesUINotesTreeViewAdapterImpl = 0x169300;
+constexpr ImplementationID kNotesUINotesTreeViewWidgetMgrImpl = 0x169301;
+constexpr ImplementationID kNotesUINotesTreeViewObserverImpl = 0x169302;
+constexpr ImplementationID kNotesUIPanelSelectionObserverImpl = 0x169303;
+constexpr ImplementationID kNotesUIDocumentObserverImpl = 0x169304;
+constexpr ImplementationID kNotesUIAnnotationIteratorImpl = 0x169305;
+constexpr ImplementationID kNotesUINotesPanelControlViewImpl = 0x169306;
+
+// Widgets of the Notes panel and of its tree nodes
+constexpr WidgetID kNotesUIPanelWidgetID = 0x169300;
+constexpr WidgetID kNotesUITreeViewWidgetID = 0x169304;
+constexpr WidgetID kNotesUINodeGeneralPanelWidgetID = 0x169306;
+constexpr WidgetID kNotesUINodeLabelWidgetID = 0x169307;
+constexpr WidgetID kNotesUINodeIconWidgetID = 0x16931C;
+constexpr WidgetID kNotesUICreateNoteWidgetID = 0x16930A;
+constexpr WidgetID kNotesUIAuthorWidgetID = 0x16930B;
+constexpr WidgetID kNotesUIDateWidgetID = 0x16930C;
+constexpr WidgetID kNotesUINoteEditBoxWidgetID = 0x16930D;
+constexpr WidgetID kNotesUIAcceptIconWidgetID = 0x16930F;
+constexpr WidgetID kNotesUIRejectIconWidgetID = 0x169310;
+constexpr WidgetID kNotesUIRemoveIconWidgetID = 0x169321;
+
+// Widget layouts
+constexpr int32 kNotesUIPanelRsrcID = 1;
+constexpr int32 kNotesUITreeNodeRsrcID = 2;
+
+// Icons of the tree's annotation nodes, by kind
+constexpr int32 kNotesUITextMarkupIconRsrcID = 3010;
+constexpr int32 kNotesUIDrawingIconRsrcID = 3011;
+constexpr int32 kNotesUIStickyNoteIconRsrcID = 3012;
+constexpr int32 kNotesUITextEditIconRsrcID = 3013;
