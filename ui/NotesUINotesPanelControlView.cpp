@@ -1,5 +1,6 @@
 #include "NotesUINotesPanelControlView.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,11 +17,12 @@ double ConstrainHeight(double h) {
         return kFirstHeightAboveMin;
     if (h >= kMaxHeight - kGeometryTolerance)
         return kMaxHeight;
-    // Heights 5 above a multiple of 5 stay; any other is rounded up onto that grid.
+    // Heights 5 above a multiple of 5 stay; any other is rounded up onto that grid, which never
+    // carries a height past the maximum.
     const auto offset = static_cast<int64_t>(std::trunc(h - kHeightStep));
     if (offset % static_cast<int64_t>(kHeightStep) == 0)
         return h;
-    return kHeightStep + kHeightStep * std::trunc(h / kHeightStep);
+    return std::min(kMaxHeight, kHeightStep + kHeightStep * std::trunc(h / kHeightStep));
 }
 } // namespace
 
