@@ -1,19 +1,25 @@
 #include "NotesUIDocumentObserver.h"
 
+#include "INotesAnnotation.h"
+#include "INotesAnnotationLayout.h"
+#include "INotesAnnotationList.h"
 #include "INotesAnnotsManager.h"
 #include "NotesUIFailureLog.h"
 #include "NotesUINotesPanel.h"
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
 #include "host/commands/CommandProcessorProtocol.h"
+#include "host/commands/ICommand.h"
 #include "host/database/IDataBase.h"
 #include "host/notify/ISubject.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
 
 namespace {
-// The document-subject protocols that announce annotation changes.
-constexpr PMIID kDocumentProtocols[] = {IID_INOTESANNOTATION, IID_INOTESANNOTATIONLIST};
+// The document-subject protocols that announce annotation changes and page items about to go.
+constexpr PMIID kDocumentProtocols[] = {IID_INOTESANNOTATION, IID_INOTESANNOTATIONLIST,
+                                        IID_IHIERARCHY_DOCUMENT};
 
 void Attach(ISubject* subject, IObserver* observer, PMIID protocol, bool attach) {
     const bool attached = subject->IsAttached(observer, protocol, IID_INOTESUIDOCUMENTOBSERVER);
@@ -58,9 +64,39 @@ void NotesUIDocumentObserver::InvalidateAnnotationLists() const {
         annotsManager->InvalidateAnnotationLists();
 }
 
-void NotesUIDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protocol, void*) {
+void NotesUIDocumentObserver::BeforeDelete(const ICommand* deleteCmd) const {
+    const UIDList* items = deleteCmd ? deleteCmd->GetItemList() : nullptr;
+    if (!items || items->IsEmpty() || deleteCmd->GetCommandState() != ICommand::kNotDone)
+        return;
+    InterfacePtr<ITreeViewMgr> treeViewMgr = NotesUINotesPanel::TreeViewMgr();
+    if (!NOTES_UI_CHECK_NIL(treeViewMgr))
+        return;
+    NodeIDList leaving;
+    for (int32 i = 0; i < items->Length(); ++i) {
+        InterfacePtr<INotesAnnotation> annotation(items->GetRef(i), IID_INOTESANNOTATION);
+        InterfacePtr<INotesAnnotationLayout> layout(items->GetRef(i), IID_INOTESANNOTATIONLAYOUT);
+        if (!annotation || annotation->GetType() == INotesAnnotation::kPopupAnnotation || !layout)
+            continue;
+        InterfacePtr<INotesAnnotationList> annotationList(UIDRef(items->GetDataBase(), layout->GetPageUID()),
+                                                          IID_INOTESANNOTATIONLIST);
+        if (NOTES_UI_CHECK_NIL(annotationList))
+            annotationList->Invalidate();
+        annotation->HidePopup();
+        leaving.push_back(NotesUITreeNodes::NodeOf(items->GetDataBase(), items->At(i)));
+    }
+    for (const NodeID& node : leaving)
+        treeViewMgr->BeforeNodeDeleted(node);
+}
+
+void NotesUIDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protocol, void* changedBy) {
     if (!IsFrontDocument() || !NotesUINotesPanel::IsShown())
         return;
+    if (protocol == IID_IHIERARCHY_DOCUMENT) {
+        // Nodes leave the tree while their objects can still be read; the step's end rebuilds it.
+        if (theChange == kBeforeDeleteChangeClass)
+            BeforeDelete(static_cast<const ICommand*>(changedBy));
+        return;
+    }
     if (protocol == IID_ICOMMANDPROCESSOR &&
         (theChange == kCommandUndoneMessage || theChange == kCommandRedoneMessage))
         InvalidateAnnotationLists();

@@ -2,10 +2,13 @@
 // step with its document. While the document is the front one and the panel is shown, the tree is
 // rebuilt when annotation records or page lists announce a change and after every undo step the
 // command processor reports done, undone or redone (after an undo or redo the page lists are
-// invalidated first, since the step may have brought annotations back or taken them away).
+// invalidated first, since the step may have brought annotations back or taken them away). Annotation
+// page items that a delete command is about to remove leave the tree before they go.
 #pragma once
 
 #include "host/notify/CObserver.h"
+
+class ICommand;
 
 class NotesUIDocumentObserver final : public CObserver {
 public:
@@ -16,5 +19,8 @@ public:
 
 private:
     bool IsFrontDocument() const;
+    // Before a delete command removes page items: the annotations among them (popups aside) hide
+    // their popups, their pages' lists are invalidated and their nodes leave the tree.
+    void BeforeDelete(const ICommand* deleteCmd) const;
     void InvalidateAnnotationLists() const;
 };

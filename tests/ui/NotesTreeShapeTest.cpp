@@ -3,12 +3,14 @@
 // and redone.
 #include <gtest/gtest.h>
 
+#include "INotesAnnotation.h"
 #include "NotesID.h"
 #include "NotesPanelFixture.h"
 #include "QuillpaneID.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/ui/IPanelControlData.h"
 #include "host/ui/UIDNodeID.h"
@@ -97,4 +99,22 @@ TEST_F(NotesPanelTest, AHiddenPanelIsRebuiltWhenShownAgain) {
     NoteOnPage(0, "made while hidden");
     ShowPanelFor(document);
     EXPECT_EQ(Rows(), (Lines{"Page 1", "  made while hidden"}));
+}
+
+TEST_F(NotesPanelTest, ADeletedNoteLeavesTheTreeAndTheSelectionAndComesBackWithUndo) {
+    NoteOnPage(0, "stays");
+    const UID gone = NoteOnPage(0, "goes");
+    InterfacePtr<INotesAnnotation> record(UIDRef(db, gone), IID_INOTESANNOTATION);
+    record->ShowPopup();
+    Controller()->Select(UIDNodeID::Create(db, gone));
+    InterfacePtr<ICommand> deleteCmd(CmdUtils::CreateCommand(kDeleteCmdBoss));
+    deleteCmd->SetItemList(UIDList(UIDRef(db, gone)));
+    ASSERT_EQ(CmdUtils::ProcessCommand(deleteCmd), kSuccess);
+    EXPECT_EQ(Rows(), (Lines{"Page 1", "  stays"}));
+    NodeIDList selected;
+    Controller()->GetSelectedItems(selected);
+    EXPECT_TRUE(selected.empty());
+    EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "");
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(Rows(), (Lines{"Page 1", "  stays", "  goes"}));
 }
