@@ -1,6 +1,7 @@
 #include "NotesUINotesPanel.h"
 
 #include "NotesUIFailureLog.h"
+#include "NotesUIPanelDetails.h"
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
 #include "host/objectmodel/ObjectModel.h"
@@ -36,8 +37,15 @@ void NotesUINotesPanel::RebuildIfShown() {
     if (!IsShown())
         return;
     InterfacePtr<ITreeViewMgr> treeViewMgr = TreeViewMgr();
-    if (NOTES_UI_CHECK_NIL(treeViewMgr))
-        treeViewMgr->ChangeRoot();
+    InterfacePtr<ITreeViewController> treeViewController = TreeViewController();
+    if (!NOTES_UI_CHECK_NIL(treeViewMgr) || !NOTES_UI_CHECK_NIL(treeViewController))
+        return;
+    treeViewMgr->ChangeRoot();
+    // A note that stays selected may have a new text (an undone or redone edit): show it as it is now.
+    NodeIDList selection;
+    treeViewController->GetSelectedItems(selection);
+    if (selection.size() == 1 && NotesUITreeNodes::IsAnnotationNode(selection.front()))
+        NotesUIPanelDetails::ShowAnnotation(NotesUITreeNodes::RefOf(selection.front()));
 }
 
 void NotesUINotesPanel::SelectAnnotationNode(const UIDRef& annotation, bool addToSelection, bool notify) {

@@ -45,10 +45,16 @@ PMString UserText(const PMString& text) {
     return shown;
 }
 
+// Only a text that differs is set, so that a box the user is typing in is left alone.
+void SetText(ITextControlData* control, const PMString& text) {
+    if (control->GetString() != text)
+        control->SetString(UserText(text));
+}
+
 void SetTexts(const Widgets& w, const PMString& content, const PMString& author, const PMString& date) {
-    w.editBoxTextControlData->SetString(UserText(content));
-    w.authorTextControlData->SetString(UserText(author));
-    w.dtimeTextControlData->SetString(UserText(date));
+    SetText(w.editBoxTextControlData, content);
+    SetText(w.authorTextControlData, author);
+    SetText(w.dtimeTextControlData, date);
 }
 
 void EnableIf(IControlView* view, bool enable) {

@@ -35,6 +35,9 @@ void NotesUIPanelSelectionObserver::FollowFrontDocument() {
     AttachDocumentObserver(front, true);
     fDocumentDB = front;
     ActiveSelectionObserver::AutoAttach(); // the new document's view
+    // Nothing of the old document's tree (open pages, selection) carries over to the new one.
+    if (InterfacePtr<ITreeViewMgr> treeViewMgr = NotesUINotesPanel::TreeViewMgr())
+        treeViewMgr->ClearTree();
     NotesUINotesPanel::RebuildIfShown();
 }
 

@@ -4,6 +4,7 @@
 #include "NotesUIDocumentObserver.h"
 #include "NotesUINotesPanelControlView.h"
 #include "NotesUINotesTreeViewAdapter.h"
+#include "NotesUINotesTreeViewEventHandler.h"
 #include "NotesUINotesTreeViewObserver.h"
 #include "NotesUINotesTreeViewWidgetMgr.h"
 #include "NotesUIPanelSelectionObserver.h"
@@ -25,7 +26,8 @@ std::vector<ImplementationDeclaration> Implementations() {
             IMPLEMENTATION(NotesUIPanelSelectionObserver, kNotesUIPanelSelectionObserverImpl, false),
             IMPLEMENTATION(NotesUIDocumentObserver, kNotesUIDocumentObserverImpl, false),
             IMPLEMENTATION(NotesUIAnnotationIterator, kNotesUIAnnotationIteratorImpl, false),
-            IMPLEMENTATION(NotesUINotesPanelControlView, kNotesUINotesPanelControlViewImpl, false)};
+            IMPLEMENTATION(NotesUINotesPanelControlView, kNotesUINotesPanelControlViewImpl, false),
+            IMPLEMENTATION(NotesUINotesTreeViewEventHandler, kNotesUINotesTreeViewEventHandlerImpl, false)};
 }
 
 std::vector<ClassDeclaration> Classes() {
@@ -40,7 +42,8 @@ std::vector<ClassDeclaration> Classes() {
              {{IID_ITREEVIEWHIERARCHYADAPTER, kNotesUINotesTreeViewAdapterImpl},
               {IID_ITREEVIEWWIDGETMGR, kNotesUINotesTreeViewWidgetMgrImpl},
               {IID_IOBSERVER, kNotesUINotesTreeViewObserverImpl},
-              {IID_INOTESUIANNOTATIONITERATOR, kNotesUIAnnotationIteratorImpl}}}};
+              {IID_INOTESUIANNOTATIONITERATOR, kNotesUIAnnotationIteratorImpl},
+              {IID_IEVENTHANDLER, kNotesUINotesTreeViewEventHandlerImpl}}}};
 }
 
 // The Notes panel: the tree, then the selected note's details and the buttons that act on it.

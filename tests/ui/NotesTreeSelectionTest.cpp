@@ -3,12 +3,20 @@
 // selects their nodes.
 #include <gtest/gtest.h>
 
+#include "NotesID.h"
 #include "NotesPanelFixture.h"
 #include "QuillpaneID.h"
+#include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
 #include "host/document/DocumentManager.h"
+#include "host/layout/ILayoutControlData.h"
+#include "host/objectmodel/IStringData.h"
+#include "host/objectmodel/ObjectModel.h"
 #include "host/selection/ISelectionManager.h"
+#include "host/ui/IEvent.h"
+#include "host/ui/IEventDispatcher.h"
+#include "host/ui/IPanelControlData.h"
 #include "host/ui/UIDNodeID.h"
 
 using namespace NotesPanelFixture;
@@ -109,4 +117,41 @@ TEST_F(NotesPanelTest, AnUndoneNoteLeavesTheTreeSelection) {
     ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
     EXPECT_TRUE(SelectedNodes().empty());
     EXPECT_FALSE(Enabled(kNotesUIRemoveIconWidgetID));
+}
+
+TEST_F(NotesPanelTest, AnUndoneNoteTextShowsInTheBoxOfTheNoteThatStaysSelected) {
+    const UID note = NoteOnPage(0, "before");
+    SelectNode(note);
+    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesSaveNoteContentCmdBoss));
+    InterfacePtr<IStringData> text(cmd, IID_ISTRINGDATA);
+    text->Set(PMString("after"));
+    cmd->SetItemList(UIDList(UIDRef(db, note)));
+    ASSERT_EQ(CmdUtils::ProcessCommand(cmd), kSuccess);
+    EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "after");
+    ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
+    EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "before");
+    EXPECT_EQ(SelectedNodes(), NodeIDList{UIDNodeID::Create(db, note)});
+}
+
+TEST_F(NotesPanelTest, DoubleClickingAPageNodeShowsThatPageInTheLayout) {
+    const UID note = NoteOnPage(3, "note");
+    InterfacePtr<ILayoutControlData> view(DocumentManager::Instance().GetLayoutView(document),
+                                          IID_ILAYOUTCONTROLDATA);
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view->GetPage(), Page(3));
+    InterfacePtr<IEventDispatcher> dispatcher(GetApplicationObject(), IID_IEVENTDISPATCHER);
+    auto doubleClick = [&](UID uid) {
+        InterfacePtr<IControlView> widget(Tree()->QueryWidgetFromNode(UIDNodeID::Create(db, uid)));
+        InterfacePtr<IPanelControlData> panel(widget, IID_IPANELCONTROLDATA);
+        IEvent event(IEvent::kDoubleClick);
+        dispatcher->DispatchEvent(&event, panel->FindWidget(kNotesUINodeLabelWidgetID));
+    };
+    const bool wasOpen = Tree()->IsNodeExpanded(UIDNodeID::Create(db, Page(3)));
+    doubleClick(Page(3));
+    EXPECT_EQ(view->GetPage(), Page(3));
+    EXPECT_NE(Tree()->IsNodeExpanded(UIDNodeID::Create(db, Page(3))), wasOpen)
+        << "the tree's own handling too";
+    NoteOnPage(0, "elsewhere");
+    doubleClick(note);
+    EXPECT_EQ(view->GetPage(), Page(3)) << "a note node is no page to show";
 }

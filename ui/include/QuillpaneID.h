@@ -15,7 +15,6 @@ constexpr int32 kNotesUIBugfixVersion = 5;
 // Classes
 constexpr ClassID kNotesUIPanelBoss = 0x169300;
 constexpr ClassID kNotesUINotesTreeViewBoss = 0x169301;
-constexpr ClassID kNotesUINoteEditBoxBoss = 0x169302;
 
 // Interfaces
 constexpr PMIID IID_INOTESUIDOCUMENTOBSERVER = 0x169304;
@@ -29,6 +28,7 @@ constexpr ImplementationID kNotesUIPanelSelectionObserverImpl = 0x169303;
 constexpr ImplementationID kNotesUIDocumentObserverImpl = 0x169304;
 constexpr ImplementationID kNotesUIAnnotationIteratorImpl = 0x169305;
 constexpr ImplementationID kNotesUINotesPanelControlViewImpl = 0x169306;
+constexpr ImplementationID kNotesUINotesTreeViewEventHandlerImpl = 0x169307;
 
 // Widgets of the Notes panel and of its tree nodes
 constexpr WidgetID kNotesUIPanelWidgetID = 0x169300;

@@ -1,0 +1,16 @@
+// NotesUINotesTreeViewEventHandler (on the Notes tree view): the tree's own click handling, and then
+// for a double click on a page node, that page shown whole in the front layout view. A double click
+// on an annotation node adds nothing.
+#pragma once
+
+#include "host/database/UIDRef.h"
+#include "host/ui/TreeViewEventHandler.h"
+
+class NotesUINotesTreeViewEventHandler final : public TreeViewEventHandler {
+public:
+    explicit NotesUINotesTreeViewEventHandler(IPMUnknown* boss) : TreeViewEventHandler(boss) {}
+    bool16 ButtonDblClk(IEvent* event) override;
+
+private:
+    static void ShowPage(const UIDRef& page);
+};
