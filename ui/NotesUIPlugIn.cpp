@@ -1,11 +1,14 @@
 #include "NotesUIPlugIn.h"
 
+#include "NotesUIImportDialogDeclaration.h"
 #include "NotesUIStrings.h"
 #include "QuillpaneID.h"
 
 namespace {
+// Any function of the library names its file; this one is the library's own even when the plug-in
+// is linked into a test program with the core plug-in.
 std::string ModuleFile() {
-    return ModuleFileOf(reinterpret_cast<const void*>(&GetPlugIn));
+    return ModuleFileOf(reinterpret_cast<const void*>(&ModuleFile));
 }
 
 PlugInDeclaration MakeDeclaration() {
@@ -15,6 +18,7 @@ PlugInDeclaration MakeDeclaration() {
     decl.version = {kNotesUIMajorVersion, kNotesUIMinorVersion, kNotesUIBugfixVersion};
     decl.buildText = "1.1.5";
     decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
+    AddImportDialogDeclaration(&decl);
     return decl;
 }
 } // namespace
@@ -24,8 +28,4 @@ NotesUIPlugIn::NotesUIPlugIn() : fDeclaration(MakeDeclaration()), fResourceFile(
 NotesUIPlugIn& NotesUIPlugIn::Instance() {
     static NotesUIPlugIn plugIn;
     return plugIn;
-}
-
-IPlugIn* GetPlugIn() {
-    return &NotesUIPlugIn::Instance();
 }
