@@ -5,7 +5,7 @@
 #include "INotesAnnotation.h"
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUITreeNodes.h"
 #include "NotesUITreePages.h"
 #include "host/objectmodel/InterfacePtr.h"
@@ -15,7 +15,7 @@
 namespace {
 UIDList AnnotationsOf(IDataBase* db, UID page) {
     InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, page), IID_INOTESANNOTATIONLIST);
-    return NOTES_UI_CHECK_NIL(annotationList) ? annotationList->GetAnnotations() : UIDList(db);
+    return NOTES_CHECK_NIL(annotationList) ? annotationList->GetAnnotations() : UIDList(db);
 }
 } // namespace
 
@@ -34,7 +34,7 @@ UID NotesUIAnnotationIterator::Scan(const UIDList& annotations, int32 from, int3
 UID NotesUIAnnotationIterator::Step(int32 direction, bool16 textEditsOnly) const {
     IDataBase* db = NotesUITreeNodes::FrontDataBase();
     InterfacePtr<ITreeViewController> treeViewController(this, IID_ITREEVIEWCONTROLLER);
-    if (!NOTES_UI_CHECK_NIL(db) || !NOTES_UI_CHECK_NIL(treeViewController))
+    if (!NOTES_CHECK_NIL(db) || !NOTES_CHECK_NIL(treeViewController))
         return kInvalidUID;
     NodeIDList selection;
     treeViewController->GetSelectedItems(selection);
@@ -45,13 +45,13 @@ UID NotesUIAnnotationIterator::Step(int32 direction, bool16 textEditsOnly) const
     int32 from = direction > 0 ? 0 : -1; // -1: from the list's end
     if (!selection.empty()) {
         TreeNodePtr<UIDNodeID> uidNodeID(selection.back());
-        if (!NOTES_UI_CHECK_NIL(uidNodeID.get()))
+        if (!NOTES_CHECK_NIL(uidNodeID.get()))
             return kInvalidUID;
         UID page = uidNodeID->GetUID();
         const bool onAnnotation = NotesUITreeNodes::IsAnnotation(uidNodeID->GetUIDRef());
         if (onAnnotation) {
             InterfacePtr<INotesAnnotationLayout> layout(uidNodeID->GetUIDRef(), IID_INOTESANNOTATIONLAYOUT);
-            if (!NOTES_UI_CHECK_NIL(layout))
+            if (!NOTES_CHECK_NIL(layout))
                 return kInvalidUID;
             page = layout->GetPageUID();
         }
@@ -61,7 +61,7 @@ UID NotesUIAnnotationIterator::Step(int32 direction, bool16 textEditsOnly) const
         pageIndex = static_cast<int32>(found - pages.begin());
         if (onAnnotation) {
             const UIDList annotRefs = AnnotationsOf(db, page);
-            if (!NOTES_UI_CHECK_TRUE(annotRefs.Contains(uidNodeID->GetUID())))
+            if (!NOTES_CHECK_TRUE(annotRefs.Contains(uidNodeID->GetUID())))
                 return kInvalidUID;
             from = annotRefs.Location(uidNodeID->GetUID()) + direction;
             if (const UID hit = Scan(annotRefs, from, direction, textEditsOnly); hit != kInvalidUID)

@@ -4,7 +4,7 @@
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
 #include "INotesAnnotsManager.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUINotesPanel.h"
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
@@ -36,7 +36,7 @@ NotesUIDocumentObserver::NotesUIDocumentObserver(IPMUnknown* boss)
 void NotesUIDocumentObserver::AutoAttach() {
     InterfacePtr<ISubject> subject(this, IID_ISUBJECT);
     InterfacePtr<ISubject> applicationSubject(GetApplicationObject(), IID_ISUBJECT);
-    if (!NOTES_UI_CHECK_NIL(subject) || !NOTES_UI_CHECK_NIL(applicationSubject))
+    if (!NOTES_CHECK_NIL(subject) || !NOTES_CHECK_NIL(applicationSubject))
         return;
     for (PMIID protocol : kDocumentProtocols)
         Attach(subject, this, protocol, true);
@@ -46,7 +46,7 @@ void NotesUIDocumentObserver::AutoAttach() {
 void NotesUIDocumentObserver::AutoDetach() {
     InterfacePtr<ISubject> subject(this, IID_ISUBJECT);
     InterfacePtr<ISubject> applicationSubject(GetApplicationObject(), IID_ISUBJECT);
-    if (!NOTES_UI_CHECK_NIL(subject) || !NOTES_UI_CHECK_NIL(applicationSubject))
+    if (!NOTES_CHECK_NIL(subject) || !NOTES_CHECK_NIL(applicationSubject))
         return;
     for (PMIID protocol : kDocumentProtocols)
         Attach(subject, this, protocol, false);
@@ -60,7 +60,7 @@ bool NotesUIDocumentObserver::IsFrontDocument() const {
 
 void NotesUIDocumentObserver::InvalidateAnnotationLists() const {
     InterfacePtr<INotesAnnotsManager> annotsManager(this, IID_INOTESANNOTSMANAGER);
-    if (NOTES_UI_CHECK_NIL(annotsManager))
+    if (NOTES_CHECK_NIL(annotsManager))
         annotsManager->InvalidateAnnotationLists();
 }
 
@@ -69,7 +69,7 @@ void NotesUIDocumentObserver::BeforeDelete(const ICommand* deleteCmd) const {
     if (!items || items->IsEmpty() || deleteCmd->GetCommandState() != ICommand::kNotDone)
         return;
     InterfacePtr<ITreeViewMgr> treeViewMgr = NotesUINotesPanel::TreeViewMgr();
-    if (!NOTES_UI_CHECK_NIL(treeViewMgr))
+    if (!NOTES_CHECK_NIL(treeViewMgr))
         return;
     NodeIDList leaving;
     for (int32 i = 0; i < items->Length(); ++i) {
@@ -79,7 +79,7 @@ void NotesUIDocumentObserver::BeforeDelete(const ICommand* deleteCmd) const {
             continue;
         InterfacePtr<INotesAnnotationList> annotationList(UIDRef(items->GetDataBase(), layout->GetPageUID()),
                                                           IID_INOTESANNOTATIONLIST);
-        if (NOTES_UI_CHECK_NIL(annotationList))
+        if (NOTES_CHECK_NIL(annotationList))
             annotationList->Invalidate();
         annotation->HidePopup();
         leaving.push_back(NotesUITreeNodes::NodeOf(items->GetDataBase(), items->At(i)));

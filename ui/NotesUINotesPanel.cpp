@@ -1,6 +1,6 @@
 #include "NotesUINotesPanel.h"
 
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUIPanelDetails.h"
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
@@ -20,7 +20,7 @@ bool NotesUINotesPanel::IsShown() {
 
 IControlView* NotesUINotesPanel::FindWidget(WidgetID id) {
     InterfacePtr<IPanelControlData> panelControlData(Panel(), IID_IPANELCONTROLDATA);
-    if (!NOTES_UI_CHECK_NIL(panelControlData))
+    if (!NOTES_CHECK_NIL(panelControlData))
         return nullptr;
     return panelControlData->FindWidget(id, IPanelControlData::kMaxSearchDepth);
 }
@@ -38,7 +38,7 @@ void NotesUINotesPanel::RebuildIfShown() {
         return;
     InterfacePtr<ITreeViewMgr> treeViewMgr = TreeViewMgr();
     InterfacePtr<ITreeViewController> treeViewController = TreeViewController();
-    if (!NOTES_UI_CHECK_NIL(treeViewMgr) || !NOTES_UI_CHECK_NIL(treeViewController))
+    if (!NOTES_CHECK_NIL(treeViewMgr) || !NOTES_CHECK_NIL(treeViewController))
         return;
     treeViewMgr->ChangeRoot();
     // A note that stays selected may have a new text (an undone or redone edit): show it as it is now.
@@ -51,7 +51,7 @@ void NotesUINotesPanel::RebuildIfShown() {
 void NotesUINotesPanel::SelectAnnotationNode(const UIDRef& annotation, bool addToSelection, bool notify) {
     InterfacePtr<ITreeViewMgr> treeViewMgr = TreeViewMgr();
     InterfacePtr<ITreeViewController> treeViewController = TreeViewController();
-    if (!NOTES_UI_CHECK_NIL(treeViewMgr) || !NOTES_UI_CHECK_NIL(treeViewController))
+    if (!NOTES_CHECK_NIL(treeViewMgr) || !NOTES_CHECK_NIL(treeViewController))
         return;
     const NodeID node = NotesUITreeNodes::NodeOf(annotation.GetDataBase(), annotation.GetUID());
     treeViewMgr->ScrollToNode(node); // opens the page node

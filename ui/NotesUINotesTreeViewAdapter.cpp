@@ -2,7 +2,7 @@
 
 #include "INotesAnnotationLayout.h"
 #include "INotesAnnotationList.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUITreeNodes.h"
 #include "NotesUITreePages.h"
 #include "host/database/IDataBase.h"
@@ -29,7 +29,7 @@ const std::vector<UID>& NotesUINotesTreeViewAdapter::Pages(IDataBase* db, bool r
 const UIDList& NotesUINotesTreeViewAdapter::Annotations(IDataBase* db, UID page, bool refresh) const {
     if (refresh || db != fListDB || page != fListPage) {
         InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, page), IID_INOTESANNOTATIONLIST);
-        fList = NOTES_UI_CHECK_NIL(annotationList) ? annotationList->GetAnnotations() : UIDList(db);
+        fList = NOTES_CHECK_NIL(annotationList) ? annotationList->GetAnnotations() : UIDList(db);
         fListDB = db;
         fListPage = page;
     }
@@ -46,10 +46,10 @@ NodeID_rv NotesUINotesTreeViewAdapter::GetParentNode(const NodeID& node) const {
     switch (KindOf(node)) {
     case Kind::kAnnotation: {
         InterfacePtr<INotesAnnotationLayout> layout(ref, IID_INOTESANNOTATIONLAYOUT);
-        if (!NOTES_UI_CHECK_NIL(layout))
+        if (!NOTES_CHECK_NIL(layout))
             return NodeID();
         const UID ownerUID = layout->GetPageUID();
-        if (!NOTES_UI_CHECK_TRUE(ownerUID != kInvalidUID))
+        if (!NOTES_CHECK_TRUE(ownerUID != kInvalidUID))
             return NodeID();
         return NotesUITreeNodes::NodeOf(ref.GetDataBase(), ownerUID);
     }
@@ -84,7 +84,7 @@ NodeID_rv NotesUINotesTreeViewAdapter::GetNthChild(const NodeID& node, const int
     }
     case Kind::kPage: {
         const UIDList& notesList = Annotations(db, ref.GetUID(), false);
-        if (nth < 0 || !NOTES_UI_CHECK_TRUE(notesList.Length() > nth))
+        if (nth < 0 || !NOTES_CHECK_TRUE(notesList.Length() > nth))
             return NodeID();
         return NotesUITreeNodes::NodeOf(db, notesList[nth]);
     }

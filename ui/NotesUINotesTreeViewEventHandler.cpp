@@ -1,6 +1,6 @@
 #include "NotesUINotesTreeViewEventHandler.h"
 
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUITreeNodes.h"
 #include "host/commands/CmdUtils.h"
 #include "host/commands/ICommand.h"
@@ -23,9 +23,9 @@ bool16 NotesUINotesTreeViewEventHandler::ButtonDblClk(IEvent* event) {
 void NotesUINotesTreeViewEventHandler::ShowPage(const UIDRef& page) {
     InterfacePtr<ICommand> setPageCmd(CmdUtils::CreateCommand(kSetPageCmdBoss));
     InterfacePtr<IUIDData> pageData(setPageCmd, IID_IUIDDATA);
-    if (!NOTES_UI_CHECK_NIL(setPageCmd) || !NOTES_UI_CHECK_NIL(pageData))
+    if (!NOTES_CHECK_NIL(setPageCmd) || !NOTES_CHECK_NIL(pageData))
         return;
     pageData->Set(page);
     if (CmdUtils::ProcessCommand(setPageCmd) != kSuccess)
-        NotesUIFailureLog::Write(__FILE_NAME__, __LINE__, "setPageCmd", NotesUIFailureLog::kFailed);
+        NOTES_LOG_FAILED("setPageCmd");
 }

@@ -6,7 +6,7 @@
 #include "INotesAnnotationList.h"
 #include "INotesPopupOptions.h"
 #include "INotesSelectionManager.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUIPanelDetails.h"
 #include "NotesUITreeNodes.h"
 #include "host/database/IDataBase.h"
@@ -36,7 +36,7 @@ InterfacePtr<INotesSelectionManager> SelectionManagerOf(IDataBase* db) {
 
 void NotesUINotesTreeViewObserver::AutoAttach() {
     InterfacePtr<ISubject> subject(this, IID_ISUBJECT);
-    if (NOTES_UI_CHECK_NIL(subject) && !subject->IsAttached(this, IID_ITREEVIEWCONTROLLER))
+    if (NOTES_CHECK_NIL(subject) && !subject->IsAttached(this, IID_ITREEVIEWCONTROLLER))
         subject->AttachObserver(this, IID_ITREEVIEWCONTROLLER);
     // A panel shown with nothing selected offers nothing to act on.
     InterfacePtr<ITreeViewController> treeViewController(this, IID_ITREEVIEWCONTROLLER);
@@ -49,7 +49,7 @@ void NotesUINotesTreeViewObserver::AutoAttach() {
 
 void NotesUINotesTreeViewObserver::AutoDetach() {
     InterfacePtr<ISubject> subject(this, IID_ISUBJECT);
-    if (NOTES_UI_CHECK_NIL(subject) && subject->IsAttached(this, IID_ITREEVIEWCONTROLLER))
+    if (NOTES_CHECK_NIL(subject) && subject->IsAttached(this, IID_ITREEVIEWCONTROLLER))
         subject->DetachObserver(this, IID_ITREEVIEWCONTROLLER);
 }
 
@@ -68,7 +68,7 @@ bool NotesUINotesTreeViewObserver::IsTreeAnnotation(const UIDRef& object) {
 
 void NotesUINotesTreeViewObserver::ClearSelection(IDataBase* db) {
     InterfacePtr<INotesSelectionManager> selectionManager = SelectionManagerOf(db);
-    if (NOTES_UI_CHECK_NIL(selectionManager))
+    if (NOTES_CHECK_NIL(selectionManager))
         selectionManager->ClearSelectedAnnotations();
     NotesUIPanelDetails::ShowNothing();
 }
@@ -94,8 +94,8 @@ void NotesUINotesTreeViewObserver::SelectionChanged() {
     InterfacePtr<ITreeViewController> treeViewController(this, IID_ITREEVIEWCONTROLLER);
     InterfacePtr<ITreeViewMgr> treeViewMgr(this, IID_ITREEVIEWMGR);
     InterfacePtr<INotesPopupOptions> popupOptions(GetApplicationObject(), IID_INOTESPOPUPOPTIONS);
-    if (!NOTES_UI_CHECK_NIL(db) || !NOTES_UI_CHECK_NIL(treeViewController) ||
-        !NOTES_UI_CHECK_NIL(treeViewMgr) || !NOTES_UI_CHECK_NIL(popupOptions))
+    if (!NOTES_CHECK_NIL(db) || !NOTES_CHECK_NIL(treeViewController) || !NOTES_CHECK_NIL(treeViewMgr) ||
+        !NOTES_CHECK_NIL(popupOptions))
         return;
     NodeIDList selection;
     treeViewController->GetSelectedItems(selection);
@@ -123,6 +123,6 @@ void NotesUINotesTreeViewObserver::SelectionChanged() {
         NotesUIPanelDetails::ShowSeveral(anyTextEdit);
     }
     InterfacePtr<INotesSelectionManager> selectionManager = SelectionManagerOf(db);
-    if (NOTES_UI_CHECK_NIL(selectionManager))
+    if (NOTES_CHECK_NIL(selectionManager))
         selectionManager->SetSelectedAnnotations(annotations);
 }

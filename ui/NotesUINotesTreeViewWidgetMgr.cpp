@@ -1,7 +1,7 @@
 #include "NotesUINotesTreeViewWidgetMgr.h"
 
 #include "INotesAnnotation.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUITreeNodes.h"
 #include "NotesUITreePages.h"
 #include "QuillpaneID.h"
@@ -20,7 +20,7 @@ bool IsLeadSurrogate(char16_t c) {
 bool16 SetLabel(IPanelControlData* nodePanelControlData, const PMString& label) {
     InterfacePtr<ITextControlData> staticTextControlData(
         nodePanelControlData->FindWidget(kNotesUINodeLabelWidgetID), IID_ITEXTCONTROLDATA);
-    if (!NOTES_UI_CHECK_NIL(staticTextControlData))
+    if (!NOTES_CHECK_NIL(staticTextControlData))
         return kFalse;
     staticTextControlData->SetString(label);
     return kTrue;
@@ -81,26 +81,26 @@ bool16 NotesUINotesTreeViewWidgetMgr::ApplyDataToWidget(const NodeID& node, ICon
 bool16 NotesUINotesTreeViewWidgetMgr::FillAnnotationNode(const UIDRef& annotationRef, IControlView* widget) {
     InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
     InterfacePtr<IPanelControlData> nodePanelControlData(widget, IID_IPANELCONTROLDATA);
-    if (!NOTES_UI_CHECK_NIL(annotation) || !NOTES_UI_CHECK_NIL(nodePanelControlData))
+    if (!NOTES_CHECK_NIL(annotation) || !NOTES_CHECK_NIL(nodePanelControlData))
         return kFalse;
     IControlView* expanderControlView = nodePanelControlData->FindWidget(kTreeNodeExpanderWidgetID);
     IControlView* iconControlView = nodePanelControlData->FindWidget(kNotesUINodeIconWidgetID);
-    if (!NOTES_UI_CHECK_NIL(expanderControlView) || !NOTES_UI_CHECK_NIL(iconControlView))
+    if (!NOTES_CHECK_NIL(expanderControlView) || !NOTES_CHECK_NIL(iconControlView))
         return kFalse;
     expanderControlView->Hide();
     const int32 icon = IconOf(annotation->GetType());
     if (icon == 0) // popups are never nodes; a record without a kind has no place in the tree
-        NOTES_UI_LOG_FALSE("kFalse");
+        NOTES_LOG_FALSE("kFalse");
     iconControlView->SetRsrcID(icon);
     return SetLabel(nodePanelControlData, AnnotationLabel(annotation->GetContent()));
 }
 
 bool16 NotesUINotesTreeViewWidgetMgr::FillPageNode(const UIDRef& page, IControlView* widget) {
     InterfacePtr<IPanelControlData> nodePanelControlData(widget, IID_IPANELCONTROLDATA);
-    if (!NOTES_UI_CHECK_NIL(nodePanelControlData))
+    if (!NOTES_CHECK_NIL(nodePanelControlData))
         return kFalse;
     IControlView* iconControlView = nodePanelControlData->FindWidget(kNotesUINodeIconWidgetID);
-    if (NOTES_UI_CHECK_NIL(iconControlView))
+    if (NOTES_CHECK_NIL(iconControlView))
         iconControlView->SetRsrcID(0);
     return SetLabel(nodePanelControlData, NotesUITreePages::LabelOf(page.GetDataBase(), page.GetUID()));
 }

@@ -1,7 +1,7 @@
 #include "NotesUIPanelDetails.h"
 
 #include "INotesAnnotation.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUINotesPanel.h"
 #include "QuillpaneID.h"
 #include "host/ui/ITextControlData.h"
@@ -18,10 +18,10 @@ struct Widgets {
 
     // False, logged, when one of them is missing.
     bool Found() const {
-        return NOTES_UI_CHECK_NIL(editBoxControlView) && NOTES_UI_CHECK_NIL(editBoxTextControlData) &&
-               NOTES_UI_CHECK_NIL(authorTextControlData) && NOTES_UI_CHECK_NIL(dtimeTextControlData) &&
-               NOTES_UI_CHECK_NIL(acceptIconControlView) && NOTES_UI_CHECK_NIL(rejectIconControlView) &&
-               NOTES_UI_CHECK_NIL(removeIconControlView);
+        return NOTES_CHECK_NIL(editBoxControlView) && NOTES_CHECK_NIL(editBoxTextControlData) &&
+               NOTES_CHECK_NIL(authorTextControlData) && NOTES_CHECK_NIL(dtimeTextControlData) &&
+               NOTES_CHECK_NIL(acceptIconControlView) && NOTES_CHECK_NIL(rejectIconControlView) &&
+               NOTES_CHECK_NIL(removeIconControlView);
     }
 };
 
@@ -77,7 +77,7 @@ void NotesUIPanelDetails::ShowNothing() {
 void NotesUIPanelDetails::ShowAnnotation(const UIDRef& annotationRef) {
     const Widgets w = FindWidgets();
     InterfacePtr<INotesAnnotation> annotation(annotationRef, IID_INOTESANNOTATION);
-    if (!w.Found() || !NOTES_UI_CHECK_NIL(annotation))
+    if (!w.Found() || !NOTES_CHECK_NIL(annotation))
         return;
     w.editBoxControlView->Enable();
     SetTexts(w, annotation->GetContent(), annotation->GetAuthor(), DateText(annotationRef));

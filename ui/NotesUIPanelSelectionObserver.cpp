@@ -2,7 +2,7 @@
 
 #include "INotesSelectionSuite.h"
 #include "INotesTextSelectionSuite.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "NotesUINotesPanel.h"
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
@@ -45,7 +45,7 @@ void NotesUIPanelSelectionObserver::AttachDocumentObserver(IDataBase* db, bool a
     if (!db || !db->IsValidUID(db->GetRootUID()))
         return;
     InterfacePtr<IObserver> documentObserver(UIDRef(db, db->GetRootUID()), IID_INOTESUIDOCUMENTOBSERVER);
-    if (!NOTES_UI_CHECK_NIL(documentObserver))
+    if (!NOTES_CHECK_NIL(documentObserver))
         return;
     if (attach)
         documentObserver->AutoAttach();
@@ -60,13 +60,13 @@ void NotesUIPanelSelectionObserver::HandleSelectionChanged(ISelectionManager* se
     if (selection->GetSelectionKind() == ISelectionManager::kLayoutSelection) {
         InterfacePtr<INotesSelectionSuite> notesSelectionSuite(
             static_cast<INotesSelectionSuite*>(QuerySelectionSuite(IID_INOTESSELECTIONSUITE)));
-        if (!NOTES_UI_CHECK_NIL(notesSelectionSuite))
+        if (!NOTES_CHECK_NIL(notesSelectionSuite))
             return;
         notesSelectionSuite->GetAnnotations(annotations);
     } else if (selection->GetSelectionKind() == ISelectionManager::kTextSelection) {
         InterfacePtr<INotesTextSelectionSuite> notesTextSelectionSuite(
             static_cast<INotesTextSelectionSuite*>(QuerySelectionSuite(IID_INOTESTEXTSELECTIONSUITE)));
-        if (!NOTES_UI_CHECK_NIL(notesTextSelectionSuite))
+        if (!NOTES_CHECK_NIL(notesTextSelectionSuite))
             return;
         notesTextSelectionSuite->GetAnnotations(annotations);
     }

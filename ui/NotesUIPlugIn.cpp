@@ -2,6 +2,7 @@
 
 #include "NotesUIAnnotationIterator.h"
 #include "NotesUIDocumentObserver.h"
+#include "NotesUIImportDialogDeclaration.h"
 #include "NotesUINotesPanelControlView.h"
 #include "NotesUINotesTreeViewAdapter.h"
 #include "NotesUINotesTreeViewEventHandler.h"
@@ -15,8 +16,10 @@
 #include "host/ui/UIIDs.h"
 
 namespace {
+// Any function of the library names its file; this one is the library's own even when the plug-in
+// is linked into a test program with the core plug-in.
 std::string ModuleFile() {
-    return ModuleFileOf(reinterpret_cast<const void*>(&NotesUIPlugIn::Instance));
+    return ModuleFileOf(reinterpret_cast<const void*>(&ModuleFile));
 }
 
 std::vector<ImplementationDeclaration> Implementations() {
@@ -88,6 +91,7 @@ PlugInDeclaration MakeDeclaration() {
     decl.addIns = {{kDocBoss, {{IID_INOTESUIDOCUMENTOBSERVER, kNotesUIDocumentObserverImpl}}}};
     decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
     decl.widgetResources = {PanelResource(), TreeNodeResource()};
+    AddImportDialogDeclaration(&decl);
     return decl;
 }
 } // namespace

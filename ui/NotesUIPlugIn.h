@@ -1,4 +1,5 @@
-// NotesUIPlugIn: the plug-in object the Quillpane library hands the host through GetPlugIn.
+// NotesUIPlugIn: the plug-in object the Quillpane library hands the host through GetPlugIn (defined
+// by the loadable module, so that tests can link the plug-in beside the core plug-in).
 #pragma once
 
 #include "host/objectmodel/IPlugIn.h"
@@ -14,5 +15,3 @@ private:
     PlugInDeclaration fDeclaration;
     std::string fResourceFile;
 };
-
-PLUGIN_EXPORT IPlugIn* GetPlugIn();

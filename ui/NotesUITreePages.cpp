@@ -1,7 +1,7 @@
 #include "NotesUITreePages.h"
 
 #include "INotesAnnotationList.h"
-#include "NotesUIFailureLog.h"
+#include "NotesFailureLog.h"
 #include "QuillpaneID.h"
 #include "host/database/IDataBase.h"
 #include "host/document/IHierarchy.h"
@@ -15,12 +15,12 @@
 namespace {
 void AppendMasterPages(IDataBase* db, std::vector<UID>* pages) {
     InterfacePtr<IMasterSpreadList> masterSpreadList(UIDRef(db, db->GetRootUID()), IID_IMASTERSPREADLIST);
-    if (!NOTES_UI_CHECK_NIL(masterSpreadList))
+    if (!NOTES_CHECK_NIL(masterSpreadList))
         return;
     for (int32 i = 0; i < masterSpreadList->GetMasterSpreadCount(); ++i) {
         InterfacePtr<ISpread> masterSpread(UIDRef(db, masterSpreadList->GetNthMasterSpreadUID(i)),
                                            IID_ISPREAD);
-        if (!NOTES_UI_CHECK_NIL(masterSpread))
+        if (!NOTES_CHECK_NIL(masterSpread))
             continue;
         const UIDList spreadPages = masterSpread->GetPageUIDs();
         pages->insert(pages->end(), spreadPages.GetUIDs().begin(), spreadPages.GetUIDs().end());
@@ -29,12 +29,12 @@ void AppendMasterPages(IDataBase* db, std::vector<UID>* pages) {
 
 PMString MasterPageLabel(IDataBase* db, UID page) {
     InterfacePtr<IHierarchy> pageHieararchy(UIDRef(db, page), IID_IHIERARCHY);
-    if (!NOTES_UI_CHECK_NIL(pageHieararchy))
+    if (!NOTES_CHECK_NIL(pageHieararchy))
         return PMString();
     const UIDRef spreadRef(db, pageHieararchy->GetSpreadUID());
     InterfacePtr<IMasterSpread> masterSpread(spreadRef, IID_IMASTERSPREAD);
     InterfacePtr<ISpread> spread(spreadRef, IID_ISPREAD);
-    if (!NOTES_UI_CHECK_NIL(masterSpread) || !NOTES_UI_CHECK_NIL(spread))
+    if (!NOTES_CHECK_NIL(masterSpread) || !NOTES_CHECK_NIL(spread))
         return PMString();
     PMString label = masterSpread->GetName();
     label.Append(" ^1");
@@ -52,7 +52,7 @@ std::vector<UID> NotesUITreePages::InTreeOrder(IDataBase* db) {
         return pages;
     AppendMasterPages(db, &pages);
     InterfacePtr<IPageList> pageList(UIDRef(db, db->GetRootUID()), IID_IPAGELIST);
-    if (!NOTES_UI_CHECK_NIL(pageList))
+    if (!NOTES_CHECK_NIL(pageList))
         return pages;
     const std::vector<UID> documentPages = pageList->GetPageUIDs();
     pages.insert(pages.end(), documentPages.begin(), documentPages.end());
@@ -63,7 +63,7 @@ std::vector<UID> NotesUITreePages::WithAnnotations(IDataBase* db) {
     std::vector<UID> pages;
     for (UID page : InTreeOrder(db)) {
         InterfacePtr<INotesAnnotationList> annotationList(UIDRef(db, page), IID_INOTESANNOTATIONLIST);
-        if (NOTES_UI_CHECK_NIL(annotationList) && annotationList->GetAnnotationCount() > 0)
+        if (NOTES_CHECK_NIL(annotationList) && annotationList->GetAnnotationCount() > 0)
             pages.push_back(page);
     }
     return pages;
@@ -71,7 +71,7 @@ std::vector<UID> NotesUITreePages::WithAnnotations(IDataBase* db) {
 
 PMString NotesUITreePages::LabelOf(IDataBase* db, UID page) {
     InterfacePtr<IPageList> pageList(UIDRef(db, db->GetRootUID()), IID_IPAGELIST);
-    if (!NOTES_UI_CHECK_NIL(pageList))
+    if (!NOTES_CHECK_NIL(pageList))
         return PMString();
     const int32 index = pageList->GetPageIndex(page);
     if (index < 0)

@@ -11,7 +11,7 @@
 #include "host/objectmodel/IIntData.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 int32 ColorSpaceOf(size_t componentCount) {

@@ -6,7 +6,7 @@
 #include "host/database/IPMStream.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 NotesAnnotationColorList::NotesAnnotationColorList(IPMUnknown* boss)
     : CPMUnknown<INotesAnnotationColorList>(boss) {

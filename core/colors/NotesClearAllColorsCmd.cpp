@@ -4,7 +4,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/document/IRenderingObject.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 NotesClearAllColorsCmd::NotesClearAllColorsCmd(IPMUnknown* boss) : Command(boss) {
     SetUndoability(kRegularUndo);

@@ -15,7 +15,7 @@
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/CAlert.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UID NotesColorManager::GetColor(const std::vector<PMReal>& components, int32 annotType) {
     InterfacePtr<INotesAnnotationColorList> annotationColorList(this, IID_INOTESANNOTATIONCOLORLIST);

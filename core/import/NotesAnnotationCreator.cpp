@@ -11,7 +11,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/pdf/PdfLibrary.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

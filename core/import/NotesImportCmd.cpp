@@ -31,7 +31,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/ui/RangeProgressBar.h"
 #include "host/util/StringUtils.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -19,7 +19,7 @@
 #include "host/pdf/PDFLibraryRef.h"
 #include "host/pdf/PdfLibrary.h"
 #include "host/util/StringUtils.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using Plan = NotesImportPlan;

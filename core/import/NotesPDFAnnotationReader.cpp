@@ -6,7 +6,7 @@
 #include <limits>
 #include <memory>
 
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -10,7 +10,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IItemStrand.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "textmarkup/NotesMarkedRun.h"
 #include "textmarkup/NotesMergeAnnotationCmd.h"
 

@@ -5,7 +5,7 @@
 #include "host/database/IPMStream.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesAnnotation::Set(NotesAnnotationType type, PMPointList points, UID color, bool16 canShowPopup,
                           PMString content, PMString author, IDTime date) {

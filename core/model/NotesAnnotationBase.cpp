@@ -1,6 +1,6 @@
 #include "NotesAnnotationBase.h"
 
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesAnnotationBase::Set(NotesAnnotationType type, PMPointList points, UID color, bool16 canShowPopup,
                               PMString content, PMString author, IDTime date) {

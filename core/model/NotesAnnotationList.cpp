@@ -15,7 +15,7 @@
 #include "host/text/ITextStoryThread.h"
 #include "host/text/ITextStoryThreadDict.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "textmarkup/NotesTextMarkupClasses.h"
 
 UIDList NotesAnnotationList::GetAnnotations() {

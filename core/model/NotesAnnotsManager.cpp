@@ -15,7 +15,7 @@
 #include "host/text/IStoryList.h"
 #include "host/text/ITextModel.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "textmarkup/NotesTextMarkupClasses.h"
 
 UID NotesAnnotsManager::GetAnnotationSpreadLayer(int32 pageIndex) {

@@ -5,7 +5,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/document/IDocument.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesClearAllCmd::Do() {
     ErrorCode status = kFailure;

@@ -11,7 +11,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesDeleteAnnotationCmd::AppendOnce(UIDList* list, UID uid) {
     if (fCollected.insert(uid).second)

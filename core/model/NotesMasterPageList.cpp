@@ -6,7 +6,7 @@
 #include "host/document/IMasterSpreadList.h"
 #include "host/document/ISpread.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 std::vector<UID> NotesMasterPageList::MasterPages() {
     std::vector<UID> pages;

@@ -5,7 +5,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesSaveAnnotationCmd::Do() {
     ErrorCode status = kFailure;

@@ -7,7 +7,7 @@
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 NotesSaveNoteContentCmd::NotesSaveNoteContentCmd(IPMUnknown* boss) : Command(boss) {
     SetUndoability(kRegularUndo);

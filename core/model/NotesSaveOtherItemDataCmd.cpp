@@ -5,7 +5,7 @@
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesSaveOtherItemDataCmd::Do() {
     ErrorCode status = kFailure;

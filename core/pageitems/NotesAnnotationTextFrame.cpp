@@ -15,7 +15,7 @@
 #include "host/text/IMultiColumnItemData.h"
 #include "host/text/IMultiColumnTextFrame.h"
 #include "host/text/ITextModelCmds.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UIDRef NotesAnnotationTextFrame::Create(const UIDRef& parent, ClassID frameClass, const PMRect& bounds) {
     InterfacePtr<ICommand> createTextFrameCmd(CmdUtils::CreateCommand(kCreateMultiColumnItemCmdBoss));

@@ -15,7 +15,7 @@
 #include "host/document/ITransform.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 bool NotesCreateDrawnMarkupCmd::AreUsablePoints(const PMPointList& points) {

@@ -20,7 +20,7 @@
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "host/document/ISpreadList.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 // The layer colour the annotation layer takes from the host's list.

@@ -7,7 +7,7 @@
 #include "host/document/IGraphicAttributeUtils.h"
 #include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 NotesCreateLineAnnotationCmd::NotesCreateLineAnnotationCmd(IPMUnknown* boss)
     : NotesCreateDrawnMarkupCmd(boss, kNotesLineAnnotationBoss, "lineAnnotationCmdData") {}

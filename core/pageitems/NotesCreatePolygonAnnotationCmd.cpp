@@ -10,7 +10,7 @@
 #include "host/document/IGraphicStyleAttributeBossList.h"
 #include "host/document/ISwatchUtils.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 // The convert-shape values besides the shape: no corner effect, corners of 12 points, six sides,

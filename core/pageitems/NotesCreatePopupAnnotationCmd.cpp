@@ -16,7 +16,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/ITextInset.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 bool NotesCreatePopupAnnotationCmd::FramePoints(const UIDRef& parent, PMPointList* points) {

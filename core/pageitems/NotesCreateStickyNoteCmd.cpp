@@ -10,7 +10,7 @@
 #include "host/document/IStandOffModeCmdData.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 bool NotesCreateStickyNoteCmd::SetFillColor(const UIDRef& note, UID swatch) {

@@ -6,7 +6,7 @@
 #include "host/graphics/IShape.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 constexpr PMReal kFrameDistance = 10.0;

@@ -5,7 +5,7 @@
 #include "host/document/IPMUnknownData.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 bool NotesGraphicAttributes::ApplyOverrides(const UIDRef& item, IGraphicStyleAttributeBossList* list) {
     InterfacePtr<ICommand> gfxApplyOverrideAttributesCmd(

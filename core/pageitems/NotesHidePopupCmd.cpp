@@ -8,7 +8,7 @@
 #include "host/document/ITransform.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 bool NotesHidePopupCmd::HidePopupOf(const UIDRef& annotationRef) {

@@ -10,7 +10,7 @@
 #include "host/document/ISpreadList.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UID NotesLayerManager::ReferencedLayer() {
     InterfacePtr<IUIDData> layerUIDData(this, IID_INOTESDOCLAYERREFERENCE);

@@ -18,7 +18,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -4,7 +4,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesSaveLayerReferenceCmd::Do() {
     ErrorCode status = kFailure;

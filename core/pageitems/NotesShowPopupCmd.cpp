@@ -9,7 +9,7 @@
 #include "host/database/IDataBase.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UID NotesShowPopupCmd::CreatePopup(UID parent, const UIDRef& owner, const INotesAnnotation* annotation) {
     InterfacePtr<ICommand> createPopupAnnotCmd(CmdUtils::CreateCommand(kNotesCreatePopupAnnotationCmdBoss));

@@ -5,7 +5,7 @@
 #include "host/document/ISpread.h"
 #include "host/objectmodel/IUIDData.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UID NotesSplineAnnotationLayout::GetPageUID() {
     return NotesDocumentAccess::PageOfItem(this);

@@ -3,7 +3,7 @@
 #include "host/graphics/GraphicsData.h"
 #include "host/graphics/HandleDrawing.h"
 #include "host/graphics/IGraphicsPort.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 bool16 NotesStickyNotesHandleShape::HitTest(GraphicsData* graphicsData, const PMPoint& point,
                                             PointSelector* selector) {

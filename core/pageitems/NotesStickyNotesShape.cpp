@@ -7,7 +7,7 @@
 #include "host/graphics/IGraphicsPort.h"
 #include "host/graphics/IShape.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesStickyNotesShape::OutlinePath(IGraphicsPort* port) {
     // A square with rounded corners whose two control points both lie on the corner.

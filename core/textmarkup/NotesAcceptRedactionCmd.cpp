@@ -10,7 +10,7 @@
 #include "host/text/ITextModelCmds.h"
 #include "host/ui/CAlert.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -9,7 +9,7 @@
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IRangeData.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 bool SaveOtherItem(IDataBase* database, UID marker, UID partner, const char* what) {

@@ -14,7 +14,7 @@
 #include "host/text/IItemStrand.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "model/NotesSaveAnnotationCmd.h"
 
 namespace {

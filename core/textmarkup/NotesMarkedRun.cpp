@@ -6,7 +6,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/IItemStrand.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 bool NotesMarkedRun::Find(const UIDRef& marker, NotesMarkedRun* run) {
     IDataBase* database = marker.GetDataBase();

@@ -10,7 +10,7 @@
 #include "host/text/ITextStoryThread.h"
 #include "host/text/ITextStoryThreadDictHier.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 UIDRef NotesMarkupAnnotationLayout::FrameShowing(const UIDRef& story, TextIndex index) {
     InterfacePtr<ITextStoryThreadDictHier> storyThreadDictHier(story, IID_ITEXTSTORYTHREADDICTHIER);

@@ -11,7 +11,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IItemStrand.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -25,7 +25,7 @@
 #include "host/text/ITextStoryThreadDictHier.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

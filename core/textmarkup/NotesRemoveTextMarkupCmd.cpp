@@ -4,7 +4,7 @@
 #include "host/commands/ErrorUtils.h"
 #include "host/database/IDataBase.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 bool NotesRemoveTextMarkupCmd::Remove(const UIDRef& endMarker) {
     NotesMarkedRun run;

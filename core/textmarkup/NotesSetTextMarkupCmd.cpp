@@ -12,7 +12,7 @@
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStrand.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

@@ -15,7 +15,7 @@
 #include "host/text/IAttributeStrand.h"
 #include "host/text/ITextAttrUID.h"
 #include "host/text/WaxLine.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 // The background base minus a little: the highlight beneath the glyphs, the emphasis beneath it.

@@ -4,7 +4,7 @@
 #include "host/text/IDrawingStyle.h"
 #include "host/text/ITextAttrUID.h"
 #include "host/util/PMString.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 void NotesTextAttrReportBase::TellComposition(const IPMUnknown* attribute,
                                               IDrawingStyle* drawingStyle) const {

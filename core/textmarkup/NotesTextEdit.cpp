@@ -4,7 +4,7 @@
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/text/ITextModel.h"
 #include "host/text/IThreadStrand.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 bool NotesTextEdit::Find(const UIDRef& annotation, NotesTextEdit* edit) {
     InterfacePtr<INotesAnnotation> record(annotation, IID_INOTESANNOTATION);

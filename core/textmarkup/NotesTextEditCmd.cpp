@@ -14,7 +14,7 @@
 #include "host/objectmodel/ObjectModel.h"
 #include "host/text/IRangeData.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 // Later stories first and, inside a story, later characters first.

@@ -18,7 +18,7 @@
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStrand.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 using A = INotesAnnotation;

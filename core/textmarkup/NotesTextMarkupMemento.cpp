@@ -12,7 +12,7 @@
 #include "host/text/ITextAttrUID.h"
 #include "lifecycle/NotesCommands.h"
 #include "lifecycle/NotesDocumentAccess.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 UID PartnerOf(const UIDRef& marker) {

@@ -5,7 +5,7 @@
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 ITextModelMemento* NotesTextMarkupOwnedItem::CreateMemento() {
     InterfacePtr<IUIDData> mementoUIDData(CreateObject2<IUIDData>(kNotesTextMarkupMementoBoss));

@@ -10,7 +10,7 @@
 #include "host/text/ITextModel.h"
 #include "host/text/ITextStoryThreadDict.h"
 #include "host/text/ITextStoryThreadDictHier.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 namespace {
 // The parcels' bounds are grown by this much so that marks drawn just outside a line still hit it.

@@ -26,7 +26,7 @@
 #include "host/text/ITextModel.h"
 #include "host/text/ITextModelCmds.h"
 #include "lifecycle/NotesCommands.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "textmarkup/NotesMarkedRun.h"
 #include "textmarkup/NotesTextMarkupClasses.h"
 

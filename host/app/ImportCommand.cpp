@@ -3,47 +3,39 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "CountingAlertResponder.h"
 #include "DocumentSaving.h"
-
-#include "INotesAnnotsManager.h"
-#include "INotesImportPlanData.h"
-#include "INotesImportSettings.h"
 #include "INotesImportUtils.h"
-#include "INotesPopupOptions.h"
-#include "INotesRecentImports.h"
 #include "OutputPath.h"
+#include "QuillpaneID.h"
 #include "WholeNumberCheck.h"
-#include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
-#include "host/objectmodel/IIntData.h"
+#include "host/document/IDocument.h"
 #include "host/objectmodel/ObjectModel.h"
-#include "host/ui/CAlert.h"
-#include "host/util/StringUtils.h"
+#include "host/ui/IBooleanControlData.h"
+#include "host/ui/IDialog.h"
+#include "host/ui/IDialogMgr.h"
+#include "host/ui/IDropDownListController.h"
+#include "host/ui/IPanelControlData.h"
+#include "host/ui/IStringListControlData.h"
+#include "host/ui/ITextControlData.h"
+#include "host/ui/ITextValue.h"
+#include "host/ui/ITriStateControlData.h"
 
 namespace {
-constexpr ClassID kImportCmdBoss = kNotesImportCmdBoss;
-
 int Fail(const std::string& sentence) {
     std::fprintf(stderr, "pagehost: %s\n", sentence.c_str());
     return 1;
 }
 
-int Fail(const PMString& sentence) {
-    return Fail(sentence.GetUTF8String());
-}
-
-PMString Translated(const char* key) {
-    return PMString(key, PMString::kTranslateDuringCall);
-}
-
-PMString Number(int32 value) {
-    PMString number;
-    number.AppendNumber(value);
-    return number;
-}
-
 const std::string kNotLoaded = "The Annotations plug-in is not loaded, so nothing can be imported.";
+const std::string kNoDialog = "The Quillpane plug-in is not loaded, so the import dialog cannot open.";
+const std::string kDeclined = "Nothing was imported; the document is unchanged.";
+
+template <class T> InterfacePtr<T> DialogWidget(IDialog* dialog, WidgetID id, PMIID iid) {
+    return InterfacePtr<T>(dialog->GetDialogPanel()->FindWidget(id), iid);
+}
 } // namespace
 
 ImportCommand::ImportCommand(CLI::App& app) {
@@ -61,73 +53,6 @@ ImportCommand::ImportCommand(CLI::App& app) {
                        "Leave lines, polygons, circles, squares and free text out");
 }
 
-// The plan's warning: the import adds to the annotations already there.
-void ImportCommand::ShowPlan(const NotesImportPlan& plan) const {
-    if (plan.existingAnnotations > 0)
-        CAlert::WarningAlert(Translated("#MV#1693kNotesUIWarningImportUponExistingAnnotationsKey"));
-}
-
-// As the import dialog leaves them: every popup closed, then opened again when the display mode
-// shows them all.
-void ImportCommand::ShowPopupsByMode(IDocument* document) const {
-    IDataBase* db = document->GetDocumentDataBase();
-    InterfacePtr<INotesAnnotsManager> annotManager(UIDRef(db, db->GetRootUID()), IID_INOTESANNOTSMANAGER);
-    InterfacePtr<INotesPopupOptions> popupOptions(GetApplicationObject(), IID_INOTESPOPUPOPTIONS);
-    if (!annotManager || !popupOptions)
-        return;
-    annotManager->InvalidateAnnotationLists();
-    annotManager->HideAllPopups(kTrue);
-    if (popupOptions->GetMode() == INotesPopupOptions::kShowAll)
-        annotManager->ShowAllPopups(kTrue);
-}
-
-int ImportCommand::Import(IDocument* document, const NotesImportPlan& plan) const {
-    IDataBase* db = document->GetDocumentDataBase();
-    InterfacePtr<ICommand> importCmd(CmdUtils::CreateCommand(kImportCmdBoss));
-    InterfacePtr<INotesImportSettings> settings(importCmd, IID_INOTESIMPORTSETTINGS);
-    InterfacePtr<INotesImportPlanData> planData(importCmd, IID_INOTESIMPORTPLANDATA);
-    InterfacePtr<IIntData> errorCodeData(importCmd, IID_IINTDATA);
-    if (!settings || !planData || !errorCodeData)
-        return Fail(kNotLoaded);
-    settings->Set(PMString(fPDF.c_str()), fOffset, !fNoStickyNotes, !fNoTextMarkups, !fNoTextEdits,
-                  !fNoDrawings);
-    planData->SetPlan(plan);
-    importCmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
-    const ErrorCode result = CmdUtils::ProcessCommand(importCmd);
-    if (result != kSuccess && !db->HasUIDsLeft())
-        return Fail(
-            "The document " + std::filesystem::path(fDocument).filename().string() +
-            " has no room for new objects (its UID counter is at its limit), so nothing was imported.");
-    if (result != kSuccess)
-        return Fail("The comments of " + std::filesystem::path(fPDF).filename().string() +
-                    " could not be imported; the document is unchanged.");
-    const int status = ShowOutcome(planData->GetAnnotationsRead(), planData->GetAnnotationsImported(),
-                                   errorCodeData->GetInt());
-    if (status == 0)
-        ShowPopupsByMode(document);
-    return status;
-}
-
-// Nothing imported at all is a failure the user must hear of; some failures among imports a warning.
-int ImportCommand::ShowOutcome(int32 read, int32 imported, int32 failed) const {
-    if (read == 0) {
-        PMString sentence = Translated("#MV#1692kNotesImportNothingFoundKey");
-        StringUtils::ReplaceStringParameters(&sentence, PMString(fPDF.c_str()));
-        return Fail(sentence);
-    }
-    if (imported == 0) {
-        PMString sentence = Translated("#MV#1692kNotesImportNothingImportedKey");
-        StringUtils::ReplaceStringParameters(&sentence, Number(read), PMString(fPDF.c_str()));
-        return Fail(sentence);
-    }
-    if (failed > 0) {
-        PMString warning = Translated("#MV#1693kNotesUIWarningNumAnnotationFailedKey");
-        StringUtils::ReplaceStringParameters(&warning, Number(failed));
-        CAlert::WarningAlert(warning);
-    }
-    return 0;
-}
-
 std::string ImportCommand::Destination() const {
     return fCommand->count("--out") > 0 ? fOut : fDocument;
 }
@@ -138,22 +63,69 @@ int ImportCommand::Run() const {
     DocumentManager::Result opened = DocumentManager::Instance().OpenDocument(fDocument);
     if (!opened.document)
         return Fail(opened.message);
-    const int status = PlanAndImport(opened.document);
+    const int status = RunDialog(opened.document);
     return DocumentSaving::SaveAndClose(opened.document, status == 0, fOut, status);
 }
 
-int ImportCommand::PlanAndImport(IDocument* document) const {
-    Utils<INotesImportUtils> importUtils;
-    if (!importUtils)
+int ImportCommand::RunDialog(IDocument* document) const {
+    if (!Utils<INotesImportUtils>())
         return Fail(kNotLoaded);
-    IDataBase* db = document->GetDocumentDataBase();
-    const NotesImportPlan plan =
-        importUtils->PlanImport(PMString(fPDF.c_str()), UIDRef(db, db->GetRootUID()), fOffset);
-    if (!plan.IsImportable())
-        return Fail(plan.message);
-    InterfacePtr<INotesRecentImports> recent(GetApplicationObject(), IID_INOTESRECENTIMPORTS);
-    if (recent)
-        recent->Add(PMString(fPDF.c_str()));
-    ShowPlan(plan);
-    return Import(document, plan);
+    DocumentManager::Instance().SetFrontDocument(document);
+    InterfacePtr<IDialogMgr> dialogs(GetApplicationObject(), IID_IDIALOGMGR);
+    InterfacePtr<IDialog> dialog(
+        dialogs ? dialogs->CreateNewDialog(kNotesUIPluginID, kNotesUIImportDialogRsrcID) : nullptr);
+    if (!dialog)
+        return Fail(kNoDialog);
+    const CountingAlertResponder alerts;
+    dialog->Open();
+    FillDialog(dialog);
+    // A disabled import button ignores the click; the dialog then stays open and its problem line
+    // says why.
+    DialogWidget<IBooleanControlData>(dialog, kOKButtonWidgetID, IID_IBOOLEANCONTROLDATA)->Select();
+    if (dialog->IsOpen()) {
+        const PMString problem =
+            DialogWidget<ITextControlData>(dialog, kNotesUIImportProblemWidgetID, IID_ITEXTCONTROLDATA)
+                ->GetString();
+        dialog->PressCancel();
+        return alerts.GetErrorCount() > 0 || problem.IsEmpty() ? 1 : Fail(problem.GetUTF8String());
+    }
+    if (alerts.GetErrorCount() > 0)
+        return 1;
+    return document->GetDocumentDataBase()->IsModified() ? 0 : Fail(kDeclined);
+}
+
+void ImportCommand::FillDialog(IDialog* dialog) const {
+    EnterPDF(dialog);
+    const std::pair<WidgetID, bool> kinds[] = {{kNotesUIStickyNotesCheckBoxWidgetID, !fNoStickyNotes},
+                                               {kNotesUITextMarkupsCheckBoxWidgetID, !fNoTextMarkups},
+                                               {kNotesUITextEditsCheckBoxWidgetID, !fNoTextEdits},
+                                               {kNotesUIDrawingsCheckBoxWidgetID, !fNoDrawings}};
+    for (const auto& [id, on] : kinds)
+        DialogWidget<ITriStateControlData>(dialog, id, IID_ITRISTATECONTROLDATA)
+            ->SetState(on ? ITriStateControlData::kSelected : ITriStateControlData::kUnselected);
+    EnterOffset(dialog);
+}
+
+void ImportCommand::EnterPDF(IDialog* dialog) const {
+    InterfacePtr<IStringListControlData> entries =
+        DialogWidget<IStringListControlData>(dialog, kNotesUIPDFChooserWidgetID, IID_ISTRINGLISTCONTROLDATA);
+    InterfacePtr<IDropDownListController> chooser(entries, IID_IDROPDOWNLISTCONTROLLER);
+    const PMString path(std::filesystem::path(fPDF).string());
+    int32 index = entries->GetIndex(path);
+    if (index < 0) {
+        entries->AddString(path, 0);
+        index = 0;
+    }
+    // Chosen afresh, so that the dialog hears the choice even when the entry was chosen already.
+    chooser->Select(IDropDownListController::kNoSelection, kTrue, kFalse);
+    chooser->Select(index);
+}
+
+void ImportCommand::EnterOffset(IDialog* dialog) const {
+    const int64 offset = fOffset;
+    const auto enter = [dialog](WidgetID id, int64 page) {
+        DialogWidget<ITextValue>(dialog, id, IID_ITEXTVALUE)->SetTextFromValue(static_cast<double>(page));
+    };
+    enter(kNotesUIDocumentStartPageWidgetID, offset > 0 ? offset + 1 : 1);
+    enter(kNotesUIPDFStartPageWidgetID, offset < 0 ? 1 - offset : 1);
 }

@@ -1,9 +1,8 @@
-// ImportCommand: `pagehost import DOC REVIEWED.pdf [--offset N] [--no-...] [--out DOC2]`: the
-// import as the import dialog runs it: asks the Annotations plug-in for the import's plan (one opening
-// of the PDF) and shows it: the plan's sentence when the PDF cannot be imported, a warning about
-// annotations already in the document. Then processes the import command with that plan, says so when
-// nothing could be imported, warns about annotations that failed, and saves the document. A refused
-// import leaves the document file as it was.
+// ImportCommand: `pagehost import DOC REVIEWED.pdf [--offset N] [--no-...] [--out DOC2]`: the command
+// line in front of the UI plug-in's import dialog. Opens the document, opens the dialog on it, enters
+// the PDF into the dialog's PDF field, sets the kind check boxes and the start-page fields from the
+// arguments and clicks the import button; the dialog's alerts go to standard error. The document is
+// saved only when the dialog imported without an error; a refused import leaves its file as it was.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -12,8 +11,8 @@
 
 #include "host/util/BaseTypes.h"
 
+class IDialog;
 class IDocument;
-struct NotesImportPlan;
 
 class ImportCommand {
 public:
@@ -22,11 +21,13 @@ public:
     int Run() const;
 
 private:
-    int PlanAndImport(IDocument* document) const;
-    void ShowPlan(const NotesImportPlan& plan) const;
-    int Import(IDocument* document, const NotesImportPlan& plan) const;
-    int ShowOutcome(int32 read, int32 imported, int32 failed) const;
-    void ShowPopupsByMode(IDocument* document) const;
+    int RunDialog(IDocument* document) const;
+    void FillDialog(IDialog* dialog) const;
+    // Enters the PDF's path as the first entry of the dialog's PDF field and chooses it.
+    void EnterPDF(IDialog* dialog) const;
+    // The dialog's start pages for the signed offset: +n starts the PDF on document page n + 1, -n
+    // starts the document on PDF page n + 1.
+    void EnterOffset(IDialog* dialog) const;
     // The file the imported document is saved to: --out when given, else the document itself.
     std::string Destination() const;
 

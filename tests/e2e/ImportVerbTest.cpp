@@ -183,6 +183,35 @@ TEST_F(ImportVerbTest, ExistingNotesAreWarnedAboutAndPagesThatDoNotFitAreRefused
     ExpectRefused({(dir / "a4.pdf").string()},
                   "a4.pdf do not fit the document: PDF page 1 measures 595 x 842");
 }
+// The import dialog asks before adding to annotations already there; answering No imports nothing,
+// fails and leaves the file as it was.
+TEST_F(ImportVerbTest, DecliningToImportUponExistingNotesLeavesTheDocumentAsItWas) {
+    const std::string reviewed = Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 100]}])");
+    ASSERT_EQ(RunPagehost({"import", Doc(), reviewed}).status, 0);
+    const std::string before = TestSupport::ReadFile(Doc());
+    const PagehostRun declined = RunPagehost({"--answer", "2", "import", Doc(), reviewed});
+    EXPECT_NE(declined.status, 0);
+    EXPECT_NE(declined.err.find("pagehost: question: The document already holds annotations"),
+              std::string::npos)
+        << declined.err;
+    EXPECT_NE(declined.err.find("answered \"No\""), std::string::npos) << declined.err;
+    EXPECT_EQ(declined.err.find("Importing Annotations"), std::string::npos) << declined.err;
+    EXPECT_EQ(TestSupport::ReadFile(Doc()), before);
+    const nlohmann::json pages = nlohmann::json::parse(RunPagehost({"notes", Doc(), "--json"}).out);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0]["notes"].size(), 1u);
+}
+
+// A start page the dialog's field refuses is named with the field's limits.
+TEST_F(ImportVerbTest, AnOffsetBeyondALongerPdfIsRefusedByTheStartPageField) {
+    std::ofstream(dir / "five.json")
+        << R"([{"size": [612, 792], "lines": ["1"]}, {"size": [612, 792], "lines": ["2"]},
+        {"size": [612, 792], "lines": ["3"]}, {"size": [612, 792], "lines": ["4"]},
+        {"size": [612, 792], "lines": ["5"]}])";
+    Python("make_sample_pdf.py", {dir / "five.pdf", dir / "five.json"});
+    ExpectRefused({(dir / "five.pdf").string(), "--offset", "-5"}, "Enter a whole number between 1 and 5.");
+}
+
 TEST_F(ImportVerbTest, PopupsOpenAndCloseWhereThePdfPutThemAndBadIdsChangeNothing) {
     const std::string reviewed =
         Reviewed(R"([{"page": 0, "kind": "Text", "point": [100, 150], "contents": "open me"}])");

@@ -1,7 +1,8 @@
 // The loadable Quillpane plug-in: its entry point; everything else comes from the QuillpaneCore
-// library linked in whole. The entry point lives here so that tests can link QuillpaneCore next to
-// the core plug-in's own library, which has an entry point of the same name.
-#include "NotesUIPlugIn.h"
+// library linked in whole.
+#include "../NotesUIPlugIn.h"
+
+PLUGIN_EXPORT IPlugIn* GetPlugIn();
 
 IPlugIn* GetPlugIn() {
     return &NotesUIPlugIn::Instance();

@@ -75,6 +75,7 @@ void DefaultFont::Shape(const std::u16string& text, TextIndex start, int32 lengt
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(fBuffer, &count);
     out->glyphs.reserve(count);
     out->advances.reserve(count);
+    out->clusters.reserve(count + 1); // one per glyph at most, and one for units before the first
     for (unsigned g = 0; g < count; ++g) {
         out->glyphs.push_back(infos[g].codepoint);
         out->advances.push_back(positions[g].x_advance * fPointsPerUnit);
@@ -85,7 +86,7 @@ void DefaultFont::Shape(const std::u16string& text, TextIndex start, int32 lengt
         for (; next < count && infos[next].cluster == infos[g].cluster; ++next)
             width += out->advances[next];
         out->clusters.push_back(ShapedCluster{static_cast<int32>(infos[g].cluster) - start, 0,
-                                              static_cast<int32>(g), static_cast<int32>(next - g), width, 0});
+                                              static_cast<int32>(g), static_cast<int16>(next - g), 0, width});
         g = next;
     }
     GroupClusters(text, start, length, out);
@@ -95,7 +96,7 @@ void DefaultFont::ShapeWithFallback(const std::u16string& text, TextIndex start,
                                     ShapedParagraph* out) const {
     for (int32 offset = 0; offset < length; ++offset) {
         out->clusters.push_back(
-            ShapedCluster{offset, 0, static_cast<int32>(out->glyphs.size()), 1, kSize * 0.6, 0});
+            ShapedCluster{offset, 0, static_cast<int32>(out->glyphs.size()), 1, 0, kSize * 0.6});
         out->glyphs.push_back(0);
         out->advances.push_back(kSize * 0.6);
         const bool pair = offset + 1 < length && IsHighSurrogate(text[static_cast<size_t>(start + offset)]) &&
@@ -111,7 +112,7 @@ void DefaultFont::GroupClusters(const std::u16string& text, TextIndex start, int
                                 ShapedParagraph* out) const {
     std::vector<ShapedCluster>& clusters = out->clusters;
     if (clusters.empty() || clusters.front().offset > 0)
-        clusters.insert(clusters.begin(), ShapedCluster{0, 0, 0, 0, 0.0, 0});
+        clusters.insert(clusters.begin(), ShapedCluster{0, 0, 0, 0, 0, 0.0});
     for (size_t c = 0; c < clusters.size(); ++c) {
         ShapedCluster& cluster = clusters[c];
         cluster.units = (c + 1 < clusters.size() ? clusters[c + 1].offset : length) - cluster.offset;

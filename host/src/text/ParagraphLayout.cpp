@@ -78,6 +78,7 @@ WaxLine ParagraphLayout::MakeLine(const ShapedParagraph& shaped, TextIndex start
     for (size_t c = from; c < end; ++c) {
         const ShapedCluster& cluster = clusters[c];
         if (change != changes.end() && cluster.offset >= *change) {
+            run.ShrinkToFit();
             line.AddRun(std::move(run));
             run = WaxRun(start + cluster.offset, x);
             while (change != changes.end() && *change <= cluster.offset)
@@ -90,6 +91,7 @@ WaxLine ParagraphLayout::MakeLine(const ShapedParagraph& shaped, TextIndex start
         if (cluster.glyphCount > 0)
             visibleEnd = start + cluster.offset + cluster.units;
     }
+    run.ShrinkToFit();
     line.AddRun(std::move(run));
     line.SetVisibleEnd(visibleEnd);
     return line;

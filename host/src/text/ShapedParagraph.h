@@ -11,9 +11,9 @@ struct ShapedCluster {
     int32 offset = 0;     // of its first code unit from the paragraph's start
     int32 units = 0;      // code units of the character
     int32 firstGlyph = 0; // into the paragraph's glyphs
-    int32 glyphCount = 0; // 0 for returns, line feeds and other control characters
-    PMReal width = 0.0;
+    int16 glyphCount = 0; // 0 for returns, line feeds and other control characters
     UTF16TextChar firstUnit = 0;
+    PMReal width = 0.0;
 };
 
 struct ShapedParagraph {

@@ -12,6 +12,13 @@ void WaxRun::AddCluster(int32 units, const uint32* glyphs, const PMReal* advance
     fTextSpan += units;
 }
 
+void WaxRun::ShrinkToFit() {
+    fGlyphs.shrink_to_fit();
+    fAdvances.shrink_to_fit();
+    fClusterOffsets.shrink_to_fit();
+    fClusterFirstGlyph.shrink_to_fit();
+}
+
 PMReal WaxRun::TextPositionAt(PMReal x) const {
     PMReal left = fX;
     const size_t clusters = fClusterOffsets.size();

@@ -6,6 +6,7 @@
 #include <bit>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "../document/Query.h"
 #include "DefaultFont.h"
@@ -23,7 +24,8 @@
 
 namespace {
 struct ParagraphEntry {
-    uint64 key = 0;
+    uint64 key = 0;     // of the text, the attribute boundaries and the tables: the lines' inputs
+    uint64 textKey = 0; // of the text alone: what shaping depends on
     TextIndex start = 0;
     int32 length = 0;
     std::vector<int32> changes; // attribute boundaries, from the paragraph's start
@@ -55,15 +57,23 @@ struct Flow {
     TextComposition composition;
 };
 
-uint64 Key(const std::u16string& text, TextIndex start, TextIndex end, const std::vector<int32>& changes,
-           const std::vector<LayoutBlock>& blocks) {
-    uint64 hash = 1469598103934665603ull; // FNV-1a
-    const auto mix = [&](uint64 value) {
-        hash ^= value;
-        hash *= 1099511628211ull;
-    };
+constexpr uint64 kHashStart = 1469598103934665603ull; // FNV-1a
+
+void Mix(uint64& hash, uint64 value) {
+    hash ^= value;
+    hash *= 1099511628211ull;
+}
+
+uint64 TextKey(const std::u16string& text, TextIndex start, TextIndex end) {
+    uint64 hash = kHashStart;
     for (TextIndex i = start; i < end; ++i)
-        mix(text[static_cast<size_t>(i)]);
+        Mix(hash, text[static_cast<size_t>(i)]);
+    return hash;
+}
+
+uint64 Key(uint64 textKey, const std::vector<int32>& changes, const std::vector<LayoutBlock>& blocks) {
+    uint64 hash = textKey;
+    const auto mix = [&](uint64 value) { Mix(hash, value); };
     for (int32 change : changes)
         mix(0x100000000ull + static_cast<uint64>(change));
     for (const LayoutBlock& block : blocks) {
@@ -94,7 +104,8 @@ std::vector<ParagraphEntry> SplitParagraphs(const std::u16string& text, RangeDat
         for (; block != blocks.end() && block->at < end; ++block)
             if (block->at >= start)
                 entry.blocks.push_back(LayoutBlock{block->at - start, block->width, block->height});
-        entry.key = Key(text, start, end, entry.changes, entry.blocks);
+        entry.textKey = TextKey(text, start, end);
+        entry.key = Key(entry.textKey, entry.changes, entry.blocks);
         paragraphs.push_back(std::move(entry));
         start = end;
     }
@@ -111,8 +122,23 @@ bool SameParagraph(const ParagraphEntry& a, const ParagraphEntry& b) {
     return a.key == b.key && a.length == b.length;
 }
 
+// Gives paragraphs still without shaping the shaping of an old paragraph of the same text: shaping
+// depends on the text alone, so a paragraph whose attributes changed (a markup applied) or that
+// moved keeps it. One pass over each list.
+void ReuseShaping(std::vector<ParagraphEntry>& old, std::vector<ParagraphEntry>& fresh) {
+    std::unordered_map<uint64, std::shared_ptr<const ShapedParagraph>> byText;
+    for (ParagraphEntry& entry : old)
+        if (entry.shaped)
+            byText.emplace(entry.textKey ^ static_cast<uint64>(entry.length), std::move(entry.shaped));
+    for (ParagraphEntry& entry : fresh)
+        if (!entry.shaped)
+            if (auto found = byText.find(entry.textKey ^ static_cast<uint64>(entry.length));
+                found != byText.end())
+                entry.shaped = found->second; // shared: equal paragraphs shape alike
+}
+
 // Takes over shaping (and, when the parcels are the same, lines) from unchanged paragraphs at
-// the start and at the end of the old list.
+// the start and at the end of the old list, then shaping from any other paragraph of the same text.
 void Reuse(std::vector<ParagraphEntry>& old, std::vector<ParagraphEntry>& fresh, bool keepLines) {
     const auto take = [&](ParagraphEntry& from, ParagraphEntry& to) {
         to.shaped = std::move(from.shaped);
@@ -134,6 +160,7 @@ void Reuse(std::vector<ParagraphEntry>& old, std::vector<ParagraphEntry>& fresh,
             break;
         take(from, to);
     }
+    ReuseShaping(old, fresh);
 }
 
 class WaxStrand final : public CPMUnknown<IWaxStrand> {
@@ -232,6 +259,10 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     std::vector<ParagraphEntry> paragraphs =
         SplitParagraphs(units, clipped, attributes->GetChangePositions(clipped), blocks);
     Reuse(flow.paragraphs, paragraphs, flow.parcels == parcels);
+    // What was not taken over goes now, before the new shaping is made beside it.
+    flow.composition.Reset(parcels, clipped.Start());
+    flow.paragraphs.clear();
+    flow.paragraphs.shrink_to_fit();
 
     TextComposition::Stats stats;
     stats.paragraphs = static_cast<int32>(paragraphs.size());

@@ -8,7 +8,7 @@
 
 #include "../fixtures/CoreFixture.h"
 #include "TestSupport.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 
 using namespace CoreFixture;
 

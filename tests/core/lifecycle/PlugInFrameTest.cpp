@@ -5,6 +5,7 @@
 #include "../fixtures/CoreFixture.h"
 #include "NotesID.h"
 #include "host/objectmodel/ClassRegistry.h"
+#include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/PlugInLoader.h"
 #include "host/util/PMString.h"
 #include "host/util/StringUtils.h"
@@ -58,5 +59,33 @@ TEST(PlugInFrameTest, EveryRegisteredClassResolvesAndHostAliasesPointAtHostData)
     for (ImplementationID alias : {0x169203u, 0x16920Cu, 0x169245u})
         EXPECT_EQ(ClassRegistry::Instance().FindImplementation(alias)->id, 0x117u);
     EXPECT_EQ(ClassRegistry::Instance().FindImplementation(0x16920F)->id, 0x1078Du);
+}
+// The selection suites sit on the host's selection classes and the annotation selection on the
+// document; the Clear All item stands in the Type menu after a separator, in its own submenu.
+TEST(PlugInFrameTest, SelectionSuitesAndTheMenuItemAreWhereTheHostLooks) {
+    RegisterPlugIns();
+    const auto implementationOn = [](ClassID cls, PMIID iid) {
+        const ClassDefinition* def = ClassRegistry::Instance().FindClass(cls);
+        for (const InterfaceDeclaration& iface : def ? def->resolved : std::vector<InterfaceDeclaration>())
+            if (iface.iid == iid)
+                return iface.impl;
+        return ImplementationID(0);
+    };
+    EXPECT_EQ(implementationOn(kAbstractSelectionBoss, IID_INOTESSELECTIONSUITE), 0x169264u);
+    EXPECT_EQ(implementationOn(kAbstractSelectionBoss, IID_INOTESTEXTSELECTIONSUITE), 0x169266u);
+    EXPECT_EQ(implementationOn(kLayoutSelectionBoss, IID_INOTESSELECTIONSUITE), 0x169265u);
+    EXPECT_EQ(implementationOn(kTextSelectionBoss, IID_INOTESTEXTSELECTIONSUITE), 0x169267u);
+    EXPECT_EQ(implementationOn(kDocBoss, IID_INOTESSELECTIONMANAGER), 0x169253u);
+
+    const PlugInDeclaration& decl = GetPlugIn()->GetDeclaration();
+    ASSERT_EQ(decl.actions.size(), 1u);
+    EXPECT_STREQ(decl.actions[0].area, "KBSCE Other");
+    ASSERT_EQ(decl.menus.size(), 3u);
+    EXPECT_STREQ(decl.menus[0].path, "Main:&Type:-");
+    EXPECT_EQ(decl.menus[0].position, 1460.0);
+    EXPECT_STREQ(decl.menus[1].path, "Main:&Type:#MV#1692kNotesMenuNameKey:");
+    EXPECT_EQ(decl.menus[1].position, 1461.0);
+    EXPECT_EQ(decl.menus[2].action, kNotesClearAllActionID);
+    EXPECT_EQ(decl.menus[2].position, 100.0);
 }
 } // namespace

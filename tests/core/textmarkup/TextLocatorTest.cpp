@@ -17,7 +17,7 @@
 #include "host/graphics/PdfExporter.h"
 #include "host/text/IStoryList.h"
 #include "host/text/ITextModel.h"
-#include "lifecycle/NotesFailureLog.h"
+#include "NotesFailureLog.h"
 #include "textmarkup/NotesTextLocator.h"
 
 using namespace CoreFixture;

@@ -33,6 +33,9 @@ public:
     // Composer use.
     void AddCluster(int32 units, const uint32* glyphs, const PMReal* advances, int32 glyphCount);
     void ShiftText(int32 delta) { fTextStart += delta; }
+    // Gives back the room kept for more clusters, once the run is complete: a book's runs hold
+    // every glyph of its text.
+    void ShrinkToFit();
 
 private:
     TextIndex fTextStart;
