@@ -1,8 +1,8 @@
 // libFuzzer target: arbitrary bytes as the document of one pagehost verb, run the whole way as the
-// command line runs it, with the plug-ins loaded: info, notes (--json), render of page 1,
-// export-pdf, or import of the sample proof's review (the verb is PAGEHOST_FUZZ_VERB, one target
-// each). A refusal in one sentence is the expected answer to junk; a crash, hang, leak or
-// sanitizer report is a finding. Seeds: tests/fuzz/make_document_seeds.
+// command line runs it, with the plug-ins loaded: info, notes (--json), panel (--json, with the first
+// note of the first page selected), render of page 1, export-pdf, or import of the sample proof's review (the
+// verb is PAGEHOST_FUZZ_VERB, one target each). A refusal in one sentence is the expected answer to junk; a
+// crash, hang, leak or sanitizer report is a finding. Seeds: tests/fuzz/make_document_seeds.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +16,7 @@
 #include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "NotesCommand.h"
+#include "PanelCommand.h"
 #include "RenderCommand.h"
 #include "host/Host.h"
 #include "host/objectmodel/PlugInLoader.h"
@@ -35,9 +36,12 @@ int RunVerb(const std::string& doc) {
     const NotesCommand notes(app);
     const ExportPdfCommand exportPdf(app);
     const ImportCommand import(app);
+    const PanelCommand panel(app);
     std::vector<std::string> words = {"pagehost", kVerb, doc};
     if (kVerb == "notes")
         words.push_back("--json");
+    else if (kVerb == "panel")
+        words.insert(words.end(), {"--json", "--select-node", "1.1"});
     else if (kVerb == "export-pdf")
         words.push_back(kFolder + "/proof.pdf");
     else
@@ -46,6 +50,8 @@ int RunVerb(const std::string& doc) {
     for (const std::string& word : words)
         argv.push_back(word.c_str());
     app.parse(static_cast<int>(argv.size()), argv.data());
+    if (panel.Parsed())
+        return panel.Run();
     return notes.Parsed() ? notes.Run() : exportPdf.Parsed() ? exportPdf.Run() : import.Run();
 }
 } // namespace
