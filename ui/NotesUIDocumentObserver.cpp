@@ -15,6 +15,7 @@
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/InterfacePtr.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/ui/ITriStateControlData.h"
 
 namespace {
 // The document-subject protocols that announce annotation changes and page items about to go.
@@ -32,6 +33,13 @@ void Attach(ISubject* subject, IObserver* observer, PMIID protocol, bool attach)
 
 NotesUIDocumentObserver::NotesUIDocumentObserver(IPMUnknown* boss)
     : CObserver(boss, IID_INOTESUIDOCUMENTOBSERVER) {}
+
+NotesUIDocumentObserver::~NotesUIDocumentObserver() {
+    IPMUnknown* application = GetApplicationObject();
+    InterfacePtr<ISubject> applicationSubject(application, IID_ISUBJECT);
+    if (applicationSubject)
+        Attach(applicationSubject, this, IID_ICOMMANDPROCESSOR, false);
+}
 
 void NotesUIDocumentObserver::AutoAttach() {
     InterfacePtr<ISubject> subject(this, IID_ISUBJECT);
@@ -88,8 +96,27 @@ void NotesUIDocumentObserver::BeforeDelete(const ICommand* deleteCmd) const {
         treeViewMgr->BeforeNodeDeleted(node);
 }
 
+void NotesUIDocumentObserver::NewStickyNoteDone(const ICommand* newStickyNoteCmd) {
+    InterfacePtr<ITriStateControlData> triStateControlData(
+        NotesUINotesPanel::FindWidget(kNotesUICreateNoteWidgetID), IID_ITRISTATECONTROLDATA);
+    if (NOTES_CHECK_NIL(triStateControlData))
+        triStateControlData->Deselect();
+    if (!NOTES_CHECK_TRUE(newStickyNoteCmd->GetItemList()->Length() == 1))
+        return;
+    const UIDList* items = newStickyNoteCmd->GetItemList();
+    NotesUINotesPanel::ShowNewAnnotation(items->GetRef(0));
+}
+
 void NotesUIDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protocol, void* changedBy) {
-    if (!IsFrontDocument() || !NotesUINotesPanel::IsShown())
+    if (!IsFrontDocument())
+        return;
+    const auto* command = static_cast<const ICommand*>(changedBy);
+    if (protocol == IID_ICOMMANDPROCESSOR && theChange == kCommandDoneMessage && command &&
+        ::GetClass(command) == kNotesNewStickyNoteCmdBoss) {
+        NewStickyNoteDone(command);
+        return;
+    }
+    if (!NotesUINotesPanel::IsShown())
         return;
     if (protocol == IID_IHIERARCHY_DOCUMENT) {
         // Nodes leave the tree while their objects can still be read; the step's end rebuilds it.

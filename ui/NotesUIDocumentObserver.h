@@ -3,7 +3,8 @@
 // rebuilt when annotation records or page lists announce a change and after every undo step the
 // command processor reports done, undone or redone (after an undo or redo the page lists are
 // invalidated first, since the step may have brought annotations back or taken them away). Annotation
-// page items that a delete command is about to remove leave the tree before they go.
+// page items that a delete command is about to remove leave the tree before they go, and a new sticky
+// note is shown in the panel, selected.
 #pragma once
 
 #include "host/notify/CObserver.h"
@@ -13,6 +14,8 @@ class ICommand;
 class NotesUIDocumentObserver final : public CObserver {
 public:
     explicit NotesUIDocumentObserver(IPMUnknown* boss);
+    // Leaves the application's subject, which outlives the document.
+    ~NotesUIDocumentObserver() override;
     void AutoAttach() override;
     void AutoDetach() override;
     void Update(ClassID theChange, ISubject* theSubject, PMIID protocol, void* changedBy) override;
@@ -22,5 +25,8 @@ private:
     // Before a delete command removes page items: the annotations among them (popups aside) hide
     // their popups, their pages' lists are invalidated and their nodes leave the tree.
     void BeforeDelete(const ICommand* deleteCmd) const;
+    // After a new sticky note made by a click: the create-note toggle goes off and the panel shows the
+    // note, selected, ready for its text.
+    static void NewStickyNoteDone(const ICommand* newStickyNoteCmd);
     void InvalidateAnnotationLists() const;
 };

@@ -5,6 +5,7 @@
 #include "NotesUITreeNodes.h"
 #include "QuillpaneID.h"
 #include "host/objectmodel/ObjectModel.h"
+#include "host/ui/IKeyBoard.h"
 #include "host/ui/IPanelControlData.h"
 #include "host/ui/IPanelMgr.h"
 
@@ -46,6 +47,22 @@ void NotesUINotesPanel::RebuildIfShown() {
     treeViewController->GetSelectedItems(selection);
     if (selection.size() == 1 && NotesUITreeNodes::IsAnnotationNode(selection.front()))
         NotesUIPanelDetails::ShowAnnotation(NotesUITreeNodes::RefOf(selection.front()));
+}
+
+void NotesUINotesPanel::ShowNewAnnotation(const UIDRef& annotation) {
+    InterfacePtr<IPanelMgr> panelMgr(GetApplicationObject(), IID_IPANELMGR);
+    InterfacePtr<IKeyBoard> keyBoard(GetApplicationObject(), IID_IKEYBOARD);
+    if (!NOTES_CHECK_NIL(panelMgr) || !NOTES_CHECK_NIL(keyBoard))
+        return;
+    // Showing a hidden panel builds its tree; a shown one is rebuilt here.
+    if (IsShown())
+        RebuildIfShown();
+    else
+        panelMgr->ShowPanelByWidgetID(kNotesUIPanelWidgetID);
+    SelectAnnotationNode(annotation);
+    IControlView* editBoxControlView = FindWidget(kNotesUINoteEditBoxWidgetID);
+    if (NOTES_CHECK_NIL(editBoxControlView))
+        keyBoard->SetKeyFocus(editBoxControlView);
 }
 
 void NotesUINotesPanel::SelectAnnotationNode(const UIDRef& annotation, bool addToSelection, bool notify) {

@@ -18,6 +18,9 @@ public:
     static InterfacePtr<ITreeViewController> TreeViewController();
     // Drops the tree's nodes and asks the adapter again, when the panel is shown.
     static void RebuildIfShown();
+    // After a new note or markup: shows the panel, rebuilds the tree, selects the annotation's node and
+    // puts the keyboard focus into the note text box, so that the user can type the note at once.
+    static void ShowNewAnnotation(const UIDRef& annotation);
     // Selects the annotation's node alone (or added to the selection), opening its page node; the
     // tree's observers hear of it only when notify is set.
     static void SelectAnnotationNode(const UIDRef& annotation, bool addToSelection = false,

@@ -12,13 +12,13 @@
 
 void NotesUIPanelSelectionObserver::AutoAttach() {
     ActiveSelectionObserver::AutoAttach();
-    FollowFrontDocument();
+    if (!FollowFrontDocument())
+        NotesUINotesPanel::RebuildIfShown(); // the document may have changed while the panel was hidden
 }
 
 void NotesUIPanelSelectionObserver::AutoDetach() {
+    // The document observer stays: it shows a new sticky note in the panel even when it is hidden.
     ActiveSelectionObserver::AutoDetach();
-    AttachDocumentObserver(fDocumentDB, false);
-    fDocumentDB = nullptr;
 }
 
 void NotesUIPanelSelectionObserver::Update(ClassID theChange, ISubject* theSubject, PMIID protocol,
@@ -27,36 +27,33 @@ void NotesUIPanelSelectionObserver::Update(ClassID theChange, ISubject* theSubje
     ActiveSelectionObserver::Update(theChange, theSubject, protocol, changedBy);
 }
 
-void NotesUIPanelSelectionObserver::FollowFrontDocument() {
+bool NotesUIPanelSelectionObserver::FollowFrontDocument() {
     IDataBase* front = NotesUITreeNodes::FrontDataBase();
+    AttachDocumentObserver(front);
     if (front == fDocumentDB)
-        return;
-    AttachDocumentObserver(fDocumentDB, false);
-    AttachDocumentObserver(front, true);
-    fDocumentDB = front;
+        return false;
+    fDocumentDB = front;                   // only compared, never read: the document it was may be closed
     ActiveSelectionObserver::AutoAttach(); // the new document's view
     // Nothing of the old document's tree (open pages, selection) carries over to the new one.
     if (InterfacePtr<ITreeViewMgr> treeViewMgr = NotesUINotesPanel::TreeViewMgr())
         treeViewMgr->ClearTree();
     NotesUINotesPanel::RebuildIfShown();
+    return true;
 }
 
-void NotesUIPanelSelectionObserver::AttachDocumentObserver(IDataBase* db, bool attach) {
-    if (!db || !db->IsValidUID(db->GetRootUID()))
+void NotesUIPanelSelectionObserver::AttachDocumentObserver(IDataBase* db) {
+    if (!db)
         return;
     InterfacePtr<IObserver> documentObserver(UIDRef(db, db->GetRootUID()), IID_INOTESUIDOCUMENTOBSERVER);
-    if (!NOTES_CHECK_NIL(documentObserver))
-        return;
-    if (attach)
-        documentObserver->AutoAttach();
-    else
-        documentObserver->AutoDetach();
+    if (NOTES_CHECK_NIL(documentObserver))
+        documentObserver->AutoAttach(); // attaches once however often it is asked
 }
 
 void NotesUIPanelSelectionObserver::HandleSelectionChanged(ISelectionManager* selection) {
-    if (!selection || !fDocumentDB)
+    IDataBase* db = NotesUITreeNodes::FrontDataBase();
+    if (!selection || !db)
         return;
-    UIDList annotations(fDocumentDB);
+    UIDList annotations(db);
     if (selection->GetSelectionKind() == ISelectionManager::kLayoutSelection) {
         InterfacePtr<INotesSelectionSuite> notesSelectionSuite(
             static_cast<INotesSelectionSuite*>(QuerySelectionSuite(IID_INOTESSELECTIONSUITE)));

@@ -1,7 +1,7 @@
-// NotesUIPanelSelectionObserver (on the Notes panel): follows the front document. Its layout
-// selection's annotations become the tree's selected nodes (their page nodes opened), and when the
-// front document changes, the new document's UI document observer is attached instead of the old
-// one's and the tree is rebuilt for it.
+// NotesUIPanelSelectionObserver (on the Notes panel): follows the front document. Its layout or text
+// selection's annotations become the tree's selected nodes (their page nodes opened); the front
+// document's UI document observer is attached, and when the front document changes the tree is
+// built afresh for it.
 #pragma once
 
 #include "host/selection/ActiveSelectionObserver.h"
@@ -19,9 +19,10 @@ protected:
     void HandleSelectionChanged(ISelectionManager* selection) override;
 
 private:
-    // Attaches to the front document when it is another than the one followed so far.
-    void FollowFrontDocument();
-    static void AttachDocumentObserver(IDataBase* db, bool attach);
+    // Makes sure the front document's UI document observer listens; when the front document is
+    // another than the one followed so far, follows its view and builds its tree afresh (true).
+    bool FollowFrontDocument();
+    static void AttachDocumentObserver(IDataBase* db);
 
     IDataBase* fDocumentDB = nullptr;
 };

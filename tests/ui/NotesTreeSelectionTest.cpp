@@ -10,13 +10,18 @@
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
 #include "host/document/DocumentManager.h"
+#include "host/document/ILayoutUtils.h"
 #include "host/layout/ILayoutControlData.h"
+#include "host/objectmodel/IPointData.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/selection/ISelectionManager.h"
 #include "host/ui/IEvent.h"
 #include "host/ui/IEventDispatcher.h"
+#include "host/ui/IKeyBoard.h"
 #include "host/ui/IPanelControlData.h"
+#include "host/ui/IPanelMgr.h"
+#include "host/ui/ITriStateControlData.h"
 #include "host/ui/UIDNodeID.h"
 
 using namespace NotesPanelFixture;
@@ -154,4 +159,28 @@ TEST_F(NotesPanelTest, DoubleClickingAPageNodeShowsThatPageInTheLayout) {
     NoteOnPage(0, "elsewhere");
     doubleClick(note);
     EXPECT_EQ(view->GetPage(), Page(3)) << "a note node is no page to show";
+}
+
+TEST_F(NotesPanelTest, ANewStickyNoteIsShownSelectedWithTheFocusInItsTextBox) {
+    NoteOnPage(0, "older");
+    HidePanel();
+    InterfacePtr<ITriStateControlData> createNote(Widget(kNotesUICreateNoteWidgetID),
+                                                  IID_ITRISTATECONTROLDATA);
+    createNote->Select();
+    InterfacePtr<ICommand> cmd(CmdUtils::CreateCommand(kNotesNewStickyNoteCmdBoss));
+    InterfacePtr<IPointData> point(cmd, IID_IPOINTDATA);
+    point->Set(Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, Page(2))).GetCenter());
+    cmd->SetItemList(UIDList(UIDRef(db, db->GetRootUID())));
+    ASSERT_EQ(CmdUtils::ProcessCommand(cmd), kSuccess);
+    ASSERT_EQ(cmd->GetItemList()->Length(), 1);
+    const UID note = cmd->GetItemList()->At(0);
+
+    InterfacePtr<IPanelMgr> panels(GetApplicationObject(), IID_IPANELMGR);
+    EXPECT_TRUE(panels->IsPanelWithWidgetIDShown(kNotesUIPanelWidgetID));
+    EXPECT_EQ(SelectedNodes(), NodeIDList{UIDNodeID::Create(db, note)});
+    EXPECT_TRUE(Tree()->IsNodeExpanded(UIDNodeID::Create(db, Page(2))));
+    EXPECT_EQ(SelectedAnnotations().GetUIDs(), std::vector<UID>{note});
+    InterfacePtr<IKeyBoard> keyBoard(GetApplicationObject(), IID_IKEYBOARD);
+    EXPECT_EQ(keyBoard->GetKeyFocus(), Widget(kNotesUINoteEditBoxWidgetID));
+    EXPECT_FALSE(createNote->IsSelected()) << "the create-note toggle goes off";
 }
