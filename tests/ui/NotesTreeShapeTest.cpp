@@ -3,6 +3,7 @@
 // and redone.
 #include <gtest/gtest.h>
 
+#include "CoreFixture.h"
 #include "INotesAnnotation.h"
 #include "NotesID.h"
 #include "NotesPanelFixture.h"
@@ -10,6 +11,7 @@
 #include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
+#include "host/document/DocumentManager.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IStringData.h"
 #include "host/ui/IPanelControlData.h"
@@ -117,4 +119,17 @@ TEST_F(NotesPanelTest, ADeletedNoteLeavesTheTreeAndTheSelectionAndComesBackWithU
     EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "");
     ASSERT_EQ(db->GetUndoHistory().Undo(), kSuccess);
     EXPECT_EQ(Rows(), (Lines{"Page 1", "  stays", "  goes"}));
+}
+
+TEST_F(NotesPanelTest, ClosingTheShownDocumentLeavesThePanelWorkingForTheNextFrontDocument) {
+    NoteOnPage(0, "in the first document");
+    IDocument* second = CoreFixture::BuildThreeSpreadDocument();
+    ASSERT_NE(second, nullptr);
+    HidePanel();
+    ShowPanelFor(second);
+    EXPECT_TRUE(Rows().empty()) << "the second document has no notes";
+    CoreFixture::Close(second);
+    DocumentManager::Instance().SetFrontDocument(document);
+    NoteOnPage(1, "after the close");
+    EXPECT_EQ(Rows(), (Lines{"Page 1", "  in the first document", "Page 2", "  after the close"}));
 }
