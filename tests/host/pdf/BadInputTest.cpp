@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 
 namespace {
@@ -297,9 +296,7 @@ TEST(PdfHostileStreamTest, CompressionBombReadsOnlyWhatIsAsked) {
     CosObj normal =
         CosDictGetKeyString(CosDictGetKeyString(PDAnnotGetCosObj(doc.only(0, "Caret")), "AP"), "N");
 
-    const auto start = std::chrono::steady_clock::now();
     const std::string head = PdfTestDocument::streamBytes(normal, 2048, 2048);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     ASSERT_EQ(head.size(), 2048u);
     EXPECT_EQ(head.substr(0, 12), "0 0 m 0 0 m ");
     EXPECT_EQ(PdfTestDocument::streamBytes(normal, 1 << 20, 1 << 30).size(),
