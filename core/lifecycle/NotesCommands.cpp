@@ -32,10 +32,13 @@ bool NotesCommands::Process(ICommand* cmd, const char* what) {
     return true;
 }
 
-bool NotesCommands::ProcessOn(ClassID commandClass, const UIDList& items, const char* what) {
+bool NotesCommands::ProcessOn(ClassID commandClass, const UIDList& items, const char* what,
+                              ICommand::Undoability undoability) {
     ICommand* cmd = CmdUtils::CreateCommand(commandClass);
-    if (cmd)
+    if (cmd) {
         cmd->SetItemList(items);
+        cmd->SetUndoability(undoability);
+    }
     return Process(cmd, what);
 }
 

@@ -14,7 +14,8 @@ class ICommand;
 class NotesCommands {
 public:
     // Processes a command of the class on the items.
-    static bool ProcessOn(ClassID commandClass, const UIDList& items, const char* what);
+    static bool ProcessOn(ClassID commandClass, const UIDList& items, const char* what,
+                          ICommand::Undoability undoability = ICommand::kRegularUndo);
     // Processes a command made elsewhere (taking over its reference); nullptr logs as missing.
     static bool Process(ICommand* cmd, const char* what);
     // Tells the document's observers on protocol that the command (of class theChange) changed

@@ -5,6 +5,7 @@
 #include "INotesSelectionManager.h"
 #include "INotesSelectionSuite.h"
 #include "INotesTextSelectionSuite.h"
+#include "NotesCommands.h"
 #include "NotesFailureLog.h"
 #include "NotesID.h"
 #include "host/commands/CmdUtils.h"
@@ -92,16 +93,10 @@ bool NotesDocumentObserver::FollowEditedPopup(INotesTextSelectionSuite* notesTex
     fEditedPopupRef = popupRef;
     if (notesTextSelectionSuite->SaveNoteFrameText() != kSuccess)
         NOTES_LOG_FAILED("notesTextSelectionSuite->SaveNoteFrameText()");
-    InterfacePtr<ICommand> bringToFrontCmd(CmdUtils::CreateCommand(kBringToFrontCmdBoss));
-    if (!NOTES_CHECK_NIL(bringToFrontCmd))
-        return true;
     // Bringing the popup forward is no step of the user's own: it is undone with the typing.
-    bringToFrontCmd->SetUndoability(ICommand::kAutoUndo);
-    bringToFrontCmd->SetItemList(UIDList(popupRef));
-    if (CmdUtils::ProcessCommand(bringToFrontCmd) != kSuccess) {
-        NOTES_LOG_FAILED("bringToFrontCmd");
+    if (!NotesCommands::ProcessOn(kBringToFrontCmdBoss, UIDList(popupRef), "bringToFrontCmd",
+                                  ICommand::kAutoUndo))
         return true;
-    }
     fPopupBroughtToFront = kTrue;
     return true;
 }

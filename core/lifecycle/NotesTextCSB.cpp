@@ -224,14 +224,8 @@ ErrorCode NotesTextCSB::SaveNoteFrameText() {
         NOTES_LOG_FAILED("saveNoteContentCmd");
         return kFailure;
     }
-    InterfacePtr<ICommand> fitFrameToContentCmd(CmdUtils::CreateCommand(kFitFrameToContentCmdBoss));
-    if (!NOTES_CHECK_NIL(fitFrameToContentCmd))
-        return kFailure;
-    fitFrameToContentCmd->SetUndoability(ICommand::kAutoUndo);
-    fitFrameToContentCmd->SetItemList(UIDList(frameItem));
-    if (CmdUtils::ProcessCommand(fitFrameToContentCmd) != kSuccess) {
-        NOTES_LOG_FAILED("fitFrameToContentCmd");
-        return kFailure;
-    }
-    return kSuccess;
+    return NotesCommands::ProcessOn(kFitFrameToContentCmdBoss, UIDList(frameItem), "fitFrameToContentCmd",
+                                    ICommand::kAutoUndo)
+               ? kSuccess
+               : kFailure;
 }
