@@ -56,6 +56,13 @@ public:
         return fPanels.emplace(panelID, panel).first->second.get();
     }
 
+    std::vector<WidgetID> GetPanelWidgetIDs() const override { return WidgetResources::Instance().GetPanelIDs(); }
+
+    std::string GetPanelMenuPath(WidgetID panelID) const override {
+        const WidgetResourceDeclaration* resource = WidgetResources::Instance().FindPanel(panelID);
+        return resource && resource->menuPath ? resource->menuPath : "";
+    }
+
 private:
     std::map<WidgetID, InterfacePtr<IControlView>> fPanels;
     std::map<WidgetID, bool> fShown;

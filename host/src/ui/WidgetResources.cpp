@@ -27,6 +27,14 @@ const WidgetResourceDeclaration* WidgetResources::FindPanel(WidgetID panelID) co
     return nullptr;
 }
 
+std::vector<WidgetID> WidgetResources::GetPanelIDs() const {
+    std::vector<WidgetID> ids;
+    for (const auto& [key, resource] : fResources)
+        if (resource.kind == WidgetResourceDeclaration::kPanel)
+            ids.push_back(resource.root.id);
+    return ids;
+}
+
 IControlView* WidgetResources::CreateWidgets(const WidgetDeclaration& root) {
     InterfacePtr<IControlView> view(CreateObject2<IControlView>(root.widgetClass));
     if (!view)

@@ -84,6 +84,8 @@ struct WidgetResourceDeclaration {
     int32 rsrcID = 0;
     Kind kind = kPanel;
     WidgetDeclaration root;
+    // A panel's own menu: the menu path its items are declared under ("" for none).
+    const char* menuPath = "";
 };
 
 struct PlugInVersion {

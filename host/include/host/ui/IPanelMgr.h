@@ -3,6 +3,9 @@
 // widgets; hiding auto-detaches them. Both are sent under IID_IPANELMGR through the application's subject.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "host/objectmodel/IPMUnknown.h"
 #include "host/ui/UIIDs.h"
 
@@ -17,4 +20,9 @@ public:
     virtual bool16 IsPanelWithWidgetIDShown(WidgetID panelID) const = 0;
     // The panel (made when needed; no reference added), or nullptr when none is declared.
     virtual IControlView* GetPanelFromWidgetID(WidgetID panelID) = 0;
+    // The widget IDs of every declared panel, so that a front end can offer each one.
+    virtual std::vector<WidgetID> GetPanelWidgetIDs() const = 0;
+    // The menu path of the panel's own menu (its items are prepared by the action manager), or ""
+    // when it has none or no such panel is declared.
+    virtual std::string GetPanelMenuPath(WidgetID panelID) const = 0;
 };

@@ -18,6 +18,8 @@ public:
     const WidgetResourceDeclaration* Find(PluginID plugin, int32 rsrcID) const;
     // The panel resource whose root has the widget ID, or nullptr.
     const WidgetResourceDeclaration* FindPanel(WidgetID panelID) const;
+    // The root widget IDs of every declared panel, in plug-in and resource order.
+    std::vector<WidgetID> GetPanelIDs() const;
     // A new widget tree (one reference to its root), or nullptr when a class is unknown or has no
     // IControlView.
     static IControlView* CreateWidgets(const WidgetDeclaration& root);
