@@ -1,5 +1,7 @@
 // FrameUtils: finds text frames through the spread hierarchy and asks their columns for the
 // text under a point; the frontmost frame wins where frames overlap.
+#include <algorithm>
+
 #include "../document/Query.h"
 #include "TextImplementations.h"
 #include "host/document/IGeometry.h"
@@ -32,6 +34,32 @@ bool ColumnHolds(IDataBase* db, UID column, const PMPoint& pasteboardPoint) {
     return geometry->GetPathBoundingBox().Contains(inner);
 }
 
+// The left and right edges, in the line's coordinates, of the line's characters in [start, end);
+// an empty range gives the edge before start. False when the line shows none of them.
+bool LineSpan(const WaxLine& line, TextIndex start, TextIndex end, PMReal* left, PMReal* right) {
+    bool found = false;
+    for (const WaxRun& run : line.GetRuns()) {
+        const std::vector<PMReal>& advances = run.GetAdvances();
+        PMReal x = run.GetX();
+        int32 glyph = 0;
+        for (int32 n = 0; n < run.CountClusters(); ++n) {
+            const TextIndex index = run.GetTextRange().Start() + run.GetClusterOffset(n);
+            PMReal width = 0.0;
+            for (int32 g = 0; g < run.GetClusterGlyphCount(n); ++g)
+                width += advances[static_cast<size_t>(glyph + g)];
+            glyph += run.GetClusterGlyphCount(n);
+            const bool inside = start == end ? index == start : index >= start && index < end;
+            if (inside) {
+                *left = found ? std::min(*left, x) : x;
+                *right = found ? std::max(*right, x + width) : (start == end ? x : x + width);
+                found = true;
+            }
+            x += width;
+        }
+    }
+    return found;
+}
+
 class FrameUtils final : public CPMUnknown<IFrameUtils> {
 public:
     explicit FrameUtils(IPMUnknown* boss) : CPMUnknown<IFrameUtils>(boss) {}
@@ -44,6 +72,12 @@ public:
         InterfacePtr<ITextParcelList> parcels(thread ? thread->QueryTextParcelList() : nullptr);
         return parcels ? parcels->TextPositionAt(key, pasteboardPoint) : -1.0;
     }
+    std::vector<PMRect> GetTextRangeBoxes(const UIDRef& spread, UID story,
+                                          const RangeData& range) const override;
+
+private:
+    static void AddColumnBoxes(IDataBase* db, UID column, const TextComposition& composition,
+                               const RangeData& range, std::vector<PMRect>* boxes);
 };
 
 IMultiColumnTextFrame* FrameUtils::QueryMultiColumnTextFrame(const IPMUnknown* item) const {
@@ -86,6 +120,40 @@ IFrameUtils::TextHit FrameUtils::FindTextAtPoint(const UIDRef& spread, const PMP
         }
     }
     return TextHit();
+}
+std::vector<PMRect> FrameUtils::GetTextRangeBoxes(const UIDRef& spread, UID story,
+                                                  const RangeData& range) const {
+    std::vector<PMRect> boxes;
+    IDataBase* db = spread.GetDataBase();
+    InterfacePtr<ITextParcelList> parcels = Query::Get<ITextParcelList>(db, story);
+    if (!parcels)
+        return boxes;
+    const TextComposition& composition = parcels->GetComposition();
+    const UIDList frames = GetTextFrames(spread);
+    for (int32 i = 0; i < frames.Length(); ++i) {
+        InterfacePtr<IMultiColumnTextFrame> frame = Query::Get<IMultiColumnTextFrame>(db, frames.At(i));
+        for (int32 n = 0; frame && frame->GetTextModelUID() == story && n < frame->GetColumnCount(); ++n)
+            AddColumnBoxes(db, frame->GetNthColumnUID(n), composition, range, &boxes);
+    }
+    return boxes;
+}
+
+void FrameUtils::AddColumnBoxes(IDataBase* db, UID column, const TextComposition& composition,
+                                const RangeData& range, std::vector<PMRect>* boxes) {
+    InterfacePtr<ITransform> transform = Query::Get<ITransform>(db, column);
+    const int32 parcel = composition.FindParcel(static_cast<ParcelKey>(column));
+    if (!transform || parcel < 0)
+        return;
+    const PMMatrix toPasteboard = transform->InnerToPasteboardMatrix();
+    for (int32 n = 0; n < composition.CountLines(parcel); ++n) {
+        const WaxLine& line = composition.GetLine(parcel, n);
+        PMReal left = 0.0;
+        PMReal right = 0.0;
+        if (!LineSpan(line, range.Start(), range.End(), &left, &right))
+            continue;
+        const PMRect box(left, line.GetLineTop(), right, line.GetLineTop() + line.GetLineHeight());
+        boxes->push_back(toPasteboard.TransformRect(box));
+    }
 }
 } // namespace
 

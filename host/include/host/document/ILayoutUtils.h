@@ -20,4 +20,8 @@ public:
     virtual UID GetPageUIDAtPoint(const IDocument* document, const PMPoint& point) const = 0;
     // The page's bounds in pasteboard coordinates.
     virtual PMRect GetPageBoundsOnPasteboard(const UIDRef& page) const = 0;
+    // The frontmost page item of the spread whose bounds (stroke included) hold the pasteboard
+    // point, as the item that sits directly on its spread layer (a group rather than its member);
+    // kInvalidUID when none does. Items on hidden or locked layers are never hit.
+    virtual UID GetPageItemAtPoint(const UIDRef& spread, const PMPoint& point) const = 0;
 };

@@ -1,10 +1,13 @@
 // IFrameUtils: text frames of the layout and the text under a point (a utility interface).
 #pragma once
 
+#include <vector>
+
 #include "host/database/UIDList.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IPMUnknown.h"
 #include "host/text/Parcel.h"
+#include "host/text/RangeData.h"
 #include "host/util/Geometry.h"
 
 class IMultiColumnTextFrame;
@@ -32,4 +35,9 @@ public:
     // The text position at a pasteboard point in one parcel of a thread; -1 where no line is.
     virtual PMReal TextPositionAtPoint(const ITextStoryThread* thread, ParcelKey key,
                                        const PMPoint& pasteboardPoint) const = 0;
+    // The boxes a story's text range covers on a spread, one per line piece, in pasteboard
+    // coordinates: from the line's top to its bottom, from the first character's left edge to the
+    // last one's right edge. An empty range gives a box of no width at its index (a caret).
+    virtual std::vector<PMRect> GetTextRangeBoxes(const UIDRef& spread, UID story,
+                                                  const RangeData& range) const = 0;
 };
