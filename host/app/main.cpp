@@ -9,6 +9,7 @@
 #include "ConsoleAlertResponder.h"
 #include "ConsoleProgressReporter.h"
 #include "ExportPdfCommand.h"
+#include "GuiCommand.h"
 #include "ImportCommand.h"
 #include "InfoCommand.h"
 #include "MarkCommand.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     const SelectCommand selectVerb(app);
     const MenuCommand menuVerb(app);
     const PanelCommand panelVerb(app);
+    const GuiCommand guiVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -146,6 +148,8 @@ int main(int argc, char** argv) {
         status = menuVerb.Run();
     else if (panelVerb.Parsed())
         status = panelVerb.Run();
+    else if (guiVerb.Parsed())
+        status = guiVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);

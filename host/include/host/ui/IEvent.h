@@ -2,6 +2,7 @@
 // point (in the coordinates of the view it happened in) and the modifier keys.
 #pragma once
 
+#include "host/util/BaseTypes.h"
 #include "host/util/Geometry.h"
 
 class IControlView;
