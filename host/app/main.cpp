@@ -18,6 +18,7 @@
 #include "NotesID.h"
 #include "OptionsCommand.h"
 #include "PanelCommand.h"
+#include "SessionCommand.h"
 #include "PdfInfoCommand.h"
 #include "PopupsCommand.h"
 #include "RemoveCommand.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     const SelectCommand selectVerb(app);
     const MenuCommand menuVerb(app);
     const PanelCommand panelVerb(app);
+    const SessionCommand sessionVerb(app);
     CLI11_PARSE(app, argc, argv);
 
     Host::Initialize();
@@ -146,6 +148,8 @@ int main(int argc, char** argv) {
         status = menuVerb.Run();
     else if (panelVerb.Parsed())
         status = panelVerb.Run();
+    else if (sessionVerb.Parsed())
+        status = sessionVerb.Run();
     Host::Shutdown();
     CAlert::SetResponder(nullptr);
     ProgressBarManager::SetReporter(nullptr);
