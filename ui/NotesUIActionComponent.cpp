@@ -15,9 +15,9 @@
 #include "host/database/IDataBase.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/IDocument.h"
+#include "host/document/ILayoutUtils.h"
 #include "host/layout/IActiveContext.h"
 #include "host/layout/ILayoutControlData.h"
-#include "host/document/ILayoutUtils.h"
 #include "host/objectmodel/IBoolData.h"
 #include "host/objectmodel/IPointData.h"
 #include "host/objectmodel/InterfacePtr.h"
@@ -47,9 +47,10 @@ struct PopupAction {
     ActionID action;
     int32 mode;
 };
-constexpr PopupAction kPopupActions[] = {{kNotesUIShowAllPopupsActionID, INotesPopupOptions::kShowAll},
-                                         {kNotesUIHideAllPopupsActionID, INotesPopupOptions::kLeaveAlone},
-                                         {kNotesUIShowSelectedPopupsActionID, INotesPopupOptions::kShowSelected}};
+constexpr PopupAction kPopupActions[] = {
+    {kNotesUIShowAllPopupsActionID, INotesPopupOptions::kShowAll},
+    {kNotesUIHideAllPopupsActionID, INotesPopupOptions::kLeaveAlone},
+    {kNotesUIShowSelectedPopupsActionID, INotesPopupOptions::kShowSelected}};
 
 // The application option each toggle action flips, and shows as checked.
 struct OptionAction {
@@ -59,7 +60,8 @@ struct OptionAction {
 };
 constexpr OptionAction kOptionActions[] = {
     {kNotesUIJumpToNextActionID, IID_INOTESUIJUMPTONEXTOPTION, "jumpToNextOptionBoolData"},
-    {kNotesUIConvertToHighlightActionID, IID_INOTESCONVERTTOHIGHLIGHTOPTION, "convertToHighlightOptionBoolData"},
+    {kNotesUIConvertToHighlightActionID, IID_INOTESCONVERTTOHIGHLIGHTOPTION,
+     "convertToHighlightOptionBoolData"},
     {kNotesUIConvertNotImportedActionID, IID_INOTESCONVERTNOTIMPORTEDOPTION,
      "converNotImportedEditOptionBoolData"}};
 
@@ -74,7 +76,8 @@ InterfacePtr<INotesTextSelectionSuite> TextSuite() {
     InterfacePtr<IActiveContext> activeContext(GetApplicationObject(), IID_IACTIVECONTEXT);
     ISelectionManager* selection = activeContext ? activeContext->GetContextSelection() : nullptr;
     return InterfacePtr<INotesTextSelectionSuite>(
-        selection ? static_cast<INotesTextSelectionSuite*>(selection->QueryIntegratorSuite(IID_INOTESTEXTSELECTIONSUITE))
+        selection ? static_cast<INotesTextSelectionSuite*>(
+                        selection->QueryIntegratorSuite(IID_INOTESTEXTSELECTIONSUITE))
                   : nullptr);
 }
 
@@ -106,7 +109,8 @@ InterfacePtr<INotesAnnotsManager> AnnotsManager(IDocument* document) {
 PMPoint MiddleOfCurrentPage(IDocument* document) {
     InterfacePtr<ILayoutControlData> layout(DocumentManager::Instance().GetLayoutView(document),
                                             IID_ILAYOUTCONTROLDATA);
-    return layout ? Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(layout->GetPageRef()).GetCenter() : PMPoint();
+    return layout ? Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(layout->GetPageRef()).GetCenter()
+                  : PMPoint();
 }
 } // namespace
 
@@ -148,8 +152,8 @@ bool16 NotesUIActionComponent::IsEnabled(ActionID actionID) {
     return (StateOf(actionID) & IActionStateList::kEnabledAction) != 0 ? kTrue : kFalse;
 }
 
-void NotesUIActionComponent::UpdateActionStates(IActiveContext*, IActionStateList* listToUpdate, const PMPoint&,
-                                                IPMUnknown*) {
+void NotesUIActionComponent::UpdateActionStates(IActiveContext*, IActionStateList* listToUpdate,
+                                                const PMPoint&, IPMUnknown*) {
     for (int32 n = 0; n < listToUpdate->Length(); ++n)
         if (const int16 state = StateOf(listToUpdate->GetNthAction(n)); state != 0)
             listToUpdate->SetNthActionState(n, state);
@@ -242,7 +246,8 @@ void NotesUIActionComponent::NewTextMarkup(INotesAnnotation::NotesAnnotationType
     if (!NOTES_CHECK_NIL(notesTextSelectionSuite) || !NOTES_CHECK_NIL(document))
         return;
     UID newAnnotation = kInvalidUID;
-    if (notesTextSelectionSuite->NewTextMarkup(type, newAnnotation) != kSuccess || newAnnotation == kInvalidUID) {
+    if (notesTextSelectionSuite->NewTextMarkup(type, newAnnotation) != kSuccess ||
+        newAnnotation == kInvalidUID) {
         NOTES_LOG_FAILED("notesTextSelectionSuite->NewTextMarkup");
         return;
     }
@@ -320,7 +325,8 @@ void NotesUIActionComponent::SettleTreeTextEdits(ClassID commandClass) {
     InterfacePtr<INotesUIAnnotationIterator> annotationIterator = AnnotationIterator();
     if (!NOTES_CHECK_NIL(annotationIterator))
         return;
-    const UID next = IsOptionSet(IID_INOTESUIJUMPTONEXTOPTION) ? annotationIterator->Next(kTrue) : kInvalidUID;
+    const UID next =
+        IsOptionSet(IID_INOTESUIJUMPTONEXTOPTION) ? annotationIterator->Next(kTrue) : kInvalidUID;
     InterfacePtr<ICommand> acceptRejectRedactionCmd(CmdUtils::CreateCommand(commandClass));
     if (!NOTES_CHECK_NIL(acceptRejectRedactionCmd))
         return;
@@ -347,7 +353,8 @@ void NotesUIActionComponent::Step(bool forwards, bool16 textEditsOnly) {
     IDocument* document = FrontDocument();
     if (!NOTES_CHECK_NIL(annotationIterator) || !document)
         return;
-    const UID to = forwards ? annotationIterator->Next(textEditsOnly) : annotationIterator->Previous(textEditsOnly);
+    const UID to =
+        forwards ? annotationIterator->Next(textEditsOnly) : annotationIterator->Previous(textEditsOnly);
     if (to != kInvalidUID)
         NotesUINotesPanel::SelectAnnotationNode(UIDRef(document->GetDocumentDataBase(), to));
 }

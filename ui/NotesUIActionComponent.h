@@ -19,8 +19,8 @@ public:
     void PerformAction(IActiveContext* context, ActionID actionID, const PMPoint& mousePoint,
                        IPMUnknown* widget) override;
     bool16 IsEnabled(ActionID actionID) override;
-    void UpdateActionStates(IActiveContext* context, IActionStateList* listToUpdate, const PMPoint& mousePoint,
-                            IPMUnknown* widget) override;
+    void UpdateActionStates(IActiveContext* context, IActionStateList* listToUpdate,
+                            const PMPoint& mousePoint, IPMUnknown* widget) override;
 
 private:
     // The action's state: 0 (disabled), kEnabledAction, or kEnabledAction | kSelectedAction.

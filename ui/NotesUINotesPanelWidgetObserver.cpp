@@ -28,8 +28,8 @@ constexpr Listened kListened[] = {{kNotesUIAcceptIconWidgetID, IID_IBOOLEANCONTR
 
 void NotesUINotesPanelWidgetObserver::AutoAttach() {
     AttachButtons(true);
-    InterfacePtr<ITriStateControlData> triStateControlData(NotesUINotesPanel::FindWidget(kNotesUICreateNoteWidgetID),
-                                                           IID_ITRISTATECONTROLDATA);
+    InterfacePtr<ITriStateControlData> triStateControlData(
+        NotesUINotesPanel::FindWidget(kNotesUICreateNoteWidgetID), IID_ITRISTATECONTROLDATA);
     fCreatingNotes = triStateControlData && triStateControlData->IsSelected();
     InstallEventWatcher(true);
 }

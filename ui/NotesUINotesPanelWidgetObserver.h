@@ -11,7 +11,8 @@
 
 class NotesUINotesPanelWidgetObserver final : public CObserver {
 public:
-    explicit NotesUINotesPanelWidgetObserver(IPMUnknown* boss) : CObserver(boss, IID_INOTESUIPANELWIDGETOBSERVER) {}
+    explicit NotesUINotesPanelWidgetObserver(IPMUnknown* boss)
+        : CObserver(boss, IID_INOTESUIPANELWIDGETOBSERVER) {}
     void AutoAttach() override;
     void AutoDetach() override;
     void Update(ClassID theChange, ISubject* theSubject, PMIID protocol, void* changedBy) override;

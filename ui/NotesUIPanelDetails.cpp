@@ -29,7 +29,8 @@ Widgets FindWidgets() {
     Widgets w;
     w.editBoxControlView = NotesUINotesPanel::FindWidget(kNotesUINoteEditBoxWidgetID);
     // The box's text as the note stores it: its line ends converted on the way in and out.
-    w.editBoxTextControlData = InterfacePtr<ITextControlData>(w.editBoxControlView, IID_INOTESUITEXTCONTROLDATA);
+    w.editBoxTextControlData =
+        InterfacePtr<ITextControlData>(w.editBoxControlView, IID_INOTESUITEXTCONTROLDATA);
     w.authorTextControlData = InterfacePtr<ITextControlData>(
         NotesUINotesPanel::FindWidget(kNotesUIAuthorWidgetID), IID_ITEXTCONTROLDATA);
     w.dtimeTextControlData = InterfacePtr<ITextControlData>(

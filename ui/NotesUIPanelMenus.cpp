@@ -46,8 +46,8 @@ bool StartsGroup(double position) {
     return position - static_cast<double>(static_cast<int>(position)) > 0.25;
 }
 
-void Place(std::vector<MenuDeclaration>& menus, const char* separatorPath, const char* itemPath, ActionID action,
-           double position) {
+void Place(std::vector<MenuDeclaration>& menus, const char* separatorPath, const char* itemPath,
+           ActionID action, double position) {
     if (position == kNotInMenu)
         return;
     if (StartsGroup(position))
@@ -78,8 +78,7 @@ std::vector<MenuDeclaration> NotesUIPanelMenus::Menus() {
     std::vector<MenuDeclaration> menus;
     for (size_t i = 0; i < std::size(kPanelActions); ++i) {
         const PanelAction& action = kPanelActions[i];
-        Place(menus, panelSeparator.c_str(), paths[2 * i].c_str(), action.id,
-              action.panelMenuPosition);
+        Place(menus, panelSeparator.c_str(), paths[2 * i].c_str(), action.id, action.panelMenuPosition);
         Place(menus, contextSeparator.c_str(), paths[2 * i + 1].c_str(), action.id,
               action.contextMenuPosition);
     }

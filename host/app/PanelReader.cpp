@@ -97,8 +97,8 @@ void PanelReader::HidePanel() {
 
 IControlView* PanelReader::Widget(WidgetID id) {
     InterfacePtr<IPanelMgr> panels(GetApplicationObject(), IID_IPANELMGR);
-    InterfacePtr<IPanelControlData> panel(panels ? panels->GetPanelFromWidgetID(kNotesUIPanelWidgetID) : nullptr,
-                                          IID_IPANELCONTROLDATA);
+    InterfacePtr<IPanelControlData> panel(
+        panels ? panels->GetPanelFromWidgetID(kNotesUIPanelWidgetID) : nullptr, IID_IPANELCONTROLDATA);
     return panel ? panel->FindWidget(id) : nullptr;
 }
 
@@ -146,7 +146,8 @@ NodeID PanelReader::NamedNode(const PageRows& rows, const std::string& name) {
     const auto& [pageNode, notes] = rows[static_cast<size_t>(page - 1)];
     if (fields == 1)
         return name.find('.') == std::string::npos ? pageNode : NodeID();
-    return note >= 1 && note <= static_cast<int>(notes.size()) ? notes[static_cast<size_t>(note - 1)] : NodeID();
+    return note >= 1 && note <= static_cast<int>(notes.size()) ? notes[static_cast<size_t>(note - 1)]
+                                                               : NodeID();
 }
 
 nlohmann::ordered_json PanelReader::Snapshot(ITreeViewMgr* tree, const PageRows& rows) {

@@ -20,10 +20,10 @@ namespace {
 // Whether each gesture word takes the rest of its line as an argument.
 const std::map<std::string, bool>& GestureWords() {
     static const std::map<std::string, bool> words = {
-        {"select-node", true}, {"next", false},        {"previous", false},     {"next-edit", false},
-        {"type", true},        {"action", true},       {"click-accept", false}, {"click-reject", false},
-        {"click-remove", false}, {"double-click", true}, {"new-note", true},    {"select-text", true},
-        {"undo", false},       {"redo", false},        {"answer", true},        {"print", false},
+        {"select-node", true},   {"next", false},        {"previous", false},     {"next-edit", false},
+        {"type", true},          {"action", true},       {"click-accept", false}, {"click-reject", false},
+        {"click-remove", false}, {"double-click", true}, {"new-note", true},      {"select-text", true},
+        {"undo", false},         {"redo", false},        {"answer", true},        {"print", false},
         {"discard", false}};
     return words;
 }
@@ -44,9 +44,11 @@ void CancelOpenDialogs() {
 } // namespace
 
 SessionCommand::SessionCommand(CLI::App& app) {
-    fCommand = app.add_subcommand("session", "Run a script of user gestures on the Notes panel of a document");
+    fCommand =
+        app.add_subcommand("session", "Run a script of user gestures on the Notes panel of a document");
     fCommand->add_option("DOC", fDocument, "Document file")->required();
-    fCommand->add_option("SCRIPT", fScript, "Script file, one gesture a line ('#' starts a comment)")->required();
+    fCommand->add_option("SCRIPT", fScript, "Script file, one gesture a line ('#' starts a comment)")
+        ->required();
 }
 
 std::string SessionCommand::Parse(const std::string& script, std::vector<Gesture>* gestures) {

@@ -28,7 +28,8 @@
 #include "host/ui/UIDNodeID.h"
 
 namespace {
-bool Dispatch(IEvent::EventType type, IPMUnknown* target, const PMPoint& where = PMPoint(), char16_t key = 0) {
+bool Dispatch(IEvent::EventType type, IPMUnknown* target, const PMPoint& where = PMPoint(),
+              char16_t key = 0) {
     InterfacePtr<IEventDispatcher> dispatcher(GetApplicationObject(), IID_IEVENTDISPATCHER);
     IEvent event(type, where, key);
     return dispatcher && dispatcher->DispatchEvent(&event, target);
@@ -117,7 +118,8 @@ std::string SessionGestures::Type(const std::string& text) {
         PMString typed(boxText->GetString().GetUTF8String().append(key).c_str());
         typed.SetTranslatable(kFalse);
         boxText->SetString(typed);
-        Dispatch(IEvent::kKeyUp, box, PMPoint(), static_cast<char16_t>(static_cast<unsigned char>(key.back())));
+        Dispatch(IEvent::kKeyUp, box, PMPoint(),
+                 static_cast<char16_t>(static_cast<unsigned char>(key.back())));
     }
     return std::string();
 }
@@ -171,7 +173,8 @@ std::string SessionGestures::SelectText(IDocument* document, const std::string& 
     InterfacePtr<ISelectionManager> selection(DocumentManager::Instance().GetLayoutView(document),
                                               IID_ISELECTIONMANAGER);
     IDataBase* db = document->GetDocumentDataBase();
-    if (!selection || selection->SelectText(UIDRef(db, static_cast<UID>(story)), RangeData(start, end)) != kSuccess)
+    if (!selection ||
+        selection->SelectText(UIDRef(db, static_cast<UID>(story)), RangeData(start, end)) != kSuccess)
         return "The characters " + range + " of story " + std::to_string(story) + " cannot be selected.";
     return std::string();
 }
