@@ -73,22 +73,6 @@ void NotesUINotesTreeViewObserver::ClearSelection(IDataBase* db) {
     NotesUIPanelDetails::ShowNothing();
 }
 
-bool NotesUINotesTreeViewObserver::HoldsTextEdit(const UIDRef& node) {
-    InterfacePtr<INotesAnnotation> annotation(node, IID_INOTESANNOTATION);
-    if (annotation)
-        return annotation->IsRedaction();
-    InterfacePtr<INotesAnnotationList> annotationList(node, IID_INOTESANNOTATIONLIST);
-    if (!annotationList)
-        return false;
-    const UIDList annotations = annotationList->GetAnnotations();
-    for (UID uid : annotations.GetUIDs()) {
-        InterfacePtr<INotesAnnotation> entry(UIDRef(node.GetDataBase(), uid), IID_INOTESANNOTATION);
-        if (entry && entry->IsRedaction())
-            return true;
-    }
-    return false;
-}
-
 void NotesUINotesTreeViewObserver::SelectionChanged() {
     IDataBase* db = NotesUITreeNodes::FrontDataBase();
     InterfacePtr<ITreeViewController> treeViewController(this, IID_ITREEVIEWCONTROLLER);
@@ -109,7 +93,7 @@ void NotesUINotesTreeViewObserver::SelectionChanged() {
     for (const NodeID& node : selection) {
         const UIDRef ref = NotesUITreeNodes::RefOf(node);
         if (selection.size() > 1)
-            anyTextEdit = anyTextEdit || HoldsTextEdit(ref);
+            anyTextEdit = anyTextEdit || NotesUITreeNodes::HoldsTextEdit(ref);
         if (NotesUITreeNodes::IsAnnotation(ref))
             annotations.Append(ref.GetUID());
     }

@@ -21,5 +21,4 @@ public:
 private:
     void SelectionChanged();
     static void ClearSelection(IDataBase* db);
-    static bool HoldsTextEdit(const UIDRef& node);
 };

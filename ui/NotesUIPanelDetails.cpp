@@ -28,7 +28,9 @@ struct Widgets {
 Widgets FindWidgets() {
     Widgets w;
     w.editBoxControlView = NotesUINotesPanel::FindWidget(kNotesUINoteEditBoxWidgetID);
-    w.editBoxTextControlData = InterfacePtr<ITextControlData>(w.editBoxControlView, IID_ITEXTCONTROLDATA);
+    // The box's text as the note stores it: its line ends converted on the way in and out.
+    w.editBoxTextControlData =
+        InterfacePtr<ITextControlData>(w.editBoxControlView, IID_INOTESUITEXTCONTROLDATA);
     w.authorTextControlData = InterfacePtr<ITextControlData>(
         NotesUINotesPanel::FindWidget(kNotesUIAuthorWidgetID), IID_ITEXTCONTROLDATA);
     w.dtimeTextControlData = InterfacePtr<ITextControlData>(

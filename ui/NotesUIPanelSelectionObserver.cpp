@@ -12,6 +12,7 @@
 
 void NotesUIPanelSelectionObserver::AutoAttach() {
     ActiveSelectionObserver::AutoAttach();
+    AttachWidgetObserver(true);
     if (!FollowFrontDocument())
         NotesUINotesPanel::RebuildIfShown(); // the document may have changed while the panel was hidden
 }
@@ -19,6 +20,18 @@ void NotesUIPanelSelectionObserver::AutoAttach() {
 void NotesUIPanelSelectionObserver::AutoDetach() {
     // The document observer stays: it shows a new sticky note in the panel even when it is hidden.
     ActiveSelectionObserver::AutoDetach();
+    AttachWidgetObserver(false);
+}
+
+void NotesUIPanelSelectionObserver::AttachWidgetObserver(bool attach) {
+    // The panel's buttons are heard only while it is shown, as its selection is.
+    InterfacePtr<IObserver> widgetObserver(this, IID_INOTESUIPANELWIDGETOBSERVER);
+    if (!NOTES_CHECK_NIL(widgetObserver))
+        return;
+    if (attach)
+        widgetObserver->AutoAttach();
+    else
+        widgetObserver->AutoDetach();
 }
 
 void NotesUIPanelSelectionObserver::Update(ClassID theChange, ISubject* theSubject, PMIID protocol,

@@ -19,6 +19,7 @@ protected:
     void HandleSelectionChanged(ISelectionManager* selection) override;
 
 private:
+    void AttachWidgetObserver(bool attach);
     // Makes sure the front document's UI document observer listens; when the front document is
     // another than the one followed so far, follows its view and builds its tree afresh (true).
     bool FollowFrontDocument();

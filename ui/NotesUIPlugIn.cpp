@@ -1,15 +1,23 @@
 #include "NotesUIPlugIn.h"
 
+#include "NotesUIActionComponent.h"
 #include "NotesUIAnnotationIterator.h"
 #include "NotesUIDocumentObserver.h"
+#include "NotesUIEventWatcher.h"
 #include "NotesUIImportDialogDeclaration.h"
+#include "NotesUINoteEditBoxEventHandler.h"
 #include "NotesUINotesPanelControlView.h"
+#include "NotesUINotesPanelWidgetObserver.h"
 #include "NotesUINotesTreeViewAdapter.h"
 #include "NotesUINotesTreeViewEventHandler.h"
 #include "NotesUINotesTreeViewObserver.h"
 #include "NotesUINotesTreeViewWidgetMgr.h"
+#include "NotesUIPanelMenus.h"
 #include "NotesUIPanelSelectionObserver.h"
+#include "NotesUIResponder.h"
+#include "NotesUIResponderServiceProvider.h"
 #include "NotesUIStrings.h"
+#include "NotesUITextControlData.h"
 #include "QuillpaneID.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
@@ -30,7 +38,14 @@ std::vector<ImplementationDeclaration> Implementations() {
             IMPLEMENTATION(NotesUIDocumentObserver, kNotesUIDocumentObserverImpl, false),
             IMPLEMENTATION(NotesUIAnnotationIterator, kNotesUIAnnotationIteratorImpl, false),
             IMPLEMENTATION(NotesUINotesPanelControlView, kNotesUINotesPanelControlViewImpl, false),
-            IMPLEMENTATION(NotesUINotesTreeViewEventHandler, kNotesUINotesTreeViewEventHandlerImpl, false)};
+            IMPLEMENTATION(NotesUINotesTreeViewEventHandler, kNotesUINotesTreeViewEventHandlerImpl, false),
+            IMPLEMENTATION(NotesUIActionComponent, kNotesUIActionComponentImpl, false),
+            IMPLEMENTATION(NotesUINotesPanelWidgetObserver, kNotesUINotesPanelWidgetObserverImpl, false),
+            IMPLEMENTATION(NotesUIEventWatcher, kNotesUIEventWatcherImpl, false),
+            IMPLEMENTATION(NotesUINoteEditBoxEventHandler, kNotesUINoteEditBoxEventHandlerImpl, false),
+            IMPLEMENTATION(NotesUITextControlData, kNotesUITextControlDataImpl, false),
+            IMPLEMENTATION(NotesUIResponder, kNotesUIResponderImpl, false),
+            IMPLEMENTATION(NotesUIResponderServiceProvider, kNotesUIResponderServiceProviderImpl, false)};
 }
 
 std::vector<ClassDeclaration> Classes() {
@@ -38,7 +53,8 @@ std::vector<ClassDeclaration> Classes() {
              kPalettePanelWidgetBoss,
              "kNotesUIPanelBoss",
              {{IID_ICONTROLVIEW, kNotesUINotesPanelControlViewImpl},
-              {IID_IOBSERVER, kNotesUIPanelSelectionObserverImpl}}},
+              {IID_IOBSERVER, kNotesUIPanelSelectionObserverImpl},
+              {IID_INOTESUIPANELWIDGETOBSERVER, kNotesUINotesPanelWidgetObserverImpl}}},
             {kNotesUINotesTreeViewBoss,
              kTreeViewWidgetBoss,
              "kNotesUINotesTreeViewBoss",
@@ -46,7 +62,25 @@ std::vector<ClassDeclaration> Classes() {
               {IID_ITREEVIEWWIDGETMGR, kNotesUINotesTreeViewWidgetMgrImpl},
               {IID_IOBSERVER, kNotesUINotesTreeViewObserverImpl},
               {IID_INOTESUIANNOTATIONITERATOR, kNotesUIAnnotationIteratorImpl},
-              {IID_IEVENTHANDLER, kNotesUINotesTreeViewEventHandlerImpl}}}};
+              {IID_IEVENTHANDLER, kNotesUINotesTreeViewEventHandlerImpl}}},
+            {kNotesUINoteEditBoxBoss,
+             kMultilineTextEditBoxWidgetBoss,
+             "kNotesUINoteEditBoxBoss",
+             {{IID_INOTESUITEXTCONTROLDATA, kNotesUITextControlDataImpl},
+              {IID_IEVENTHANDLER, kNotesUINoteEditBoxEventHandlerImpl}}},
+            {kNotesUIActionComponentBoss,
+             kInvalidClass,
+             "kNotesUIActionComponentBoss",
+             {{IID_IACTIONCOMPONENT, kNotesUIActionComponentImpl}}},
+            {kNotesUIEventWatcherBoss,
+             kInvalidClass,
+             "kNotesUIEventWatcherBoss",
+             {{IID_IEVENTWATCHER, kNotesUIEventWatcherImpl}}},
+            {kNotesUIResponderServiceBoss,
+             kInvalidClass,
+             "kNotesUIResponderServiceBoss",
+             {{IID_IK2SERVICEPROVIDER, kNotesUIResponderServiceProviderImpl},
+              {IID_IRESPONDER, kNotesUIResponderImpl}}}};
 }
 
 // The Notes panel: the tree, then the selected note's details and the buttons that act on it.
@@ -60,11 +94,12 @@ WidgetResourceDeclaration PanelResource() {
              {{kNotesUINotesTreeViewBoss, kNotesUITreeViewWidgetID},
               {kStaticTextWidgetBoss, kNotesUIAuthorWidgetID},
               {kStaticTextWidgetBoss, kNotesUIDateWidgetID},
-              {kMultilineTextEditBoxWidgetBoss, kNotesUINoteEditBoxWidgetID},
+              {kNotesUINoteEditBoxBoss, kNotesUINoteEditBoxWidgetID},
               {kIconToggleButtonWidgetBoss, kNotesUICreateNoteWidgetID},
               {kIconButtonWidgetBoss, kNotesUIAcceptIconWidgetID},
               {kIconButtonWidgetBoss, kNotesUIRejectIconWidgetID},
-              {kIconButtonWidgetBoss, kNotesUIRemoveIconWidgetID}}}};
+              {kIconButtonWidgetBoss, kNotesUIRemoveIconWidgetID}}},
+            NOTES_UI_PANEL_MENU};
 }
 
 // One row of the tree: expander, kind icon and label in the node's general panel.
@@ -88,7 +123,11 @@ PlugInDeclaration MakeDeclaration() {
     decl.buildText = "1.1.5";
     decl.implementations = Implementations();
     decl.classes = Classes();
-    decl.addIns = {{kDocBoss, {{IID_INOTESUIDOCUMENTOBSERVER, kNotesUIDocumentObserverImpl}}}};
+    decl.addIns = {{kDocBoss, {{IID_INOTESUIDOCUMENTOBSERVER, kNotesUIDocumentObserverImpl}}},
+                   {kApplicationBoss, {{IID_INOTESUIJUMPTONEXTOPTION, kBoolDataImpl}}}};
+    decl.actions = NotesUIPanelMenus::Actions();
+    decl.menus = NotesUIPanelMenus::Menus();
+    decl.serviceProviders = {kNotesUIResponderServiceBoss};
     decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
     decl.widgetResources = {PanelResource(), TreeNodeResource()};
     AddImportDialogDeclaration(&decl);

@@ -72,3 +72,56 @@ constexpr int32 kNotesUITextMarkupIconRsrcID = 3010;
 constexpr int32 kNotesUIDrawingIconRsrcID = 3011;
 constexpr int32 kNotesUIStickyNoteIconRsrcID = 3012;
 constexpr int32 kNotesUITextEditIconRsrcID = 3013;
+
+// The panel's actions, their menus and the reactions to gestures and to the document's life.
+// Classes
+constexpr ClassID kNotesUIActionComponentBoss = 0x169302;
+constexpr ClassID kNotesUINoteEditBoxBoss = 0x169303;
+constexpr ClassID kNotesUIResponderServiceBoss = 0x169304;
+constexpr ClassID kNotesUIStartupShutdownBoss = 0x169305;
+constexpr ClassID kNotesUIEventWatcherBoss = 0x169306;
+
+// Interfaces
+constexpr PMIID IID_INOTESUICOMMANDPROCESSOROBSERVER = 0x169308; // on the application
+constexpr PMIID IID_INOTESUIJUMPTONEXTOPTION = 0x169309;         // IBoolData on the application
+constexpr PMIID IID_INOTESUIPANELWIDGETOBSERVER = 0x16930A;      // on the panel
+constexpr PMIID IID_INOTESUITEXTCONTROLDATA = 0x169314;          // on the note edit box
+
+// Implementations
+constexpr ImplementationID kNotesUIActionComponentImpl = 0x169308;
+constexpr ImplementationID kNotesUINotesPanelWidgetObserverImpl = 0x169309;
+constexpr ImplementationID kNotesUIEventWatcherImpl = 0x16930A;
+constexpr ImplementationID kNotesUINoteEditBoxEventHandlerImpl = 0x16930B;
+constexpr ImplementationID kNotesUITextControlDataImpl = 0x16930C;
+constexpr ImplementationID kNotesUIResponderImpl = 0x16930D;
+constexpr ImplementationID kNotesUIResponderServiceProviderImpl = 0x16930E;
+constexpr ImplementationID kNotesUICommandProcessorObserverImpl = 0x16930F;
+constexpr ImplementationID kNotesUIStartupShutdownProviderImpl = 0x169310;
+constexpr ImplementationID kNotesUIStartupShutdownServiceProviderImpl = 0x169311;
+
+// Actions of the panel's menu and of the tree's context menu
+constexpr ActionID kNotesUINewStickyNoteActionID = 0x169315;
+constexpr ActionID kNotesUINewHighlightActionID = 0x169318;
+constexpr ActionID kNotesUIRemoveTextMarkupsActionID = 0x169319;
+constexpr ActionID kNotesUIImportActionID = 0x16931A;
+constexpr ActionID kNotesUINewStrikeThroughActionID = 0x16931B;
+constexpr ActionID kNotesUINewUnderlineActionID = 0x16931C;
+constexpr ActionID kNotesUINewReplacementActionID = 0x16931D;
+constexpr ActionID kNotesUINewInsertionActionID = 0x16931E;
+constexpr ActionID kNotesUIAcceptSelectedTextActionID = 0x16931F;
+constexpr ActionID kNotesUIClearAllActionID = 0x169320;
+constexpr ActionID kNotesUIShowAllPopupsActionID = 0x169321;
+constexpr ActionID kNotesUIHideAllPopupsActionID = 0x169322;
+constexpr ActionID kNotesUIShowSelectedPopupsActionID = 0x169323;
+constexpr ActionID kNotesUIRejectActionID = 0x169324;
+constexpr ActionID kNotesUIAcceptActionID = 0x169325;
+constexpr ActionID kNotesUISelectInDocumentActionID = 0x169326;
+constexpr ActionID kNotesUIPreviousActionID = 0x169327;
+constexpr ActionID kNotesUINextActionID = 0x169328;
+constexpr ActionID kNotesUIJumpToNextActionID = 0x169329;
+constexpr ActionID kNotesUIConvertToHighlightActionID = 0x16932A;
+constexpr ActionID kNotesUIConvertNotImportedActionID = 0x16932B;
+
+// The menu paths the actions are placed under: the panel's own menu and the tree's context menu.
+#define NOTES_UI_PANEL_MENU NOTES_UI_KEY(kNotesUIPanelMenuKey)
+#define NOTES_UI_TREE_CONTEXT_MENU NOTES_UI_KEY(kNotesUITreeContextMenuKey)

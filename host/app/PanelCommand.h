@@ -21,7 +21,6 @@ public:
 private:
     // The panel of the opened document in JSON; an empty string when it went well, else why not.
     std::string Collect(nlohmann::ordered_json* panel) const;
-    static std::string ToText(const nlohmann::ordered_json& panel);
 
     CLI::App* fCommand = nullptr;
     std::string fDocument;

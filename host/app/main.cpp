@@ -24,6 +24,7 @@
 #include "RemoveCommand.h"
 #include "RenderCommand.h"
 #include "SelectCommand.h"
+#include "SessionCommand.h"
 #include "TextEditsCommand.h"
 #include "WholeNumberCheck.h"
 #include "host/Host.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     const SelectCommand selectVerb(app);
     const MenuCommand menuVerb(app);
     const PanelCommand panelVerb(app);
+    const SessionCommand sessionVerb(app);
     const GuiCommand guiVerb(app);
     CLI11_PARSE(app, argc, argv);
 
@@ -148,6 +150,8 @@ int main(int argc, char** argv) {
         status = menuVerb.Run();
     else if (panelVerb.Parsed())
         status = panelVerb.Run();
+    else if (sessionVerb.Parsed())
+        status = sessionVerb.Run();
     else if (guiVerb.Parsed())
         status = guiVerb.Run();
     Host::Shutdown();

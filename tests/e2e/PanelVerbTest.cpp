@@ -90,7 +90,7 @@ TEST_F(PanelVerbTest, ASelectedNoteShowsItsDetailsAndATextEditCanBeAcceptedOrRej
         EXPECT_EQ(details["remove"], true);
     }
     const nlohmann::json first = Panel({"--select-node", "1.1"});
-    EXPECT_EQ(first["details"]["text"], "Check this line\rit may run long") << "the whole text in the box";
+    EXPECT_EQ(first["details"]["text"], "Check this line\nit may run long") << "the whole text, one line a line";
 }
 
 TEST_F(PanelVerbTest, APageNodeShowsNoDetailsAndAMissingNodeIsRefused) {

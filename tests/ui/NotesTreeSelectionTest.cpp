@@ -51,7 +51,8 @@ TEST_F(NotesPanelTest, SelectingANoteSelectsItInTheDocumentAndShowsItsDetails) {
     const UID note = NoteOnPage(2, "Check the figures\ragainst the ledger");
     SelectNode(note);
     EXPECT_EQ(SelectedAnnotations().GetUIDs(), std::vector<UID>{note});
-    EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "Check the figures\ragainst the ledger");
+    EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "Check the figures\r\nagainst the ledger")
+        << "the box shows each stored carriage return as a line end";
     EXPECT_EQ(TextOf(kNotesUIAuthorWidgetID), "Ana");
     EXPECT_EQ(TextOf(kNotesUIDateWidgetID), "2024-03-04 05:06:07");
     EXPECT_TRUE(Enabled(kNotesUINoteEditBoxWidgetID));

@@ -1,7 +1,9 @@
 #include "host/ui/ActionManager.h"
-#include "host/objectmodel/InterfacePtr.h"
 
 #include <algorithm>
+#include <set>
+
+#include "host/objectmodel/InterfacePtr.h"
 
 #include "ActionStateList.h"
 #include "host/commands/ErrorUtils.h"
@@ -87,8 +89,7 @@ std::vector<ActionManager::MenuItem> ActionManager::GetMenuItems() const {
 
 ActionID ActionManager::FindMenuAction(const std::string& shownPath) const {
     const bool itemTextOnly = shownPath.find(':') == std::string::npos;
-    ActionID byItemText = 0;
-    int32 itemsWithText = 0;
+    std::set<ActionID> byItemText; // an action placed in several menus under one text is still one
     for (const MenuItem& item : fMenus) {
         if (item.action == 0)
             continue;
@@ -98,11 +99,10 @@ ActionID ActionManager::FindMenuAction(const std::string& shownPath) const {
         const size_t last = shown.rfind(':');
         if (itemTextOnly && last != std::string::npos &&
             shown.compare(last + 1, std::string::npos, shownPath) == 0) {
-            byItemText = item.action;
-            ++itemsWithText;
+            byItemText.insert(item.action);
         }
     }
-    return itemsWithText == 1 ? byItemText : 0;
+    return byItemText.size() == 1 ? *byItemText.begin() : 0;
 }
 
 ErrorCode ActionManager::DoAction(ActionID id, IPMUnknown* widget, const PMPoint& where) {

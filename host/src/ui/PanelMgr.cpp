@@ -56,7 +56,9 @@ public:
         return fPanels.emplace(panelID, panel).first->second.get();
     }
 
-    std::vector<WidgetID> GetPanelWidgetIDs() const override { return WidgetResources::Instance().GetPanelIDs(); }
+    std::vector<WidgetID> GetPanelWidgetIDs() const override {
+        return WidgetResources::Instance().GetPanelIDs();
+    }
 
     std::string GetPanelMenuPath(WidgetID panelID) const override {
         const WidgetResourceDeclaration* resource = WidgetResources::Instance().FindPanel(panelID);

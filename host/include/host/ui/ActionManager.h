@@ -53,7 +53,7 @@ public:
     std::vector<MenuItem> GetMenuItems() const;
     // The action of the menu item shown as the path ("Main:Edit:Find Again"): each part
     // of a declared path translated, ampersands dropped; 0 when no item is shown so. A text
-    // without ':' names the item by its own text ("Find Again") when only one item has it.
+    // without ':' names the item by its own text ("Find Again") when only one action is shown so.
     ActionID FindMenuAction(const std::string& shownPath) const;
     // Runs an action through its component's IActionComponent when both the manager and the
     // component enable it; answers the global error code it left, kFailure when it did not run.
