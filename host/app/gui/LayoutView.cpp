@@ -73,14 +73,25 @@ void LayoutView::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(20);
 }
 
+// Where the pasteboard's left top corner lies in the viewport: past the margin, scrolled, and
+// centred when the spreads are narrower than the viewport.
+QPointF LayoutView::Origin() const {
+    const PMReal width = fBounds.Width() * fZoom + 2 * kMarginPixels;
+    const PMReal centring = std::max(0.0, (viewport()->width() - width) / 2);
+    return QPointF(kMarginPixels + centring - horizontalScrollBar()->value(),
+                   kMarginPixels - verticalScrollBar()->value());
+}
+
 PMPoint LayoutView::ToPasteboard(const QPoint& pixel) const {
-    return PMPoint(fBounds.Left() + (pixel.x() + horizontalScrollBar()->value() - kMarginPixels) / fZoom,
-                   fBounds.Top() + (pixel.y() + verticalScrollBar()->value() - kMarginPixels) / fZoom);
+    const QPointF origin = Origin();
+    return PMPoint(fBounds.Left() + (pixel.x() - origin.x()) / fZoom,
+                   fBounds.Top() + (pixel.y() - origin.y()) / fZoom);
 }
 
 QPointF LayoutView::ToPixel(const PMPoint& point) const {
-    return QPointF((point.X() - fBounds.Left()) * fZoom + kMarginPixels - horizontalScrollBar()->value(),
-                   (point.Y() - fBounds.Top()) * fZoom + kMarginPixels - verticalScrollBar()->value());
+    const QPointF origin = Origin();
+    return QPointF((point.X() - fBounds.Left()) * fZoom + origin.x(),
+                   (point.Y() - fBounds.Top()) * fZoom + origin.y());
 }
 
 void LayoutView::SetZoom(PMReal zoom) {

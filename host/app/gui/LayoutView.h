@@ -60,6 +60,7 @@ protected:
 
 private:
     IPMUnknown* View() const;
+    QPointF Origin() const;
     void UpdatePlaces();
     void UpdateScrollBars();
     void ZoomAround(PMReal zoom, const QPoint& anchor);

@@ -14,7 +14,7 @@
 #include "DialogWindow.h"
 #include "LayoutView.h"
 #include "PanelDock.h"
-#include "QuillpaneID.h"
+#include "host/commands/CmdUtils.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
 #include "host/document/DocumentManager.h"
@@ -67,8 +67,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), fView(new LayoutV
 }
 
 MainWindow::~MainWindow() {
-    for (DialogWindow* window : fDialogs)
-        window->reject();
+    fRefreshing = true; // nothing is drawn again while the window goes
+    CancelDialogs();
     if (fDocument) {
         fView->SetDocument(nullptr);
         DocumentManager::Instance().CloseDocument(fDocument);
@@ -93,8 +93,6 @@ void MainWindow::BuildFileMenu() {
     fRecentMenu->setObjectName(QStringLiteral("menuRecent"));
     connect(fRecentMenu, &QMenu::aboutToShow, this, &MainWindow::FillRecentMenu);
     file->addSeparator();
-    connect(AddAction(file, tr("&Import Comments..."), "actionImport"), &QAction::triggered, this,
-            &MainWindow::OpenImportDialog);
     connect(AddAction(file, tr("&Export Proof PDF..."), "actionExportProof"), &QAction::triggered, this,
             &MainWindow::AskExportProof);
     file->addSeparator();
@@ -202,8 +200,7 @@ bool MainWindow::CloseDocument() {
         return true;
     if (!AskToSaveChanges())
         return false;
-    for (DialogWindow* window : fDialogs)
-        window->reject();
+    CancelDialogs();
     IDocument* document = fDocument;
     ShowDocument(nullptr, QString());
     DocumentManager::Instance().CloseDocument(document);
@@ -306,24 +303,6 @@ bool MainWindow::ExportProof(const QString& path) {
     return true;
 }
 
-bool MainWindow::OpenImportDialog() {
-    if (!fDocument) {
-        Alert("Open a document first: comments are imported into the document shown.");
-        return false;
-    }
-    DocumentManager::Instance().SetFrontDocument(fDocument);
-    InterfacePtr<IDialogMgr> dialogs(GetApplicationObject(), IID_IDIALOGMGR);
-    InterfacePtr<IDialog> dialog(
-        dialogs ? dialogs->CreateNewDialog(kNotesUIPluginID, kNotesUIImportDialogRsrcID) : nullptr);
-    if (!dialog) {
-        Alert("The Quillpane plug-in is not loaded, so the import dialog cannot open.");
-        return false;
-    }
-    dialog->Open();
-    Refresh();
-    return true;
-}
-
 void MainWindow::Undo() {
     if (fDocument && fDocument->GetDocumentDataBase()->GetUndoHistory().CanUndo())
         fDocument->GetDocumentDataBase()->GetUndoHistory().Undo();
@@ -334,6 +313,12 @@ void MainWindow::Redo() {
     if (fDocument && fDocument->GetDocumentDataBase()->GetUndoHistory().CanRedo())
         fDocument->GetDocumentDataBase()->GetUndoHistory().Redo();
     Refresh();
+}
+
+void MainWindow::CancelDialogs() {
+    for (DialogWindow* window : fDialogs)
+        if (window->GetDialog()->IsOpen())
+            window->GetDialog()->PressCancel();
 }
 
 PanelDock* MainWindow::FindPanelDock(WidgetID panelID) const {
@@ -352,6 +337,8 @@ void MainWindow::Refresh() {
     if (fRefreshing)
         return;
     fRefreshing = true;
+    // The application's idle time: commands plug-ins scheduled during the gesture run now.
+    CmdUtils::ProcessScheduledCmds();
     fView->Refresh();
     for (PanelDock* dock : fDocks)
         dock->Refresh();

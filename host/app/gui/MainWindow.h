@@ -39,8 +39,6 @@ public:
     bool Save();
     bool SaveAs(const QString& path);
     bool ExportProof(const QString& path);
-    // Opens the UI plug-in's import dialog on the document.
-    bool OpenImportDialog();
     void Undo();
     void Redo();
 
@@ -70,6 +68,8 @@ private:
     void FillRecentMenu();
     void ShowDocument(IDocument* document, const QString& path);
     void ShowOpenDialogs();
+    // Cancels the open dialogs (their windows go at the next refresh).
+    void CancelDialogs();
     void UpdateTitle();
     void UpdateEditActions();
     void UpdateStatus();

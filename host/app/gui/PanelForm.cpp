@@ -137,7 +137,8 @@ QWidget* PanelForm::MakeEditBox(IControlView* model, WidgetKind::Kind kind) {
         connect(box, &QPlainTextEdit::textChanged, this, [this, model, box] {
             if (fUpdating)
                 return;
-            ToolkitEvents::Type(model, box->toPlainText());
+            // A multi-line box holds its new lines as CR LF.
+            ToolkitEvents::Type(model, box->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")));
             Done();
         });
         return box;
@@ -225,8 +226,9 @@ void PanelForm::Show(const Binding& binding) {
         break;
     case WidgetKind::kMultilineTextEditBox:
         // Set only when it differs, so the cursor stays where the user is typing.
-        if (auto* box = static_cast<QPlainTextEdit*>(widget); box->toPlainText() != TextOf(model))
-            box->setPlainText(TextOf(model));
+        if (auto* box = static_cast<QPlainTextEdit*>(widget);
+            box->toPlainText() != TextOf(model).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
+            box->setPlainText(TextOf(model).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         break;
     case WidgetKind::kCheckBox:
         static_cast<QCheckBox*>(widget)->setCheckState(CheckStateOf(model));

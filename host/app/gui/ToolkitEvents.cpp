@@ -18,7 +18,9 @@ void ToolkitEvents::Type(IPMUnknown* editBox, const QString& text) {
     InterfacePtr<ITextControlData> data(editBox, IID_ITEXTCONTROLDATA);
     if (!data)
         return;
-    data->SetString(PMString(text.toStdU16String()), kTrue, kTrue);
+    PMString typed(text.toStdU16String());
+    typed.SetTranslatable(kFalse); // the user's words are never a string key
+    data->SetString(typed, kTrue, kTrue);
     const char16_t last = text.isEmpty() ? char16_t(0) : static_cast<char16_t>(text.back().unicode());
     Dispatch(IEvent::kKeyUp, editBox, PMPoint(), last);
 }

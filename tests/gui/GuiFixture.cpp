@@ -1,0 +1,233 @@
+#include "GuiFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+
+#include "ActionMenu.h"
+#include "DialogWindow.h"
+#include "LayoutView.h"
+#include "TestSupport.h"
+#include "TreeMirror.h"
+#include "host/Host.h"
+#include "host/document/DocumentManager.h"
+#include "host/objectmodel/PlugInLoader.h"
+#include "host/selection/ISelectionManager.h"
+#include "host/text/ITextModel.h"
+#include "host/ui/IDialog.h"
+
+namespace {
+QApplication* Application() {
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    return application;
+}
+
+// Calls the function once the next modal widget of the class shows, within a few seconds.
+template <class T> void WhenShown(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(widget);
+        } else if (++*tries > 200) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+std::string Utf8(const WideString& text) {
+    return PMString(text).GetUTF8String();
+}
+} // namespace
+
+void GuiTest::SetUpTestSuite() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    Application();
+    Host::Initialize();
+    if (PlugInLoader::Instance().GetLoadedPlugIns().size() < 3)
+        PlugInLoader::Instance().LoadFolder(Host::DefaultPlugInFolder());
+}
+
+void GuiTest::SetUp() {
+    folder = TestSupport::MakeTempDir("gui");
+    setenv("PAGEHOST_HOME", (folder / "home").c_str(), 1);
+    responders = std::make_unique<GuiResponders>(false);
+    scopedAlerts = std::make_unique<ScopedAlertResponder>(&alerts);
+    window = std::make_unique<MainWindow>();
+    window->show();
+}
+
+void GuiTest::TearDown() {
+    window.reset();
+    scopedAlerts.reset();
+    responders.reset();
+}
+
+std::filesystem::path GuiTest::SampleLayout() {
+    return TestSupport::SourceDir() / "examples" / "sample.json";
+}
+
+std::filesystem::path GuiTest::ReviewedProof() {
+    return TestSupport::SourceDir() / "examples" / "reviewed.pdf";
+}
+
+QString GuiTest::MakeSampleDocument() {
+    const QString path = QString::fromStdString((folder / "sample.phd").string());
+    EXPECT_TRUE(window->NewFromLayoutDescription(QString::fromStdString(SampleLayout().string())));
+    EXPECT_TRUE(window->SaveAs(path));
+    return path;
+}
+
+QAction* GuiTest::FindAction(const QString& objectName) const {
+    return window->findChild<QAction*>(objectName);
+}
+
+void GuiTest::Trigger(const char* actionName) {
+    QAction* action = FindAction(QString::fromLatin1(actionName));
+    ASSERT_NE(action, nullptr) << actionName;
+    action->trigger();
+}
+
+PanelForm* GuiTest::ShowNotes() {
+    QAction* show = FindAction(QStringLiteral("actionPanel-%1").arg(kNotesUIPanelWidgetID, 0, 16));
+    EXPECT_NE(show, nullptr);
+    if (show && !show->isChecked())
+        show->trigger();
+    PanelDock* dock = window->FindPanelDock(kNotesUIPanelWidgetID);
+    return dock ? dock->GetForm() : nullptr;
+}
+
+TreeMirror* GuiTest::Tree() {
+    PanelDock* dock = window->FindPanelDock(kNotesUIPanelWidgetID);
+    return dock && dock->GetForm() && !dock->GetForm()->GetTrees().empty()
+               ? dock->GetForm()->GetTrees().front()
+               : nullptr;
+}
+
+void GuiTest::ExpandPages() {
+    TreeMirror* tree = Tree();
+    // Each expansion rebuilds the rows, so the next collapsed one is looked up afresh.
+    for (bool expanded = true; tree && expanded;) {
+        expanded = false;
+        for (int i = 0; i < tree->topLevelItemCount() && !expanded; ++i)
+            if (QTreeWidgetItem* page = tree->topLevelItem(i); !page->isExpanded()) {
+                page->setExpanded(true);
+                expanded = true;
+            }
+    }
+}
+
+QTreeWidgetItem* GuiTest::Row(const QString& prefix) {
+    ExpandPages();
+    TreeMirror* tree = Tree();
+    if (!tree)
+        return nullptr;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->text(0).startsWith(prefix))
+            return *it;
+    return nullptr;
+}
+
+std::vector<QString> GuiTest::RowTexts() {
+    ExpandPages();
+    std::vector<QString> rows;
+    if (TreeMirror* tree = Tree())
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            rows.push_back((*it)->text(0));
+    return rows;
+}
+
+void GuiTest::Click(QTreeWidgetItem* row) {
+    ASSERT_NE(row, nullptr);
+    TreeMirror* tree = Tree();
+    tree->scrollToItem(row);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center());
+}
+
+QAction* GuiTest::PanelMenuEntry(const QString& text) {
+    PanelDock* dock = window->FindPanelDock(kNotesUIPanelWidgetID);
+    ActionMenu* menu = dock ? dock->GetPanelMenu() : nullptr;
+    if (!menu)
+        return nullptr;
+    menu->Rebuild();
+    for (QAction* action : menu->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+bool GuiTest::ImportThroughDialog(const std::filesystem::path& pdf) {
+    QAction* import = PanelMenuEntry(QStringLiteral("Import Annotations..."));
+    if (!import) {
+        ADD_FAILURE() << "the panel menu has no import entry";
+        return false;
+    }
+    import->trigger();
+    if (window->GetDialogWindows().size() != 1) {
+        ADD_FAILURE() << "the import dialog did not show";
+        return false;
+    }
+    DialogWindow* dialog = window->GetDialogWindows().front();
+    auto* chooser = qobject_cast<QComboBox*>(dialog->GetForm()->FindWidget(kNotesUIPDFChooserWidgetID));
+    const int browse = chooser ? chooser->findText(QStringLiteral("Browse...")) : -1;
+    if (browse < 0) {
+        ADD_FAILURE() << "the PDF list offers no Browse entry";
+        return false;
+    }
+    const QString file = QString::fromStdString(pdf.string());
+    WhenShown<QFileDialog>([file](QFileDialog* chooserDialog) {
+        chooserDialog->selectFile(file);
+        QMetaObject::invokeMethod(chooserDialog, "accept");
+    });
+    emit chooser->activated(browse);
+    auto* importButton = qobject_cast<QPushButton*>(dialog->GetForm()->FindWidget(kOKButtonWidgetID));
+    if (!importButton || !importButton->isEnabled()) {
+        ADD_FAILURE() << "the Import button cannot be clicked";
+        return false;
+    }
+    QTest::mouseClick(importButton, Qt::LeftButton);
+    return window->GetDialogWindows().empty();
+}
+
+std::string GuiTest::SelectedText() const {
+    InterfacePtr<ISelectionManager> selection(
+        DocumentManager::Instance().GetLayoutView(window->GetDocument()), IID_ISELECTIONMANAGER);
+    UIDRef selected;
+    RangeData range;
+    if (!selection || !selection->GetTextSelection(&selected, &range))
+        return std::string();
+    story = selected.GetUID();
+    InterfacePtr<ITextModel> model(selected, IID_ITEXTMODEL);
+    return model ? Utf8(model->GetText(range.Start(), range.Length())) : std::string();
+}
+
+std::string GuiTest::StoryText() const {
+    InterfacePtr<ITextModel> model(UIDRef(window->GetDocument()->GetDocumentDataBase(), story),
+                                   IID_ITEXTMODEL);
+    return model ? Utf8(model->GetText(0, model->TotalLength())) : std::string();
+}
+
+QString GuiTest::AnswerNextMessageBox(const std::function<void()>& run) {
+    auto text = std::make_shared<QString>();
+    WhenShown<QMessageBox>([text](QMessageBox* box) {
+        *text = box->text();
+        box->buttons().front()->click();
+    });
+    run();
+    return *text;
+}
