@@ -21,16 +21,17 @@ protected:
                       Quote(folder / "sample.phd")),
                   0);
         ASSERT_EQ(Run("import " + Quote(folder / "sample.phd") + " " +
-                      Quote(TestSupport::SourceDir() / "examples" / "reviewed.pdf") + " --out " + Quote(document)),
+                      Quote(TestSupport::SourceDir() / "examples" / "reviewed.pdf") + " --out " +
+                      Quote(document)),
                   0);
     }
     static std::string Quote(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
     // Runs pagehost with no display platform chosen; its exit status.
     int Run(const std::string& arguments) {
         const std::filesystem::path pagehost = TestSupport::BinaryDir() / "bin" / "pagehost";
-        const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY PAGEHOST_HOME=" +
-                                    Quote(folder / "home") + " " + Quote(pagehost) + " " + arguments + " 2>" +
-                                    Quote(folder / "stderr.txt");
+        const std::string command =
+            "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY PAGEHOST_HOME=" + Quote(folder / "home") +
+            " " + Quote(pagehost) + " " + arguments + " 2>" + Quote(folder / "stderr.txt");
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -43,7 +44,8 @@ protected:
 TEST_F(ScreenshotVerb, WritesThePictureOfTheWindowWithoutADisplayAndLeavesTheDocumentAlone) {
     const std::string before = TestSupport::ReadFile(document);
     const std::filesystem::path shot = folder / "shot.png";
-    ASSERT_EQ(Run("gui " + Quote(document) + " --screenshot " + Quote(shot) + " --select-note 1"), 0) << Errors();
+    ASSERT_EQ(Run("gui " + Quote(document) + " --screenshot " + Quote(shot) + " --select-note 1"), 0)
+        << Errors();
     const QImage picture(QString::fromStdString(shot.string()));
     ASSERT_FALSE(picture.isNull());
     EXPECT_GE(picture.width(), 800);

@@ -190,7 +190,35 @@ void LayoutView::Refresh() {
         fShownPage = page;
         ScrollTo(CurrentPageBounds());
     }
+    RevealTextSelection();
     viewport()->update();
+}
+
+void LayoutView::RevealTextSelection() {
+    InterfacePtr<ISelectionManager> selection(View(), IID_ISELECTIONMANAGER);
+    UIDRef story;
+    RangeData range;
+    const bool selected = selection && selection->GetTextSelection(&story, &range);
+    const std::array<int64, 3> seen = selected
+                                          ? std::array<int64, 3>{story.GetUID(), range.Start(), range.End()}
+                                          : std::array<int64, 3>{0, -1, -1};
+    if (seen == fSeenSelection)
+        return;
+    fSeenSelection = seen;
+    // The user's own drag shows where it is already.
+    if (!selected || fPressed)
+        return;
+    for (const SpreadRenderer::Place& place : fPlaces) {
+        const std::vector<PMRect> boxes =
+            Utils<IFrameUtils>()->GetTextRangeBoxes(place.spread, story.GetUID(), range);
+        if (boxes.empty())
+            continue;
+        const QRectF shown(ToPixel(boxes.front().LeftTop()),
+                           ToPixel(PMPoint(boxes.front().Right(), boxes.front().Bottom())));
+        if (!QRectF(viewport()->rect()).contains(shown))
+            ScrollTo(boxes.front());
+        return;
+    }
 }
 
 QImage LayoutView::RenderViewport() const {

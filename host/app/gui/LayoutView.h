@@ -8,6 +8,7 @@
 
 #include <QAbstractScrollArea>
 
+#include <array>
 #include <vector>
 
 #include "SpreadRenderer.h"
@@ -36,7 +37,8 @@ public:
     // The current page's index, or -1.
     int32 GetPageIndex() const;
     int32 CountPages() const;
-    // Draws the document as it stands, following a change of the current page.
+    // Draws the document as it stands, following a change of the current page and scrolling to
+    // a text selection made elsewhere (a panel's Select in Document) when it is out of view.
     void Refresh();
     // Where a viewport pixel lies on the pasteboard, and back.
     PMPoint ToPasteboard(const QPoint& pixel) const;
@@ -70,6 +72,7 @@ private:
     IFrameUtils::TextHit TextAt(const PMPoint& point) const;
     void SelectItemAt(const PMPoint& point, bool add);
     void SelectTextTo(const PMPoint& point);
+    void RevealTextSelection();
 
     IDocument* fDocument = nullptr;
     std::vector<SpreadRenderer::Place> fPlaces;
@@ -81,4 +84,6 @@ private:
     bool fDragged = false;
     QPoint fPressPixel;
     IFrameUtils::TextHit fPressHit;
+    // The text selection last seen (story, start, end), so that a new one is scrolled to once.
+    std::array<int64, 3> fSeenSelection{0, -1, -1};
 };

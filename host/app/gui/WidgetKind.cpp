@@ -11,8 +11,8 @@ WidgetKind::Kind WidgetKind::Of(const IPMUnknown* widget) {
     static const std::pair<ClassID, Kind> kKinds[] = {
         {kStaticTextWidgetBoss, kStaticText},
         {kMultilineTextEditBoxWidgetBoss, kMultilineTextEditBox},
-        {kTextEditBoxWidgetBoss, kTextEditBox},
         {kIntEditBoxWidgetBoss, kIntEditBox},
+        {kTextEditBoxWidgetBoss, kTextEditBox},
         {kIconToggleButtonWidgetBoss, kIconToggleButton},
         {kTreeExpanderWidgetBoss, kTreeExpander},
         {kCheckBoxWidgetBoss, kCheckBox},
@@ -24,6 +24,8 @@ WidgetKind::Kind WidgetKind::Of(const IPMUnknown* widget) {
         {kGenericPanelWidgetBoss, kPanel},
         {kPalettePanelWidgetBoss, kPanel},
         {kDialogBoss, kPanel}};
+    if (!widget)
+        return kUnknown;
     const ClassID classID = GetClass(widget);
     for (const auto& [ancestor, kind] : kKinds)
         if (ClassRegistry::Instance().IsDerivedFrom(classID, ancestor))
