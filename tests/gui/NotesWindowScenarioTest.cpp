@@ -209,6 +209,18 @@ TEST_F(NotesWindowScenario, TheTreesContextMenuRejectsATextEdit) {
     EXPECT_EQ(Row(QString::fromStdString(strikeOut["contents"].get<std::string>()).left(20)), nullptr);
 }
 
+TEST_F(NotesWindowScenario, WordsSelectedFromThePanelAreScrolledIntoView) {
+    MakeSampleDocument();
+    ShowNotes();
+    ASSERT_TRUE(ImportThroughDialog(ReviewedProof()));
+    Trigger("actionZoom800");
+    Trigger("actionLastPage");
+    Click(Row(QString::fromStdString(Comment("Underline")["contents"].get<std::string>()).left(20)));
+    SelectInDocument();
+    EXPECT_TRUE(window->GetLayoutView()->viewport()->rect().contains(SelectionPixel()));
+    EXPECT_TRUE(LayoutShowsTextSelection());
+}
+
 TEST_F(NotesWindowScenario, ThePanelMenuShowsTheActionsStates) {
     MakeSampleDocument();
     ShowNotes();
