@@ -5,7 +5,7 @@
 #include <string>
 
 #include "DeclaredPlugIn.h"
-#include "host/notify/IK2ServiceProvider.h"
+#include "host/notify/CServiceProvider.h"
 #include "host/notify/IStartupShutdownService.h"
 #include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/CPMUnknown.h"
@@ -21,15 +21,9 @@ constexpr ImplementationID kSecondServiceImpl = 0x7EB105;
 
 std::string gLog;
 
-class Provider final : public CPMUnknown<IK2ServiceProvider> {
+class Provider final : public CServiceProvider {
 public:
-    explicit Provider(IPMUnknown* boss) : CPMUnknown<IK2ServiceProvider>(boss) {}
-    void GetName(PMString* name) override { *name = PMString("Test Startup"); }
-    ServiceID GetServiceID() override { return kStartupShutdownService; }
-    bool16 IsDefaultServiceProvider() override { return kFalse; }
-    int32 GetInstantiationPolicy() override { return 0; }
-    bool16 HasMultipleIDs() const override { return kFalse; }
-    void GetServiceIDs(std::vector<ServiceID>& ids) override { ids = {kStartupShutdownService}; }
+    explicit Provider(IPMUnknown* boss) : CServiceProvider(boss, "Test Startup", {kStartupShutdownService}) {}
 };
 
 template <char kName> class Service final : public CPMUnknown<IStartupShutdownService> {
@@ -49,14 +43,15 @@ DeclaredPlugIn& StartupPlugIn() {
         decl.implementations = {IMPLEMENTATION(Provider, kProviderImpl, false),
                                 IMPLEMENTATION(FirstService, kFirstServiceImpl, false),
                                 IMPLEMENTATION(SecondService, kSecondServiceImpl, false)};
-        decl.classes = {{kFirstServiceBoss,
-                         kInvalidClass,
-                         "kFirstServiceBoss",
-                         {{IID_IK2SERVICEPROVIDER, kProviderImpl}, {IID_ISTARTUPSHUTDOWN, kFirstServiceImpl}}},
-                        {kSecondServiceBoss,
-                         kInvalidClass,
-                         "kSecondServiceBoss",
-                         {{IID_IK2SERVICEPROVIDER, kProviderImpl}, {IID_ISTARTUPSHUTDOWN, kSecondServiceImpl}}}};
+        decl.classes = {
+            {kFirstServiceBoss,
+             kInvalidClass,
+             "kFirstServiceBoss",
+             {{IID_IK2SERVICEPROVIDER, kProviderImpl}, {IID_ISTARTUPSHUTDOWN, kFirstServiceImpl}}},
+            {kSecondServiceBoss,
+             kInvalidClass,
+             "kSecondServiceBoss",
+             {{IID_IK2SERVICEPROVIDER, kProviderImpl}, {IID_ISTARTUPSHUTDOWN, kSecondServiceImpl}}}};
         decl.serviceProviders = {kFirstServiceBoss, kSecondServiceBoss};
         return DeclaredPlugIn(decl, "startup-test.so");
     }();
