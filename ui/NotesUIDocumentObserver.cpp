@@ -66,12 +66,6 @@ bool NotesUIDocumentObserver::IsFrontDocument() const {
     return front && front == ::GetDataBase(this);
 }
 
-void NotesUIDocumentObserver::InvalidateAnnotationLists() const {
-    InterfacePtr<INotesAnnotsManager> annotsManager(this, IID_INOTESANNOTSMANAGER);
-    if (NOTES_CHECK_NIL(annotsManager))
-        annotsManager->InvalidateAnnotationLists();
-}
-
 void NotesUIDocumentObserver::BeforeDelete(const ICommand* deleteCmd) const {
     const UIDList* items = deleteCmd ? deleteCmd->GetItemList() : nullptr;
     if (!items || items->IsEmpty() || deleteCmd->GetCommandState() != ICommand::kNotDone)
@@ -124,8 +118,8 @@ void NotesUIDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protoco
             BeforeDelete(static_cast<const ICommand*>(changedBy));
         return;
     }
-    if (protocol == IID_ICOMMANDPROCESSOR &&
-        (theChange == kCommandUndoneMessage || theChange == kCommandRedoneMessage))
-        InvalidateAnnotationLists();
+    // Steps done, undone and redone rebuild the tree through the command-processor observer.
+    if (protocol == IID_ICOMMANDPROCESSOR)
+        return;
     NotesUINotesPanel::RebuildIfShown();
 }

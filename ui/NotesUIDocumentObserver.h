@@ -28,5 +28,4 @@ private:
     // After a new sticky note made by a click: the create-note toggle goes off and the panel shows the
     // note, selected, ready for its text.
     static void NewStickyNoteDone(const ICommand* newStickyNoteCmd);
-    void InvalidateAnnotationLists() const;
 };

@@ -2,6 +2,7 @@
 
 #include "NotesUIActionComponent.h"
 #include "NotesUIAnnotationIterator.h"
+#include "NotesUICommandProcessorObserver.h"
 #include "NotesUIDocumentObserver.h"
 #include "NotesUIEventWatcher.h"
 #include "NotesUIImportDialogDeclaration.h"
@@ -16,6 +17,8 @@
 #include "NotesUIPanelSelectionObserver.h"
 #include "NotesUIResponder.h"
 #include "NotesUIResponderServiceProvider.h"
+#include "NotesUIStartupServiceProvider.h"
+#include "NotesUIStartupShutdownProvider.h"
 #include "NotesUIStrings.h"
 #include "NotesUITextControlData.h"
 #include "QuillpaneID.h"
@@ -45,7 +48,10 @@ std::vector<ImplementationDeclaration> Implementations() {
             IMPLEMENTATION(NotesUINoteEditBoxEventHandler, kNotesUINoteEditBoxEventHandlerImpl, false),
             IMPLEMENTATION(NotesUITextControlData, kNotesUITextControlDataImpl, false),
             IMPLEMENTATION(NotesUIResponder, kNotesUIResponderImpl, false),
-            IMPLEMENTATION(NotesUIResponderServiceProvider, kNotesUIResponderServiceProviderImpl, false)};
+            IMPLEMENTATION(NotesUIResponderServiceProvider, kNotesUIResponderServiceProviderImpl, false),
+            IMPLEMENTATION(NotesUICommandProcessorObserver, kNotesUICommandProcessorObserverImpl, false),
+            IMPLEMENTATION(NotesUIStartupShutdownProvider, kNotesUIStartupShutdownProviderImpl, false),
+            IMPLEMENTATION(NotesUIStartupServiceProvider, kNotesUIStartupShutdownServiceProviderImpl, false)};
 }
 
 std::vector<ClassDeclaration> Classes() {
@@ -80,7 +86,12 @@ std::vector<ClassDeclaration> Classes() {
              kInvalidClass,
              "kNotesUIResponderServiceBoss",
              {{IID_IK2SERVICEPROVIDER, kNotesUIResponderServiceProviderImpl},
-              {IID_IRESPONDER, kNotesUIResponderImpl}}}};
+              {IID_IRESPONDER, kNotesUIResponderImpl}}},
+            {kNotesUIStartupShutdownBoss,
+             kInvalidClass,
+             "kNotesUIStartupShutdownBoss",
+             {{IID_IK2SERVICEPROVIDER, kNotesUIStartupShutdownServiceProviderImpl},
+              {IID_ISTARTUPSHUTDOWN, kNotesUIStartupShutdownProviderImpl}}}};
 }
 
 // The Notes panel: the tree, then the selected note's details and the buttons that act on it.
@@ -124,10 +135,12 @@ PlugInDeclaration MakeDeclaration() {
     decl.implementations = Implementations();
     decl.classes = Classes();
     decl.addIns = {{kDocBoss, {{IID_INOTESUIDOCUMENTOBSERVER, kNotesUIDocumentObserverImpl}}},
-                   {kApplicationBoss, {{IID_INOTESUIJUMPTONEXTOPTION, kBoolDataImpl}}}};
+                   {kApplicationBoss,
+                    {{IID_INOTESUIJUMPTONEXTOPTION, kBoolDataImpl},
+                     {IID_INOTESUICOMMANDPROCESSOROBSERVER, kNotesUICommandProcessorObserverImpl}}}};
     decl.actions = NotesUIPanelMenus::Actions();
     decl.menus = NotesUIPanelMenus::Menus();
-    decl.serviceProviders = {kNotesUIResponderServiceBoss};
+    decl.serviceProviders = {kNotesUIResponderServiceBoss, kNotesUIStartupShutdownBoss};
     decl.stringTables = {{"enUS", false, NotesUIEnglishStrings()}, {"enUS", true, {}}};
     decl.widgetResources = {PanelResource(), TreeNodeResource()};
     AddImportDialogDeclaration(&decl);

@@ -2,16 +2,10 @@
 // new or opened document, before a close, and before the three kinds of save.
 #pragma once
 
-#include "host/notify/IK2ServiceProvider.h"
-#include "host/objectmodel/CPMUnknown.h"
+#include "host/notify/CServiceProvider.h"
 
-class NotesDocumentServiceProvider final : public CPMUnknown<IK2ServiceProvider> {
+class NotesDocumentServiceProvider final : public CServiceProvider {
 public:
-    explicit NotesDocumentServiceProvider(IPMUnknown* boss) : CPMUnknown<IK2ServiceProvider>(boss) {}
-    void GetName(PMString* name) override;
-    ServiceID GetServiceID() override { return 0; }
-    bool16 IsDefaultServiceProvider() override { return kFalse; }
-    int32 GetInstantiationPolicy() override { return 0; }
-    bool16 HasMultipleIDs() const override { return kTrue; }
-    void GetServiceIDs(std::vector<ServiceID>& serviceIDs) override;
+    explicit NotesDocumentServiceProvider(IPMUnknown* boss)
+        : CServiceProvider(boss, "Notes Document Responder Service", DocumentLifeSignals()) {}
 };

@@ -30,6 +30,7 @@
 #include "host/Host.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
+#include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/PlugInLoader.h"
 #include "host/ui/CAlert.h"
 #include "host/ui/ProgressReporter.h"
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
     ConsoleProgressReporter progress;
     ProgressBarManager::SetReporter(&progress);
     LoadPlugIns(plugInFolder.empty() ? Host::DefaultPlugInFolder() : plugInFolder);
+    ServiceRegistry::Instance().StartUpServices();
 
     int status = 0;
     if (plugins->parsed())

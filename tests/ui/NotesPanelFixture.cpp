@@ -16,6 +16,7 @@
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISwatchList.h"
+#include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/ObjectModel.h"
 #include "host/objectmodel/PlugInLoader.h"
 #include "host/ui/IPanelControlData.h"
@@ -29,6 +30,7 @@ void RegisterPlugIns() {
     auto& loader = PlugInLoader::Instance();
     if (!loader.FindPlugIn(kNotesUIPluginID))
         loader.RegisterPlugIn(&NotesUIPlugIn::Instance(), "libQuillpane.so");
+    ServiceRegistry::Instance().StartUpServices(); // as the host does once every plug-in is loaded
 }
 
 void ShowPanelFor(IDocument* document) {

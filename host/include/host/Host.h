@@ -9,7 +9,8 @@
 namespace Host {
 // Safe to call more than once; later calls do nothing.
 void Initialize();
-// Closes every document and releases the application-wide objects.
+// Closes every document, shuts the plug-ins' start-up services down and releases the
+// application-wide objects.
 void Shutdown();
 // The plug-in folder beside the running program ("<dir of executable>/plugins").
 std::string DefaultPlugInFolder();

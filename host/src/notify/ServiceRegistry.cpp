@@ -28,6 +28,17 @@ void ServiceRegistry::AddProvider(ClassID providerClass, PluginID owner) {
 }
 
 void ServiceRegistry::RemoveProviders(PluginID owner) {
+    // A plug-in's started services shut down before it goes.
+    for (size_t i = fStarted.size(); i-- > 0;) {
+        const auto provider = std::find_if(fProviders.begin(), fProviders.end(), [&](const Provider& p) {
+            return p.providerClass == fStarted[i].first;
+        });
+        if (provider != fProviders.end() && provider->owner == owner) {
+            InterfacePtr<IStartupShutdownService> service = std::move(fStarted[i].second);
+            fStarted.erase(fStarted.begin() + static_cast<std::ptrdiff_t>(i));
+            service->Shutdown();
+        }
+    }
     std::erase_if(fProviders, [&](const Provider& p) { return p.owner == owner; });
 }
 
@@ -60,5 +71,27 @@ void ServiceRegistry::SendSignal(ServiceID service, const UIDRef& document) {
         InterfacePtr<IResponder> responder(CreateObject2<IResponder>(providerClass));
         if (responder)
             responder->Respond(&signal);
+    }
+}
+
+void ServiceRegistry::StartUpServices() {
+    for (ClassID providerClass : FindProviders(kStartupShutdownService)) {
+        const bool started = std::any_of(fStarted.begin(), fStarted.end(),
+                                         [&](const auto& service) { return service.first == providerClass; });
+        if (started)
+            continue;
+        InterfacePtr<IStartupShutdownService> service(CreateObject2<IStartupShutdownService>(providerClass));
+        if (!service)
+            continue;
+        service->Startup();
+        fStarted.emplace_back(providerClass, std::move(service));
+    }
+}
+
+void ServiceRegistry::ShutDownServices() {
+    while (!fStarted.empty()) {
+        InterfacePtr<IStartupShutdownService> service = std::move(fStarted.back().second);
+        fStarted.pop_back();
+        service->Shutdown();
     }
 }

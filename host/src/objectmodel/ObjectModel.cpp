@@ -8,6 +8,7 @@
 #include "HostDeclaration.h"
 #include "host/Host.h"
 #include "host/document/DocumentManager.h"
+#include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/ApplicationDefaults.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
@@ -89,6 +90,7 @@ void Initialize() {
 
 void Shutdown() {
     DocumentManager::Instance().CloseAll();
+    ServiceRegistry::Instance().ShutDownServices();
     IPMUnknown* application = Objects().application.get();
     if (IDFile defaults; application && ApplicationDefaults::Snapshot(application) != Objects().defaults &&
                          ApplicationDefaults::GetFile(&defaults))

@@ -93,6 +93,7 @@ constexpr PMIID IID_IRESPONDER = 0x100B;
 constexpr PMIID IID_IACTIONCOMPONENT = 0x100C;
 constexpr PMIID IID_IREALNUMBERDATA = 0x100D;
 constexpr PMIID IID_IRANGEDATA = 0x1015; // a range of text indices (host/text/IRangeData.h)
+constexpr PMIID IID_ISTARTUPSHUTDOWN = 0x1016;
 constexpr PMIID IID_ICHANGEBROADCASTUTILS = 0x2C2F;
 constexpr PMIID IID_IPDFLIBRARYREF = 0x25D1;
 constexpr PMIID IID_ITRANSFORM_DOCUMENT = 0x2C1F; // protocol of transform notifications
@@ -254,6 +255,8 @@ constexpr ServiceID kBeforeSaveDocSignalResponderService = 0xE10;
 constexpr ServiceID kBeforeSaveAsDocSignalResponderService = 0xE12;
 constexpr ServiceID kBeforeSaveACopyDocSignalResponderService = 0xE14;
 constexpr ServiceID kBeforeCloseDocSignalResponderService = 0xE19;
+// Plug-ins' start-up and shut-down work, once all are loaded and before they go.
+constexpr ServiceID kStartupShutdownService = 0xE40;
 
 // The host's own plug-in ID, the owner of its classes and implementations.
 constexpr PluginID kHostPluginID = 0x1;
