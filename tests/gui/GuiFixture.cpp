@@ -18,7 +18,12 @@
 #include "TestSupport.h"
 #include "TreeMirror.h"
 #include "host/Host.h"
+#include "host/commands/CommandProcessorProtocol.h"
 #include "host/document/DocumentManager.h"
+#include "host/notify/IObserver.h"
+#include "host/notify/ISubject.h"
+#include "host/notify/ServiceRegistry.h"
+#include "host/objectmodel/ObjectModel.h"
 #include "host/objectmodel/PlugInLoader.h"
 #include "host/selection/ISelectionManager.h"
 #include "host/text/ITextModel.h"
@@ -56,11 +61,13 @@ std::string Utf8(const WideString& text) {
 } // namespace
 
 void GuiTest::SetUpTestSuite() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1); // never a real display, whatever the session has
     Application();
     Host::Initialize();
-    if (PlugInLoader::Instance().GetLoadedPlugIns().size() < 3)
+    if (PlugInLoader::Instance().GetLoadedPlugIns().size() < 3) {
         PlugInLoader::Instance().LoadFolder(Host::DefaultPlugInFolder());
+        ServiceRegistry::Instance().StartUpServices(); // as the host does once every plug-in is loaded
+    }
 }
 
 void GuiTest::SetUp() {
