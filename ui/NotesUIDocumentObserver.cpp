@@ -18,9 +18,9 @@
 #include "host/ui/ITriStateControlData.h"
 
 namespace {
-// The document-subject protocols that announce annotation changes and page items about to go.
-constexpr PMIID kDocumentProtocols[] = {IID_INOTESANNOTATION, IID_INOTESANNOTATIONLIST,
-                                        IID_IHIERARCHY_DOCUMENT};
+// The document-subject protocol that announces page items about to go. Annotation changes need no
+// protocol of their own: the end of each step rebuilds the tree (the command-processor observer).
+constexpr PMIID kDocumentProtocols[] = {IID_IHIERARCHY_DOCUMENT};
 
 void Attach(ISubject* subject, IObserver* observer, PMIID protocol, bool attach) {
     const bool attached = subject->IsAttached(observer, protocol, IID_INOTESUIDOCUMENTOBSERVER);
@@ -112,14 +112,7 @@ void NotesUIDocumentObserver::Update(ClassID theChange, ISubject*, PMIID protoco
     }
     if (!NotesUINotesPanel::IsShown())
         return;
-    if (protocol == IID_IHIERARCHY_DOCUMENT) {
-        // Nodes leave the tree while their objects can still be read; the step's end rebuilds it.
-        if (theChange == kBeforeDeleteChangeClass)
-            BeforeDelete(static_cast<const ICommand*>(changedBy));
-        return;
-    }
-    // Steps done, undone and redone rebuild the tree through the command-processor observer.
-    if (protocol == IID_ICOMMANDPROCESSOR)
-        return;
-    NotesUINotesPanel::RebuildIfShown();
+    // Nodes leave the tree while their objects can still be read; the step's end rebuilds it.
+    if (protocol == IID_IHIERARCHY_DOCUMENT && theChange == kBeforeDeleteChangeClass)
+        BeforeDelete(static_cast<const ICommand*>(changedBy));
 }

@@ -1,10 +1,8 @@
 // NotesUIDocumentObserver (on the document, IID_INOTESUIDOCUMENTOBSERVER): keeps the Notes tree in
-// step with its document. While the document is the front one and the panel is shown, the tree is
-// rebuilt when annotation records or page lists announce a change and after every undo step the
-// command processor reports done, undone or redone (after an undo or redo the page lists are
-// invalidated first, since the step may have brought annotations back or taken them away). Annotation
-// page items that a delete command is about to remove leave the tree before they go, and a new sticky
-// note is shown in the panel, selected.
+// step with its document between the rebuilds the command-processor observer makes at the end of
+// each step. While the document is the front one and the panel is shown, annotation page items that
+// a delete command is about to remove leave the tree before they go; and a new sticky note is shown
+// in the panel, selected.
 #pragma once
 
 #include "host/notify/CObserver.h"

@@ -23,12 +23,12 @@ PMString NotesUITextControlData::GetString() const {
 std::string NotesUITextControlData::ToBoxText(const std::string& noteText) {
     std::string boxText;
     boxText.reserve(noteText.size());
-    for (char c : noteText) {
-        if (c == '\n')
-            continue; // a stored text holds carriage returns only
-        boxText += c;
-        if (c == '\r')
-            boxText += '\n';
+    for (size_t i = 0; i < noteText.size(); ++i) {
+        const char c = noteText[i];
+        if (c == '\r' || (c == '\n' && (i == 0 || noteText[i - 1] != '\r')))
+            boxText += "\r\n"; // a line end: the note's own, or a line feed another tool wrote
+        else if (c != '\n')
+            boxText += c;
     }
     return boxText;
 }

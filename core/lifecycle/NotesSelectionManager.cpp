@@ -19,7 +19,7 @@ void NotesSelectionManager::SetSelectedAnnotations(const UIDList& annotations) {
     if (!NOTES_CHECK_NIL(popupOptions) || !NOTES_CHECK_NIL(document) || !NOTES_CHECK_NIL(annotsManager) ||
         !NOTES_CHECK_NIL(viewUtils.get()))
         return;
-    viewUtils->ClearDocumentEmphasis(document);
+    ClearEmphasis(document);
     const int32 mode = popupOptions->GetMode();
     if (annotations.IsEmpty()) {
         if (mode == INotesPopupOptions::kShowSelected)
@@ -33,6 +33,17 @@ void NotesSelectionManager::SetSelectedAnnotations(const UIDList& annotations) {
     if (mode == INotesPopupOptions::kShowAll)
         annotsManager->ShowAllPopups(kTrue);
     fSelection = annotations;
+    fChangeCountAfterPainting = ::GetDataBase(this)->GetChangeCount();
+}
+
+void NotesSelectionManager::ClearEmphasis(IDocument* document) {
+    Utils<INotesViewUtils> viewUtils;
+    IDataBase* db = ::GetDataBase(this);
+    // Undo, redo and other commands may have put emphasis back anywhere; then the whole document.
+    if (fChangeCountAfterPainting == 0 || db->GetChangeCount() != fChangeCountAfterPainting)
+        viewUtils->ClearDocumentEmphasis(document);
+    else
+        viewUtils->ClearEmphasis(GetSelectedAnnotations());
 }
 
 void NotesSelectionManager::ClearSelectedAnnotations() {
@@ -43,10 +54,11 @@ void NotesSelectionManager::ClearSelectedAnnotations() {
     if (!NOTES_CHECK_NIL(document) || !NOTES_CHECK_NIL(popupOptions) || !NOTES_CHECK_NIL(annotsManager) ||
         !NOTES_CHECK_NIL(viewUtils.get()))
         return;
-    viewUtils->ClearDocumentEmphasis(document);
+    ClearEmphasis(document);
     if (popupOptions->GetMode() == INotesPopupOptions::kShowSelected)
         annotsManager->HideAllPopups(kTrue);
     fSelection = UIDList(::GetDataBase(this));
+    fChangeCountAfterPainting = ::GetDataBase(this)->GetChangeCount();
 }
 
 UIDList NotesSelectionManager::GetSelectedAnnotations() {

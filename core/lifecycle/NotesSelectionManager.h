@@ -1,7 +1,10 @@
 // NotesSelectionManager: the document's INotesSelectionManager. Setting a selection first takes
 // the selection emphasis off every annotation of the document, then, by the popup display mode,
 // shows exactly the selected annotations' popups (mode 2) or every popup (mode 0), and puts the
-// emphasis on the selected annotations.
+// emphasis on the selected annotations. While nothing but the manager's own painting changed the
+// document since it last painted, the emphasis can only be on the annotations it painted, and only
+// theirs is taken off: stepping from note to note in a book costs the notes stepped over, not the
+// book's every annotation.
 #pragma once
 
 #include "INotesSelectionManager.h"
@@ -19,5 +22,10 @@ public:
     UIDList GetSelectedAnnotations() override;
 
 private:
+    // Takes the emphasis off every annotation that may carry it.
+    void ClearEmphasis(IDocument* document);
+
     UIDList fSelection;
+    // The document's change count after the manager last painted; 0 before it first did.
+    uint64 fChangeCountAfterPainting = 0;
 };

@@ -204,6 +204,8 @@ TEST_F(NotesPanelActionsTest, ANoteOfTwoLinesShowsTwoLinesInTheBoxAndKeepsOneCar
     EXPECT_EQ(TextOf(kNotesUINoteEditBoxWidgetID), "one\r\ntwo");
     EXPECT_EQ(NotesUITextControlData::ToNoteText("a\nb\r\nc"), "a\rb\rc") << "a bare line feed is a line end";
     EXPECT_EQ(NotesUITextControlData::ToBoxText("a\rb"), "a\r\nb");
+    EXPECT_EQ(NotesUITextControlData::ToBoxText("a\nb\r\nc"), "a\r\nb\r\nc")
+        << "another tool's line feeds are lines too";
 }
 
 TEST_F(NotesPanelActionsTest, TheAcceptButtonMovesOnToTheNextTextEditWhenJumpToNextIsOn) {

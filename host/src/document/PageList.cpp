@@ -1,8 +1,11 @@
-// PageList: the document pages, walked from the spread list each time.
-#include <algorithm>
+// PageList: the document pages in spread order. The list is walked from the spread list once and
+// kept while the document stays unchanged, so that a walk over the pages by index stays linear.
+#include <unordered_map>
+#include <vector>
 
 #include "../objectmodel/HostImplementations.h"
 #include "Query.h"
+#include "host/database/IDataBase.h"
 #include "host/document/IPageList.h"
 #include "host/document/ISpread.h"
 #include "host/document/ISpreadList.h"
@@ -16,19 +19,34 @@ public:
 
     int32 GetPageCount() const override { return static_cast<int32>(Pages().size()); }
     UID GetNthPageUID(int32 index) const override {
-        const std::vector<UID> pages = Pages();
+        const std::vector<UID>& pages = Pages();
         return index >= 0 && index < static_cast<int32>(pages.size()) ? pages[static_cast<size_t>(index)]
                                                                       : kInvalidUID;
     }
     std::vector<UID> GetPageUIDs() const override { return Pages(); }
     int32 GetPageIndex(UID page) const override {
-        const std::vector<UID> pages = Pages();
-        const auto found = std::find(pages.begin(), pages.end(), page);
-        return found == pages.end() ? -1 : static_cast<int32>(found - pages.begin());
+        Pages();
+        const auto found = fIndexes.find(page);
+        return found == fIndexes.end() ? -1 : found->second;
     }
 
 private:
-    std::vector<UID> Pages() const {
+    // The kept list, walked again when any object of the document changed since it was made.
+    const std::vector<UID>& Pages() const {
+        IDataBase* db = GetBoss()->GetDataBase();
+        const uint64 changeCount = db ? db->GetChangeCount() : 0;
+        if (!fWalked || changeCount != fChangeCount) {
+            fPages = Walk();
+            fIndexes.clear();
+            for (size_t i = 0; i < fPages.size(); ++i)
+                fIndexes.emplace(fPages[i], static_cast<int32>(i));
+            fChangeCount = changeCount;
+            fWalked = true;
+        }
+        return fPages;
+    }
+
+    std::vector<UID> Walk() const {
         std::vector<UID> pages;
         InterfacePtr<ISpreadList> spreads(this, IID_ISPREADLIST);
         for (int32 i = 0; spreads && i < spreads->GetSpreadCount(); ++i)
@@ -39,6 +57,11 @@ private:
             }
         return pages;
     }
+
+    mutable std::vector<UID> fPages;
+    mutable std::unordered_map<UID, int32> fIndexes;
+    mutable uint64 fChangeCount = 0;
+    mutable bool fWalked = false;
 };
 } // namespace
 
