@@ -16,6 +16,7 @@
 #include "DialogWindow.h"
 #include "GuiFixture.h"
 #include "MessageBoxResponder.h"
+#include "RawPdfBuilder.h"
 #include "TestSupport.h"
 #include "host/database/IDataBase.h"
 #include "host/database/UndoHistory.h"
@@ -109,6 +110,32 @@ TEST_F(WindowBadInput, AFileThatIsNoPdfIsRefusedByTheDialogAndTheDocumentStaysAs
     EXPECT_TRUE(window->GetDialogWindows().empty());
     EXPECT_EQ(OpenDialogs(), 0);
     EXPECT_FALSE(window->GetDocument()->GetDocumentDataBase()->IsModified());
+}
+
+TEST_F(WindowBadInput, APdfWhosePagesDoNotFitTheDocumentIsShownAsSuchAndImportsNothing) {
+    MakeSampleDocument();
+    ShowNotes();
+    const std::string pdf = RawPdfBuilder()
+                                .object(1, "<< /Type /Catalog /Pages 2 0 R >>")
+                                .object(2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>")
+                                .object(3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 150] >>")
+                                .build(1);
+    const std::filesystem::path other = WriteFile("other.pdf", pdf);
+    DialogWindow* dialog = OpenImportDialog();
+    ASSERT_NE(dialog, nullptr);
+    Browse(dialog, other);
+    auto* problem = qobject_cast<QLabel*>(dialog->GetForm()->FindWidget(kNotesUIImportProblemWidgetID));
+    ASSERT_NE(problem, nullptr);
+    EXPECT_FALSE(problem->text().isEmpty()) << "the dialog says the pages do not fit";
+    EXPECT_TRUE(dialog->GetForm()->FindWidget(kNotesUIWarningIconWidgetID)->isEnabled());
+    auto* importButton = qobject_cast<QPushButton*>(dialog->GetForm()->FindWidget(kOKButtonWidgetID));
+    if (importButton->isEnabled())
+        QTest::mouseClick(importButton, Qt::LeftButton);
+    window->Refresh();
+    EXPECT_FALSE(window->GetDocument()->GetDocumentDataBase()->IsModified())
+        << "a PDF without comments adds none";
+    for (DialogWindow* open : window->GetDialogWindows())
+        open->reject();
 }
 
 TEST_F(WindowBadInput, CancellingTheImportDialogChangesNothing) {
