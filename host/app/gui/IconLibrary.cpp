@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <map>
+
 #include "QuillpaneID.h"
 
 namespace {
@@ -33,6 +35,14 @@ Picture PictureFor(int32 rsrcID) {
 QIcon IconLibrary::ForResource(int32 rsrcID) {
     if (rsrcID == 0)
         return QIcon();
+    // Painted once per resource: a tree of thousands of notes asks for the same few icons.
+    static std::map<int32, QIcon> painted;
+    if (const auto found = painted.find(rsrcID); found != painted.end())
+        return found->second;
+    return painted[rsrcID] = Paint(rsrcID);
+}
+
+QIcon IconLibrary::Paint(int32 rsrcID) {
     const Picture picture = PictureFor(rsrcID);
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);

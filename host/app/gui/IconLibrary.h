@@ -13,4 +13,7 @@ public:
     static QIcon ForResource(int32 rsrcID);
     // The caption of an icon button or toggle with the widget ID; empty when none is known.
     static QString CaptionFor(WidgetID widgetID);
+
+private:
+    static QIcon Paint(int32 rsrcID);
 };

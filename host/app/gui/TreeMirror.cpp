@@ -14,6 +14,8 @@
 #include "host/ui/ITreeViewMgr.h"
 
 namespace {
+constexpr int kIconRole = Qt::UserRole + 1; // the icon resource a row shows
+
 // The texts and the icon a node's widget shows, its nested panels included.
 void CollectFace(IControlView* widget, QStringList* texts, int32* icon) {
     InterfacePtr<IPanelControlData> panel(widget, IID_IPANELCONTROLDATA);
@@ -102,7 +104,10 @@ void TreeMirror::FillItem(QTreeWidgetItem* item, const NodeID& node) const {
     const QString text = texts.join(QStringLiteral("  "));
     if (item->text(0) != text)
         item->setText(0, text);
-    item->setIcon(0, IconLibrary::ForResource(icon));
+    if (item->data(0, kIconRole).toInt() != icon) {
+        item->setData(0, kIconRole, icon);
+        item->setIcon(0, IconLibrary::ForResource(icon));
+    }
 }
 
 void TreeMirror::ShowSelection() {
