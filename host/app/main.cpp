@@ -28,7 +28,6 @@
 #include "TextEditsCommand.h"
 #include "WholeNumberCheck.h"
 #include "host/Host.h"
-#include "host/notify/ServiceRegistry.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/PlugInLoader.h"
@@ -113,7 +112,6 @@ int main(int argc, char** argv) {
     ConsoleProgressReporter progress;
     ProgressBarManager::SetReporter(&progress);
     LoadPlugIns(plugInFolder.empty() ? Host::DefaultPlugInFolder() : plugInFolder);
-    ServiceRegistry::Instance().StartUpServices();
 
     int status = 0;
     if (plugins->parsed())

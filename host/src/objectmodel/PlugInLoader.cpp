@@ -52,6 +52,8 @@ std::vector<PlugInLoadResult> PlugInLoader::LoadFolder(const std::string& folder
     std::vector<PlugInLoadResult> results;
     for (const std::string& file : files)
         results.push_back(LoadLibrary(file));
+    // Every plug-in of the folder is in: their start-up services may now use one another.
+    ServiceRegistry::Instance().StartUpServices();
     return results;
 }
 

@@ -20,7 +20,7 @@ class PlugInLoader {
 public:
     static PlugInLoader& Instance();
 
-    // Loads the libraries of the folder in file-name order.
+    // Loads the libraries of the folder in file-name order, then starts their start-up services.
     std::vector<PlugInLoadResult> LoadFolder(const std::string& folder);
     PlugInLoadResult LoadLibrary(const std::string& file);
     // Registers a plug-in object directly (a plug-in linked into the program, as tests do).
