@@ -235,3 +235,9 @@ QString GuiTest::AnswerNextMessageBox(const std::function<void()>& run) {
     run();
     return *text;
 }
+
+// Under LeakSanitizer: the system's font configuration library, which Qt's font database loads, keeps
+// its caches for the life of the process; that is the library's way, not a leak of ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
