@@ -56,8 +56,7 @@ std::unique_ptr<DataBase> DataBase::Open(const std::string& path, DocumentFile::
         db->fPlugIns[dependency.id] = dependency;
     db->fFile = IDFile(path);
     if (const std::string problem = db->ReadAllObjects(); !problem.empty()) {
-        result->status = DocumentFile::kDamaged;
-        result->message = "The document " + IDFile(path).GetFileName() + " is damaged: " + problem + ".";
+        *result = DocumentFile::Damaged(path, problem);
         return nullptr;
     }
     return db;

@@ -44,8 +44,7 @@ DocumentFile::Result ReadError(sqlite3* db, const std::string& path) {
         return Failure(DocumentFile::kNotADocument,
                        "The file " + Name(path) + " is not a pagehost document.");
     if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE) // read, but not what a document holds
-        return Failure(DocumentFile::kDamaged,
-                       "The document " + Name(path) + " is damaged: its object table is inconsistent.");
+        return DocumentFile::Damaged(path, "its object table is inconsistent");
     return Failure(DocumentFile::kDamaged, "The document " + Name(path) +
                                                " is damaged and cannot be opened (" + sqlite3_errmsg(db) +
                                                ").");
@@ -213,9 +212,12 @@ DocumentFile::Result DocumentFile::Read(const std::string& path, DocumentFileCon
     if (!ReadObjects(db.get(), contents) || !ReadPlugIns(db.get(), contents))
         return ReadError(db.get(), path);
     if (!Consistent(*contents))
-        return Failure(kDamaged,
-                       "The document " + Name(path) + " is damaged: its object table is inconsistent.");
+        return Damaged(path, "its object table is inconsistent");
     return {};
+}
+
+DocumentFile::Result DocumentFile::Damaged(const std::string& path, const std::string& problem) {
+    return Failure(kDamaged, "The document " + Name(path) + " is damaged: " + problem + ".");
 }
 
 DocumentFile::Result DocumentFile::Write(const std::string& path, const DocumentFileContents& contents) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "HierarchyLoops.h"
 #include "host/Host.h"
 #include "host/commands/CmdUtils.h"
 #include "host/database/DataBase.h"
@@ -84,6 +85,8 @@ DocumentManager::Result DocumentManager::OpenDocument(const std::string& path) {
     if (db->GetClass(db->GetRootUID()) != kDocBoss)
         return Result{kFailure, "The file " + IDFile(path).GetFileName() + " does not hold a document.",
                       nullptr};
+    if (const std::string loop = HierarchyLoops::Find(db.get()); !loop.empty())
+        return Result{kFailure, DocumentFile::Damaged(path, loop).message, nullptr};
     WarnAboutMissingPlugIns(db.get(), path);
     return Adopt(std::move(db), kAfterOpenDocSignalResponderService);
 }

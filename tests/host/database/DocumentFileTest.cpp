@@ -3,17 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "../fixtures/TestClasses.h"
 #include "TestSupport.h"
 #include "host/database/DataBase.h"
 #include "host/document/DocumentManager.h"
 #include "host/document/IHierarchy.h"
+#include "host/document/LayoutBuilder.h"
+#include "host/document/LayoutParser.h"
 #include "host/objectmodel/Boss.h"
 #include "host/objectmodel/ClassRegistry.h"
 #include "host/objectmodel/HostIDs.h"
 #include "host/objectmodel/IUIDData.h"
 #include "host/objectmodel/PlugInLoader.h"
+#include "host/text/IFrameList.h"
+#include "host/text/IMultiColumnTextFrame.h"
+#include "host/text/IStoryList.h"
+#include "host/text/ITextFrameColumn.h"
 
 using namespace TestClasses;
 
@@ -239,4 +246,62 @@ TEST_F(DocumentFileTest, ReadingSectionsTellsWhetherTheObjectHeldAllItsClassRead
         << "data of an implementation the host lacks is kept, not missed";
     item->Release();
 }
+// Found by fuzzing: a text frame's column item whose parent was the item itself made drawing follow
+// the frame's bounds round the loop until the stack ran out. A spread tree that loops through its
+// parents or through its children is refused when the document opens, naming the object.
+TEST_F(DocumentFileTest, ASpreadTreeThatLoopsIsRefusedWhenTheDocumentOpens) {
+    auto& manager = DocumentManager::Instance();
+    const LayoutParser::Result parsed = LayoutParser::Parse(
+        R"({"spreads": [{"pages": [{}]}], "textFrames": [{"page": 1, "bounds": [72, 72, 300, 200]}],
+            "stories": []})");
+    ASSERT_TRUE(parsed.ok) << parsed.Message();
+    const auto build = [&](const char* name, const std::function<void(IDataBase*, UID)>& damage) {
+        const LayoutBuilder::Result built = LayoutBuilder::Build(parsed.description);
+        EXPECT_EQ(built.error, kSuccess) << built.message;
+        IDataBase* db = built.document->GetDocumentDataBase();
+        InterfacePtr<IStoryList> stories(
+            ObjectModel::CheckedCast<IStoryList>(db->Instantiate(db->GetRootUID(), IID_ISTORYLIST)));
+        InterfacePtr<IFrameList> frames(ObjectModel::CheckedCast<IFrameList>(
+            db->Instantiate(stories->GetNthStoryUID(0), IID_IFRAMELIST)));
+        InterfacePtr<ITextFrameColumn> column(frames->QueryNthFrame(0));
+        InterfacePtr<IMultiColumnTextFrame> item(column->QueryMultiColumnTextFrame());
+        damage(db, ::GetUID(item));
+        const std::string path = (dir / name).string();
+        std::string message;
+        EXPECT_EQ(manager.SaveDocumentAs(built.document, path, &message), kSuccess) << message;
+        manager.CloseDocument(built.document);
+        return path;
+    };
+    const auto hierarchy = [](IDataBase* db, UID uid) {
+        return InterfacePtr<IHierarchy>(
+            ObjectModel::CheckedCast<IHierarchy>(db->Instantiate(uid, IID_IHIERARCHY)));
+    };
+    const std::string sound = build("sound.phd", [](IDataBase*, UID) {});
+    const std::string ownParent =
+        build("own-parent.phd", [&](IDataBase* db, UID item) { hierarchy(db, item)->SetParentUID(item); });
+    UID frame = kInvalidUID;
+    const std::string childLoop = build("child-loop.phd", [&](IDataBase* db, UID item) {
+        // The frame lists its own layer as a child, while the layer's parent stays as it was.
+        frame = hierarchy(db, item)->GetParentUID();
+        const UID layer = hierarchy(db, frame)->GetParentUID();
+        const UID layerParent = hierarchy(db, layer)->GetParentUID();
+        hierarchy(db, frame)->AddChild(layer, -1);
+        hierarchy(db, layer)->SetParentUID(layerParent);
+    });
+
+    DocumentManager::Result opened = manager.OpenDocument(sound);
+    ASSERT_EQ(opened.error, kSuccess) << opened.message;
+    manager.CloseDocument(opened.document);
+    for (const std::string& path : {ownParent, childLoop}) {
+        const std::string before = TestSupport::ReadFile(path);
+        opened = manager.OpenDocument(path);
+        EXPECT_EQ(opened.document, nullptr) << path;
+        const std::string name = std::filesystem::path(path).filename().string();
+        EXPECT_NE(opened.message.find("The document " + name + " is damaged: object "), std::string::npos)
+            << opened.message;
+        EXPECT_NE(opened.message.find(" is its own ancestor."), std::string::npos) << opened.message;
+        EXPECT_EQ(TestSupport::ReadFile(path), before) << "a refused document is left as it was";
+    }
+}
+
 } // namespace

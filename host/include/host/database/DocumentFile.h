@@ -41,4 +41,7 @@ public:
     static Result Read(const std::string& path, DocumentFileContents* contents);
     // Replaces the file's contents in one transaction; the previous file survives a failure.
     static Result Write(const std::string& path, const DocumentFileContents& contents);
+    // The refusal of a document whose contents are damaged; problem says what ("object 7 cannot be
+    // read").
+    static Result Damaged(const std::string& path, const std::string& problem);
 };
