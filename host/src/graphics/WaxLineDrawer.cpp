@@ -85,17 +85,15 @@ GlyphRun WaxLineDrawer::MakeGlyphRun(const WaxRun& run, PMReal baseline) const {
     GlyphRun glyphs;
     glyphs.fontPath = DefaultFont::kPath;
     glyphs.fontSize = DefaultFont::kSize;
-    const std::vector<uint32>& ids = run.GetGlyphIDs();
-    const std::vector<PMReal>& advances = run.GetAdvances();
     PMReal x = run.GetX();
     for (int32 c = 0; c < run.CountClusters(); ++c) {
         const int32 count = run.GetClusterGlyphCount(c);
         if (count == 0)
             continue;
         for (int32 g = run.GetClusterFirstGlyph(c); g < run.GetClusterFirstGlyph(c) + count; ++g) {
-            glyphs.glyphs.push_back(ids[static_cast<size_t>(g)]);
+            glyphs.glyphs.push_back(run.GetGlyphID(g));
             glyphs.positions.emplace_back(x, baseline);
-            x += advances[static_cast<size_t>(g)];
+            x += run.GetAdvance(g);
         }
         const TextIndex start = run.GetTextRange().Start() + run.GetClusterOffset(c);
         glyphs.text += text ? text->GetText(start, run.GetClusterUnits(c)).GetUTF16() : std::u16string();

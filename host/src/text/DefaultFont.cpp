@@ -51,9 +51,7 @@ DefaultFont::~DefaultFont() {
 }
 
 void DefaultFont::Shape(const std::u16string& text, TextIndex start, int32 length, ShapedParagraph* out) {
-    out->glyphs.clear();
-    out->advances.clear();
-    out->clusters.clear();
+    *out = ShapedParagraph();
     if (length <= 0)
         return;
     if (!IsLoaded()) {
@@ -73,53 +71,54 @@ void DefaultFont::Shape(const std::u16string& text, TextIndex start, int32 lengt
     unsigned count = 0;
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(fBuffer, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(fBuffer, &count);
+    out->pointsPerUnit = fPointsPerUnit;
     out->glyphs.reserve(count);
-    out->advances.reserve(count);
-    out->clusters.reserve(count + 1); // one per glyph at most, and one for units before the first
-    for (unsigned g = 0; g < count; ++g) {
-        out->glyphs.push_back(infos[g].codepoint);
-        out->advances.push_back(positions[g].x_advance * fPointsPerUnit);
-    }
+    out->advanceUnits.reserve(count);
+    out->clusters.reserve(count + 2); // one per glyph at most, one for units before the first, the end
     for (unsigned g = 0; g < count;) {
-        unsigned next = g;
-        PMReal width = 0.0;
-        for (; next < count && infos[next].cluster == infos[g].cluster; ++next)
-            width += out->advances[next];
-        out->clusters.push_back(ShapedCluster{static_cast<int32>(infos[g].cluster) - start, 0,
-                                              static_cast<int32>(g), static_cast<int16>(next - g), 0, width});
-        g = next;
+        const uint32 cluster = infos[g].cluster;
+        const int32 offset = static_cast<int32>(cluster) - start;
+        if (out->clusters.empty() && offset > 0)
+            AddCluster(text, start, 0, out); // the units before the first glyph
+        const bool shows = AddCluster(text, start, offset, out);
+        for (; g < count && infos[g].cluster == cluster; ++g)
+            if (shows)
+                AddGlyph(infos[g].codepoint, positions[g].x_advance, out);
     }
-    GroupClusters(text, start, length, out);
+    CloseClusters(text, start, length, out);
 }
 
 void DefaultFont::ShapeWithFallback(const std::u16string& text, TextIndex start, int32 length,
                                     ShapedParagraph* out) const {
+    out->pointsPerUnit = kSize * 0.6; // every glyph one unit wide
     for (int32 offset = 0; offset < length; ++offset) {
-        out->clusters.push_back(
-            ShapedCluster{offset, 0, static_cast<int32>(out->glyphs.size()), 1, 0, kSize * 0.6});
-        out->glyphs.push_back(0);
-        out->advances.push_back(kSize * 0.6);
+        if (AddCluster(text, start, offset, out))
+            AddGlyph(0, 1, out);
         const bool pair = offset + 1 < length && IsHighSurrogate(text[static_cast<size_t>(start + offset)]) &&
                           IsLowSurrogate(text[static_cast<size_t>(start + offset + 1)]);
         offset += pair ? 1 : 0;
     }
-    GroupClusters(text, start, length, out);
+    CloseClusters(text, start, length, out);
 }
 
-// Gives every cluster its code units (up to the next cluster) and first unit; units before the
-// first glyph become a cluster of their own; control characters lose their glyphs and width.
-void DefaultFont::GroupClusters(const std::u16string& text, TextIndex start, int32 length,
-                                ShapedParagraph* out) const {
-    std::vector<ShapedCluster>& clusters = out->clusters;
-    if (clusters.empty() || clusters.front().offset > 0)
-        clusters.insert(clusters.begin(), ShapedCluster{0, 0, 0, 0, 0, 0.0});
-    for (size_t c = 0; c < clusters.size(); ++c) {
-        ShapedCluster& cluster = clusters[c];
-        cluster.units = (c + 1 < clusters.size() ? clusters[c + 1].offset : length) - cluster.offset;
-        cluster.firstUnit = text[static_cast<size_t>(start + cluster.offset)];
-        if (IsInvisibleControl(cluster.firstUnit)) {
-            cluster.glyphCount = 0;
-            cluster.width = 0.0;
-        }
-    }
+// Starts a cluster at offset; answers whether its glyphs show (control characters take no room).
+bool DefaultFont::AddCluster(const std::u16string& text, TextIndex start, int32 offset,
+                             ShapedParagraph* out) {
+    const UTF16TextChar first = text[static_cast<size_t>(start + offset)];
+    out->clusters.push_back(ShapedCluster{offset, out->CountGlyphs(), first});
+    return !IsInvisibleControl(first);
+}
+
+void DefaultFont::AddGlyph(uint32 glyph, int32 advanceUnits, ShapedParagraph* out) {
+    out->glyphs.push_back(static_cast<uint16>(glyph)); // font glyph indices are 16-bit
+    out->advanceUnits.push_back(advanceUnits);
+}
+
+// Ends the last cluster at the paragraph's length; a paragraph that shaped to nothing is one
+// cluster without glyphs.
+void DefaultFont::CloseClusters(const std::u16string& text, TextIndex start, int32 length,
+                                ShapedParagraph* out) {
+    if (out->clusters.empty())
+        AddCluster(text, start, 0, out);
+    out->clusters.push_back(ShapedCluster{length, out->CountGlyphs(), 0});
 }

@@ -35,7 +35,10 @@ private:
     DefaultFont();
     void ShapeWithFallback(const std::u16string& text, TextIndex start, int32 length,
                            ShapedParagraph* out) const;
-    void GroupClusters(const std::u16string& text, TextIndex start, int32 length, ShapedParagraph* out) const;
+    static bool AddCluster(const std::u16string& text, TextIndex start, int32 offset, ShapedParagraph* out);
+    static void AddGlyph(uint32 glyph, int32 advanceUnits, ShapedParagraph* out);
+    static void CloseClusters(const std::u16string& text, TextIndex start, int32 length,
+                              ShapedParagraph* out);
 
     FT_LibraryRec_* fLibrary = nullptr;
     FT_FaceRec_* fFace = nullptr;

@@ -39,14 +39,13 @@ bool ColumnHolds(IDataBase* db, UID column, const PMPoint& pasteboardPoint) {
 bool LineSpan(const WaxLine& line, TextIndex start, TextIndex end, PMReal* left, PMReal* right) {
     bool found = false;
     for (const WaxRun& run : line.GetRuns()) {
-        const std::vector<PMReal>& advances = run.GetAdvances();
         PMReal x = run.GetX();
         int32 glyph = 0;
         for (int32 n = 0; n < run.CountClusters(); ++n) {
             const TextIndex index = run.GetTextRange().Start() + run.GetClusterOffset(n);
             PMReal width = 0.0;
             for (int32 g = 0; g < run.GetClusterGlyphCount(n); ++g)
-                width += advances[static_cast<size_t>(glyph + g)];
+                width += run.GetAdvance(glyph + g);
             glyph += run.GetClusterGlyphCount(n);
             const bool inside = start == end ? index == start : index >= start && index < end;
             if (inside) {

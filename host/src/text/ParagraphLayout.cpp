@@ -38,87 +38,86 @@ bool ParagraphLayout::FindRoom(FlowPosition* flow, PMReal height) const {
     return false;
 }
 
-size_t ParagraphLayout::BreakLine(const std::vector<ShapedCluster>& clusters, size_t from, PMReal width,
+size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, size_t from, PMReal width,
                                   const std::vector<LayoutBlock>& blocks) const {
     PMReal x = 0.0;
     size_t lastBreak = from;
-    for (size_t c = from; c < clusters.size(); ++c) {
-        const ShapedCluster& cluster = clusters[c];
+    const size_t count = static_cast<size_t>(shaped.CountClusters());
+    for (size_t c = from; c < count; ++c) {
+        const ShapedCluster& cluster = shaped.Cluster(static_cast<int32>(c));
+        const PMReal clusterWidth = shaped.Width(static_cast<int32>(c));
         if (c > from && !blocks.empty() && BlockAt(blocks, cluster.offset))
             return c;
         if (EndsLine(cluster.firstUnit))
             return c + 1;
         if (IsBreakingSpace(cluster.firstUnit)) {
-            x += cluster.width;
+            x += clusterWidth;
             lastBreak = c + 1;
             continue;
         }
-        if (c > from && x + cluster.width > width + kFitTolerance)
+        if (c > from && x + clusterWidth > width + kFitTolerance)
             return lastBreak > from ? lastBreak : c;
-        x += cluster.width;
+        x += clusterWidth;
         if (IsHyphen(cluster.firstUnit))
             lastBreak = c + 1;
     }
-    return clusters.size();
+    return count;
 }
 
-WaxLine ParagraphLayout::MakeLine(const ShapedParagraph& shaped, TextIndex start, size_t from, size_t end,
-                                  const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,
-                                  PMReal height) const {
+WaxLine ParagraphLayout::MakeLine(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start,
+                                  int32 from, int32 end, const std::vector<int32>& changes,
+                                  const FlowPosition& flow, PMReal ascent, PMReal height) const {
     const PMRect& bounds = fParcels[static_cast<size_t>(flow.parcel)].bounds;
-    const std::vector<ShapedCluster>& clusters = shaped.clusters;
-    const int32 lineStart = clusters[from].offset;
-    const int32 lineEnd = clusters[end - 1].offset + clusters[end - 1].units;
+    const int32 lineStart = shaped->Cluster(from).offset;
+    const int32 lineEnd = shaped->Cluster(end).offset;
     WaxLine line(RangeData(start + lineStart, start + lineEnd), flow.parcel, bounds.Top() + Top(flow), ascent,
                  height);
     auto change = std::upper_bound(changes.begin(), changes.end(), lineStart);
-    WaxRun run(start + lineStart, bounds.Left());
+    WaxRun run(shaped, from, start + lineStart, bounds.Left());
     PMReal x = bounds.Left();
     TextIndex visibleEnd = start + lineStart;
-    for (size_t c = from; c < end; ++c) {
-        const ShapedCluster& cluster = clusters[c];
+    for (int32 c = from; c < end; ++c) {
+        const ShapedCluster& cluster = shaped->Cluster(c);
         if (change != changes.end() && cluster.offset >= *change) {
-            run.ShrinkToFit();
             line.AddRun(std::move(run));
-            run = WaxRun(start + cluster.offset, x);
+            run = WaxRun(shaped, c, start + cluster.offset, x);
             while (change != changes.end() && *change <= cluster.offset)
                 ++change;
         }
-        const size_t glyph = static_cast<size_t>(cluster.firstGlyph);
-        run.AddCluster(cluster.units, shaped.glyphs.data() + glyph, shaped.advances.data() + glyph,
-                       cluster.glyphCount);
-        x += cluster.width;
-        if (cluster.glyphCount > 0)
-            visibleEnd = start + cluster.offset + cluster.units;
+        run.AddCluster();
+        x += shaped->Width(c);
+        if (shaped->GlyphCount(c) > 0)
+            visibleEnd = start + shaped->Cluster(c + 1).offset;
     }
-    run.ShrinkToFit();
     line.AddRun(std::move(run));
     line.SetVisibleEnd(visibleEnd);
     return line;
 }
 
-bool ParagraphLayout::Layout(const ShapedParagraph& shaped, TextIndex start,
+bool ParagraphLayout::Layout(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start,
                              const std::vector<int32>& changes, const std::vector<LayoutBlock>& blocks,
                              FlowPosition* flow, std::vector<WaxLine>* lines, TextIndex* oversetAt) const {
-    const std::vector<ShapedCluster>& clusters = shaped.clusters;
-    for (size_t from = 0; from < clusters.size();) {
-        const LayoutBlock* block = blocks.empty() ? nullptr : BlockAt(blocks, clusters[from].offset);
+    const int32 count = shaped->CountClusters();
+    for (int32 from = 0; from < count;) {
+        const int32 offset = shaped->Cluster(from).offset;
+        const LayoutBlock* block = blocks.empty() ? nullptr : BlockAt(blocks, offset);
         const PMReal height = block ? block->height : fLeading;
         if (!FindRoom(flow, height)) {
-            *oversetAt = start + clusters[from].offset;
+            *oversetAt = start + offset;
             return false;
         }
         if (block) {
             // The block's line: its character and the paragraph return right after it.
-            const size_t end =
-                from + 1 < clusters.size() && EndsLine(clusters[from + 1].firstUnit) ? from + 2 : from + 1;
+            const int32 end =
+                from + 1 < count && EndsLine(shaped->Cluster(from + 1).firstUnit) ? from + 2 : from + 1;
             lines->push_back(MakeLine(shaped, start, from, end, changes, *flow, height, height));
             flow->blocks += height;
             from = end;
             continue;
         }
-        const size_t end =
-            BreakLine(clusters, from, fParcels[static_cast<size_t>(flow->parcel)].bounds.Width(), blocks);
+        const int32 end =
+            static_cast<int32>(BreakLine(*shaped, static_cast<size_t>(from),
+                                         fParcels[static_cast<size_t>(flow->parcel)].bounds.Width(), blocks));
         lines->push_back(MakeLine(shaped, start, from, end, changes, *flow, fAscent, fLeading));
         ++flow->slot;
         from = end;

@@ -5,6 +5,7 @@
 // paragraph return that follows it; it goes to the first parcel with room for all of it.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "FlowPosition.h"
@@ -29,19 +30,20 @@ public:
     // the offsets inside the paragraph where character attributes change (runs split there).
     // blocks are the paragraph's blocks in text order. Answers false when the parcels ran out,
     // with *oversetAt the first index left unplaced.
-    bool Layout(const ShapedParagraph& shaped, TextIndex start, const std::vector<int32>& changes,
-                const std::vector<LayoutBlock>& blocks, FlowPosition* flow, std::vector<WaxLine>* lines,
-                TextIndex* oversetAt) const;
+    bool Layout(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start,
+                const std::vector<int32>& changes, const std::vector<LayoutBlock>& blocks, FlowPosition* flow,
+                std::vector<WaxLine>* lines, TextIndex* oversetAt) const;
 
 private:
     // Moves flow to the first place with room for something this high; false when there is none.
     bool FindRoom(FlowPosition* flow, PMReal height) const;
     // The cluster after the last one of a line that starts at cluster from (a line stops before
     // a block).
-    size_t BreakLine(const std::vector<ShapedCluster>& clusters, size_t from, PMReal width,
+    size_t BreakLine(const ShapedParagraph& shaped, size_t from, PMReal width,
                      const std::vector<LayoutBlock>& blocks) const;
-    WaxLine MakeLine(const ShapedParagraph& shaped, TextIndex start, size_t from, size_t end,
-                     const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,
+    // The line of clusters [from, end); its runs show slices of the shared shaping.
+    WaxLine MakeLine(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start, int32 from,
+                     int32 end, const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,
                      PMReal height) const;
     PMReal Top(const FlowPosition& flow) const;
 

@@ -232,7 +232,7 @@ void WaxStrand::LayOut(const std::vector<Parcel>& parcels, std::vector<Paragraph
         entry.lines.clear();
         entry.begin = flow;
         entry.linesStart = entry.start;
-        entry.laidOut = layout.Layout(*entry.shaped, entry.start, entry.changes, entry.blocks, &flow,
+        entry.laidOut = layout.Layout(entry.shaped, entry.start, entry.changes, entry.blocks, &flow,
                                       &entry.lines, overset);
         entry.end = flow;
         ++stats->paragraphsLaidOut;

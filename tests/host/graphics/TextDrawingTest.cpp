@@ -137,7 +137,7 @@ TEST_F(TextDrawing, GlyphsGoWhereTheComposerPutThemWithTheTextTheyStandFor) {
     EXPECT_EQ(shown[0].args[0], 12.0);
     PMReal x = run.GetX();
     for (size_t g = 0; g < kText.size(); ++g) {
-        EXPECT_EQ(shown[0].args[1 + 3 * g], run.GetGlyphIDs()[g]);
+        EXPECT_EQ(shown[0].args[1 + 3 * g], run.GetGlyphID(static_cast<int32>(g)));
         EXPECT_NEAR(shown[0].args[2 + 3 * g], x, 1e-9);
         EXPECT_NEAR(shown[0].args[3 + 3 * g], line.GetBaseline(), 1e-9);
         x += run.GetAdvances()[g];
