@@ -159,12 +159,21 @@ void InfoCommand::PrintStories(IDataBase* db) const {
         InterfacePtr<ITextStoryThreadDictHier> dictionaries = Get<ITextStoryThreadDictHier>(db, story);
         InterfacePtr<ITextStoryThread> primary = Get<ITextStoryThread>(db, story);
         InterfacePtr<ITextParcelList> composed = Get<ITextParcelList>(db, story);
+        InterfacePtr<ITextModel> model = Get<ITextModel>(db, story);
+        InterfacePtr<IFrameList> frames = Get<IFrameList>(db, story);
+        // A damaged file's story list may name an object of another kind: it is shown, not followed.
+        if (!dictionaries || !primary || !composed || !model || !frames) {
+            std::printf("  Object %u: listed as a story, but it is not one\n", story);
+            continue;
+        }
         const TextIndex overset = composed->GetOversetStart();
         std::printf("  Story %u: %d characters (%d in frames), %d frame column(s), %d table(s)\n", story,
-                    Get<ITextModel>(db, story)->TotalLength(), overset >= 0 ? overset : primary->GetTextEnd(),
-                    Get<IFrameList>(db, story)->GetFrameCount(), dictionaries->GetDictCount() - 1);
+                    model->TotalLength(), overset >= 0 ? overset : primary->GetTextEnd(),
+                    frames->GetFrameCount(), dictionaries->GetDictCount() - 1);
         for (int32 n = 1; n < dictionaries->GetDictCount(); ++n) {
             InterfacePtr<ITableModel> table = Get<ITableModel>(db, dictionaries->GetNthDictUID(n));
+            if (!table)
+                continue;
             int32 oversetCells = 0;
             for (int32 row = 0; row < table->GetRowCount(); ++row)
                 for (int32 column = 0; column < table->GetColumnCount(); ++column) {

@@ -109,6 +109,22 @@ TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch
         EXPECT_EQ(RunPagehost(verb).status, 0) << verb[0];
 }
 
+// Found by fuzzing: a story list naming an object of another kind crashed `pagehost info`.
+TEST_F(PagehostFaultsTest, AStoryListNamingAnObjectThatIsNoStoryIsListedAsSuch) {
+    UID story = kInvalidUID;
+    Damage([&](DocumentFileContents& contents) {
+        StoredObject page;
+        for (const auto& [uid, object] : contents.objects) {
+            story = object.classID == kTextStoryBoss ? uid : story;
+            page = object.classID == kPageBoss ? object : page;
+        }
+        contents.objects[story] = page;
+    });
+    ASSERT_NE(story, kInvalidUID);
+    EXPECT_NE(Info().find("Object " + std::to_string(story) + ": listed as a story, but it is not one\n"),
+              std::string::npos);
+}
+
 TEST_F(PagehostFaultsTest, AnObjectWhoseDataDoesNotHoldWhatItsClassReadsIsRefusedByName) {
     std::map<UID, StoredObject> objects;
     {

@@ -35,7 +35,7 @@ QApplication* Application() {
     return application;
 }
 
-// Calls the function once the next modal widget of the class shows, within a few seconds.
+// Calls the function once the next modal widget of the class shows, within thirty seconds.
 template <class T> void WhenShown(std::function<void(T*)> act) {
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
@@ -44,7 +44,7 @@ template <class T> void WhenShown(std::function<void(T*)> act) {
             timer->stop();
             timer->deleteLater();
             act(widget);
-        } else if (++*tries > 200) {
+        } else if (++*tries > 3000) { // thirty seconds: a loaded machine shows dialogs late
             timer->stop();
             timer->deleteLater();
         }

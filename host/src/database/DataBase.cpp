@@ -176,7 +176,7 @@ bool DataBase::Load(UID uid, Record& record, const IDataBase* holder) {
     const bool complete = boss->ReadSections(sections, holder);
     boss->AdoptByDataBase();
     record.boss = boss;
-    record.stored.clear();
+    std::vector<uint8>().swap(record.stored); // the object now lives in its boss
     return framed && complete;
 }
 

@@ -20,7 +20,11 @@ bool GetU32(const std::vector<uint8>& in, size_t& pos, uint32* value) {
 namespace SectionCodec {
 // Each section: interface ID, implementation ID, byte count, bytes (32-bit little-endian fields).
 std::vector<uint8> Encode(const std::vector<Boss::Section>& sections) {
+    size_t size = 0;
+    for (const Boss::Section& section : sections)
+        size += 12 + section.bytes.size();
     std::vector<uint8> out;
+    out.reserve(size); // exactly: undo keeps these for every object a step changed
     for (const Boss::Section& section : sections) {
         PutU32(out, section.iid);
         PutU32(out, section.impl);

@@ -105,7 +105,7 @@ void DefaultFont::ShapeWithFallback(const std::u16string& text, TextIndex start,
 bool DefaultFont::AddCluster(const std::u16string& text, TextIndex start, int32 offset,
                              ShapedParagraph* out) {
     const UTF16TextChar first = text[static_cast<size_t>(start + offset)];
-    out->clusters.push_back(ShapedCluster{offset, out->CountGlyphs(), first});
+    out->clusters.push_back(ShapedCluster{offset, out->CountGlyphs()});
     return !IsInvisibleControl(first);
 }
 
@@ -120,5 +120,5 @@ void DefaultFont::CloseClusters(const std::u16string& text, TextIndex start, int
                                 ShapedParagraph* out) {
     if (out->clusters.empty())
         AddCluster(text, start, 0, out);
-    out->clusters.push_back(ShapedCluster{length, out->CountGlyphs(), 0});
+    out->clusters.push_back(ShapedCluster{length, out->CountGlyphs()});
 }

@@ -25,6 +25,10 @@ const LayoutBlock* BlockAt(const std::vector<LayoutBlock>& blocks, int32 offset)
 }
 } // namespace
 
+UTF16TextChar ParagraphLayout::FirstUnit(TextIndex start, const ShapedCluster& cluster) const {
+    return fText[static_cast<size_t>(start + cluster.offset)];
+}
+
 PMReal ParagraphLayout::Top(const FlowPosition& flow) const {
     return flow.slot * fLeading + flow.blocks;
 }
@@ -38,7 +42,7 @@ bool ParagraphLayout::FindRoom(FlowPosition* flow, PMReal height) const {
     return false;
 }
 
-size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, size_t from, PMReal width,
+size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, TextIndex start, size_t from, PMReal width,
                                   const std::vector<LayoutBlock>& blocks) const {
     PMReal x = 0.0;
     size_t lastBreak = from;
@@ -46,11 +50,12 @@ size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, size_t from, PM
     for (size_t c = from; c < count; ++c) {
         const ShapedCluster& cluster = shaped.Cluster(static_cast<int32>(c));
         const PMReal clusterWidth = shaped.Width(static_cast<int32>(c));
+        const UTF16TextChar first = FirstUnit(start, cluster);
         if (c > from && !blocks.empty() && BlockAt(blocks, cluster.offset))
             return c;
-        if (EndsLine(cluster.firstUnit))
+        if (EndsLine(first))
             return c + 1;
-        if (IsBreakingSpace(cluster.firstUnit)) {
+        if (IsBreakingSpace(first)) {
             x += clusterWidth;
             lastBreak = c + 1;
             continue;
@@ -58,7 +63,7 @@ size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, size_t from, PM
         if (c > from && x + clusterWidth > width + kFitTolerance)
             return lastBreak > from ? lastBreak : c;
         x += clusterWidth;
-        if (IsHyphen(cluster.firstUnit))
+        if (IsHyphen(first))
             lastBreak = c + 1;
     }
     return count;
@@ -108,15 +113,16 @@ bool ParagraphLayout::Layout(const std::shared_ptr<const ShapedParagraph>& shape
         }
         if (block) {
             // The block's line: its character and the paragraph return right after it.
-            const int32 end =
-                from + 1 < count && EndsLine(shaped->Cluster(from + 1).firstUnit) ? from + 2 : from + 1;
+            const int32 end = from + 1 < count && EndsLine(FirstUnit(start, shaped->Cluster(from + 1)))
+                                  ? from + 2
+                                  : from + 1;
             lines->push_back(MakeLine(shaped, start, from, end, changes, *flow, height, height));
             flow->blocks += height;
             from = end;
             continue;
         }
         const int32 end =
-            static_cast<int32>(BreakLine(*shaped, static_cast<size_t>(from),
+            static_cast<int32>(BreakLine(*shaped, start, static_cast<size_t>(from),
                                          fParcels[static_cast<size_t>(flow->parcel)].bounds.Width(), blocks));
         lines->push_back(MakeLine(shaped, start, from, end, changes, *flow, fAscent, fLeading));
         ++flow->slot;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "FlowPosition.h"
@@ -23,8 +24,10 @@ struct LayoutBlock {
 
 class ParagraphLayout {
 public:
-    ParagraphLayout(const std::vector<Parcel>& parcels, PMReal ascent, PMReal leading)
-        : fParcels(parcels), fAscent(ascent), fLeading(leading) {}
+    // text is the story's, which the paragraphs' starts index.
+    ParagraphLayout(const std::u16string& text, const std::vector<Parcel>& parcels, PMReal ascent,
+                    PMReal leading)
+        : fText(text), fParcels(parcels), fAscent(ascent), fLeading(leading) {}
 
     // Appends the lines of a paragraph starting at *flow and moves *flow past them. changes are
     // the offsets inside the paragraph where character attributes change (runs split there).
@@ -39,13 +42,17 @@ private:
     bool FindRoom(FlowPosition* flow, PMReal height) const;
     // The cluster after the last one of a line that starts at cluster from (a line stops before
     // a block).
-    size_t BreakLine(const ShapedParagraph& shaped, size_t from, PMReal width,
+    size_t BreakLine(const ShapedParagraph& shaped, TextIndex start, size_t from, PMReal width,
                      const std::vector<LayoutBlock>& blocks) const;
     // The line of clusters [from, end); its runs show slices of the shared shaping.
     WaxLine MakeLine(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start, int32 from,
                      int32 end, const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,
                      PMReal height) const;
     PMReal Top(const FlowPosition& flow) const;
+    // The first code unit of a cluster of the paragraph starting at start.
+    UTF16TextChar FirstUnit(TextIndex start, const ShapedCluster& cluster) const;
+
+    const std::u16string& fText;
 
     const std::vector<Parcel>& fParcels;
     PMReal fAscent;

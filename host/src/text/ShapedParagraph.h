@@ -11,7 +11,6 @@
 struct ShapedCluster {
     int32 offset = 0;     // of its first code unit from the paragraph's start
     int32 firstGlyph = 0; // into the paragraph's glyphs
-    UTF16TextChar firstUnit = 0;
 };
 
 struct ShapedParagraph {

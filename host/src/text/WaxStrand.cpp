@@ -176,8 +176,8 @@ private:
     std::vector<FlowBlock> Blocks(const std::u16string& text, RangeData range) const;
     void Shape(const std::u16string& text, std::vector<ParagraphEntry>& paragraphs,
                TextComposition::Stats* stats);
-    void LayOut(const std::vector<Parcel>& parcels, std::vector<ParagraphEntry>& paragraphs,
-                TextIndex* overset, TextComposition::Stats* stats);
+    void LayOut(const std::u16string& text, const std::vector<Parcel>& parcels,
+                std::vector<ParagraphEntry>& paragraphs, TextIndex* overset, TextComposition::Stats* stats);
 
     std::map<int32, Flow> fFlows;
 };
@@ -211,10 +211,11 @@ void WaxStrand::Shape(const std::u16string& text, std::vector<ParagraphEntry>& p
     }
 }
 
-void WaxStrand::LayOut(const std::vector<Parcel>& parcels, std::vector<ParagraphEntry>& paragraphs,
-                       TextIndex* overset, TextComposition::Stats* stats) {
+void WaxStrand::LayOut(const std::u16string& text, const std::vector<Parcel>& parcels,
+                       std::vector<ParagraphEntry>& paragraphs, TextIndex* overset,
+                       TextComposition::Stats* stats) {
     const DefaultFont& font = DefaultFont::Instance();
-    const ParagraphLayout layout(parcels, font.GetAscent(), DefaultFont::kLeading);
+    const ParagraphLayout layout(text, parcels, font.GetAscent(), DefaultFont::kLeading);
     FlowPosition flow;
     for (ParagraphEntry& entry : paragraphs) {
         if (*overset >= 0) {
@@ -268,7 +269,7 @@ const TextComposition& WaxStrand::Compose(int32 threadKey, RangeData range,
     stats.paragraphs = static_cast<int32>(paragraphs.size());
     Shape(units, paragraphs, &stats);
     TextIndex overset = -1;
-    LayOut(parcels, paragraphs, &overset, &stats);
+    LayOut(units, parcels, paragraphs, &overset, &stats);
 
     flow.composed = true;
     flow.textStamp = text->GetChangeCount();
