@@ -31,6 +31,11 @@ QApplication* Application() {
     static int argc = 1;
     static char name[] = "gui_tests";
     static char* argv[] = {name, nullptr};
+    // The file chooser remembers its last folder and history in the user's settings; each test
+    // process starts from none, so that what one run left behind cannot change how the next one's
+    // chooser opens.
+    static const std::string settings = TestSupport::MakeTempDir("gui-settings").string();
+    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
     static QApplication* application = new QApplication(argc, argv);
     return application;
 }
