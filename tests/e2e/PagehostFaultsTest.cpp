@@ -48,6 +48,20 @@ protected:
         });
         return removed;
     }
+    // The last object of a class made a page in the file, as a damaged file may name an object of
+    // the wrong kind; answers its UID.
+    UID ReplaceLastWithAPage(ClassID classID) const {
+        UID replaced = kInvalidUID;
+        Damage([&](DocumentFileContents& contents) {
+            StoredObject page;
+            for (const auto& [uid, object] : contents.objects) {
+                replaced = object.classID == classID ? uid : replaced;
+                page = object.classID == kPageBoss ? object : page;
+            }
+            contents.objects[replaced] = page;
+        });
+        return replaced;
+    }
     std::string Info() const {
         const PagehostRun info = RunPagehost({"info", Doc()});
         EXPECT_EQ(info.status, 0) << info.err;
@@ -91,15 +105,7 @@ TEST_F(PagehostFaultsTest, AChildThatNamesAMissingObjectIsDroppedWhenTheDocument
 // A swatch list naming an object that is no swatch (here a page put in a swatch's place, class and
 // data both): info went on to read its colour and crashed (found by fuzzing the info verb).
 TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch) {
-    UID swatch = kInvalidUID;
-    Damage([&](DocumentFileContents& contents) {
-        StoredObject page;
-        for (const auto& [uid, object] : contents.objects) {
-            swatch = object.classID == kSwatchBoss ? uid : swatch;
-            page = object.classID == kPageBoss ? object : page;
-        }
-        contents.objects[swatch] = page;
-    });
+    const UID swatch = ReplaceLastWithAPage(kSwatchBoss);
     ASSERT_NE(swatch, kInvalidUID);
     EXPECT_NE(Info().find("UID " + std::to_string(swatch) + ": not a swatch\n"), std::string::npos);
     for (const std::vector<std::string>& verb : std::vector<std::vector<std::string>>{
@@ -111,15 +117,7 @@ TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch
 
 // Found by fuzzing: a story list naming an object of another kind crashed `pagehost info`.
 TEST_F(PagehostFaultsTest, AStoryListNamingAnObjectThatIsNoStoryIsListedAsSuch) {
-    UID story = kInvalidUID;
-    Damage([&](DocumentFileContents& contents) {
-        StoredObject page;
-        for (const auto& [uid, object] : contents.objects) {
-            story = object.classID == kTextStoryBoss ? uid : story;
-            page = object.classID == kPageBoss ? object : page;
-        }
-        contents.objects[story] = page;
-    });
+    const UID story = ReplaceLastWithAPage(kTextStoryBoss);
     ASSERT_NE(story, kInvalidUID);
     EXPECT_NE(Info().find("Object " + std::to_string(story) + ": listed as a story, but it is not one\n"),
               std::string::npos);
