@@ -40,13 +40,9 @@ bool LineSpan(const WaxLine& line, TextIndex start, TextIndex end, PMReal* left,
     bool found = false;
     for (const WaxRun& run : line.GetRuns()) {
         PMReal x = run.GetX();
-        int32 glyph = 0;
         for (int32 n = 0; n < run.CountClusters(); ++n) {
             const TextIndex index = run.GetTextRange().Start() + run.GetClusterOffset(n);
-            PMReal width = 0.0;
-            for (int32 g = 0; g < run.GetClusterGlyphCount(n); ++g)
-                width += run.GetAdvance(glyph + g);
-            glyph += run.GetClusterGlyphCount(n);
+            const PMReal width = run.GetClusterWidth(n);
             const bool inside = start == end ? index == start : index >= start && index < end;
             if (inside) {
                 *left = found ? std::min(*left, x) : x;

@@ -42,14 +42,14 @@ bool ParagraphLayout::FindRoom(FlowPosition* flow, PMReal height) const {
     return false;
 }
 
-size_t ParagraphLayout::BreakLine(const ShapedParagraph& shaped, TextIndex start, size_t from, PMReal width,
-                                  const std::vector<LayoutBlock>& blocks) const {
+int32 ParagraphLayout::BreakLine(const ShapedParagraph& shaped, TextIndex start, int32 from, PMReal width,
+                                 const std::vector<LayoutBlock>& blocks) const {
     PMReal x = 0.0;
-    size_t lastBreak = from;
-    const size_t count = static_cast<size_t>(shaped.CountClusters());
-    for (size_t c = from; c < count; ++c) {
-        const ShapedCluster& cluster = shaped.Cluster(static_cast<int32>(c));
-        const PMReal clusterWidth = shaped.Width(static_cast<int32>(c));
+    int32 lastBreak = from;
+    const int32 count = shaped.CountClusters();
+    for (int32 c = from; c < count; ++c) {
+        const ShapedCluster& cluster = shaped.Cluster(c);
+        const PMReal clusterWidth = shaped.Width(c);
         const UTF16TextChar first = FirstUnit(start, cluster);
         if (c > from && !blocks.empty() && BlockAt(blocks, cluster.offset))
             return c;
@@ -121,9 +121,8 @@ bool ParagraphLayout::Layout(const std::shared_ptr<const ShapedParagraph>& shape
             from = end;
             continue;
         }
-        const int32 end =
-            static_cast<int32>(BreakLine(*shaped, start, static_cast<size_t>(from),
-                                         fParcels[static_cast<size_t>(flow->parcel)].bounds.Width(), blocks));
+        const int32 end = BreakLine(*shaped, start, from,
+                                    fParcels[static_cast<size_t>(flow->parcel)].bounds.Width(), blocks);
         lines->push_back(MakeLine(shaped, start, from, end, changes, *flow, fAscent, fLeading));
         ++flow->slot;
         from = end;

@@ -42,8 +42,8 @@ private:
     bool FindRoom(FlowPosition* flow, PMReal height) const;
     // The cluster after the last one of a line that starts at cluster from (a line stops before
     // a block).
-    size_t BreakLine(const ShapedParagraph& shaped, TextIndex start, size_t from, PMReal width,
-                     const std::vector<LayoutBlock>& blocks) const;
+    int32 BreakLine(const ShapedParagraph& shaped, TextIndex start, int32 from, PMReal width,
+                    const std::vector<LayoutBlock>& blocks) const;
     // The line of clusters [from, end); its runs show slices of the shared shaping.
     WaxLine MakeLine(const std::shared_ptr<const ShapedParagraph>& shaped, TextIndex start, int32 from,
                      int32 end, const std::vector<int32>& changes, const FlowPosition& flow, PMReal ascent,

@@ -56,10 +56,14 @@ int32 WaxRun::GetClusterGlyphCount(int32 n) const {
     return fShaped->GlyphCount(fFirstCluster + n);
 }
 
+PMReal WaxRun::GetClusterWidth(int32 n) const {
+    return fShaped->Width(fFirstCluster + n);
+}
+
 PMReal WaxRun::TextPositionAt(PMReal x) const {
     PMReal left = fX;
     for (int32 c = 0; c < fClusterCount; ++c) {
-        const PMReal width = fShaped->Width(fFirstCluster + c);
+        const PMReal width = GetClusterWidth(c);
         if (width > 0.0 && x < left + width) {
             const TextIndex start = fTextStart + GetClusterOffset(c);
             const PMReal fraction = std::max(0.0, (x - left) / width);

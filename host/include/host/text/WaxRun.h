@@ -35,6 +35,8 @@ public:
     int32 GetClusterUnits(int32 n) const;
     int32 GetClusterFirstGlyph(int32 n) const;
     int32 GetClusterGlyphCount(int32 n) const;
+    // The sum of cluster n's advances, in points.
+    PMReal GetClusterWidth(int32 n) const;
     // The real-valued text position at x inside the run: the index of the character under x plus
     // the fraction of its width left of x. For a pair the fraction is spread so that rounding
     // never lands between its two units.
