@@ -48,6 +48,12 @@ std::string SwatchName(IDataBase* db, UID swatch) {
     return rendering ? Name(rendering->GetSwatchName()) : "none";
 }
 
+// A damaged file's list may name an object of another kind: such an entry is shown, not followed.
+void ListedButNot(UID uid, const char* kind, const std::string& indent = "  ") {
+    std::printf("%sObject %u: listed as %s, but it is not one\n", indent.c_str(), static_cast<unsigned>(uid),
+                kind);
+}
+
 const char* KindOf(IDataBase* db, UID item) {
     const ClassID itemClass = db->GetClass(item);
     return itemClass == kGroupItemBoss ? "group" : itemClass == kSplineItemBoss ? "spline" : "item";
@@ -91,10 +97,18 @@ void InfoCommand::PrintSpreads(IDataBase* db) const {
     std::printf("Spreads: %d, pages: %d\n", spreads->GetSpreadCount(), pages->GetPageCount());
     for (int32 s = 0; s < spreads->GetSpreadCount(); ++s) {
         InterfacePtr<ISpread> spread = Get<ISpread>(db, spreads->GetNthSpreadUID(s));
+        if (!spread) {
+            ListedButNot(spreads->GetNthSpreadUID(s), "a spread");
+            continue;
+        }
         std::printf("  Spread %d: %d page(s)\n", s + 1, spread->GetNumPages());
         for (int32 p = 0; p < spread->GetNumPages(); ++p) {
             const UID page = spread->GetNthPageUID(p);
             InterfacePtr<IMasterPage> master = Get<IMasterPage>(db, page);
+            if (!master) {
+                ListedButNot(page, "a page", "    ");
+                continue;
+            }
             InterfacePtr<IMasterSpread> masterSpread = Get<IMasterSpread>(db, master->GetMasterSpreadUID());
             std::printf("    Page %d: bounds %s, master %s\n", pages->GetPageIndex(page) + 1,
                         Rect(Utils<ILayoutUtils>()->GetPageBoundsOnPasteboard(UIDRef(db, page))).c_str(),
@@ -109,8 +123,13 @@ void InfoCommand::PrintMasters(IDataBase* db) const {
     std::printf("Master spreads: %d\n", masters->GetMasterSpreadCount());
     for (int32 m = 0; m < masters->GetMasterSpreadCount(); ++m) {
         const UID uid = masters->GetNthMasterSpreadUID(m);
-        std::printf("  %s: %d page(s)\n", Name(Get<IMasterSpread>(db, uid)->GetName()).c_str(),
-                    Get<ISpread>(db, uid)->GetNumPages());
+        InterfacePtr<IMasterSpread> master = Get<IMasterSpread>(db, uid);
+        InterfacePtr<ISpread> spread = Get<ISpread>(db, uid);
+        if (!master || !spread) {
+            ListedButNot(uid, "a master spread");
+            continue;
+        }
+        std::printf("  %s: %d page(s)\n", Name(master->GetName()).c_str(), spread->GetNumPages());
         PrintItems(db, uid, "    ");
     }
 }
@@ -120,6 +139,10 @@ void InfoCommand::PrintLayers(IDataBase* db) const {
     std::printf("Layers: %d\n", layers->GetCount());
     for (int32 i = 0; i < layers->GetCount(); ++i) {
         InterfacePtr<IDocumentLayer> layer(layers->QueryLayer(i));
+        if (!layer) {
+            ListedButNot(layers->GetNthLayerUID(i), "a layer");
+            continue;
+        }
         std::printf("  %s (%s, %s, %s)\n", Name(layer->GetName()).c_str(),
                     layer->IsVisible() ? "visible" : "hidden", layer->IsLocked() ? "locked" : "unlocked",
                     layer->IsPrintable() ? "printing" : "not printing");
@@ -133,8 +156,8 @@ void InfoCommand::PrintSwatches(IDataBase* db) const {
     for (int32 i = 0; i < swatches->GetSwatchCount(); ++i) {
         const UID uid = swatches->GetNthSwatchUID(i);
         InterfacePtr<IColorData> color = Get<IColorData>(db, uid);
-        if (!color) { // a damaged list may name an object that is no swatch
-            std::printf("  UID %u: not a swatch\n", static_cast<unsigned>(uid));
+        if (!color) {
+            ListedButNot(uid, "a swatch");
             continue;
         }
         std::string components;
@@ -161,9 +184,8 @@ void InfoCommand::PrintStories(IDataBase* db) const {
         InterfacePtr<ITextParcelList> composed = Get<ITextParcelList>(db, story);
         InterfacePtr<ITextModel> model = Get<ITextModel>(db, story);
         InterfacePtr<IFrameList> frames = Get<IFrameList>(db, story);
-        // A damaged file's story list may name an object of another kind: it is shown, not followed.
         if (!dictionaries || !primary || !composed || !model || !frames) {
-            std::printf("  Object %u: listed as a story, but it is not one\n", story);
+            ListedButNot(story, "a story");
             continue;
         }
         const TextIndex overset = composed->GetOversetStart();
@@ -197,6 +219,10 @@ void InfoCommand::PrintItems(IDataBase* db, UID spreadUID, const std::string& in
             Get<IDocumentLayer>(db, spreadLayer ? spreadLayer->GetDocLayerUID() : kInvalidUID);
         InterfacePtr<IGeometry> geometry = Get<IGeometry>(db, item);
         InterfacePtr<ITransform> transform = Get<ITransform>(db, item);
+        if (!hierarchy || !geometry || !transform) {
+            ListedButNot(item, "an item", indent);
+            continue;
+        }
         PMRect bounds = geometry->GetPathBoundingBox();
         transform->TransformInnerRectToPasteboard(&bounds);
         InterfacePtr<IPMUnknown> object(db->Instantiate(item, IID_IPMPERSIST));

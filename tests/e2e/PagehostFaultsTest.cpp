@@ -107,7 +107,8 @@ TEST_F(PagehostFaultsTest, AChildThatNamesAMissingObjectIsDroppedWhenTheDocument
 TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch) {
     const UID swatch = ReplaceLastWithAPage(kSwatchBoss);
     ASSERT_NE(swatch, kInvalidUID);
-    EXPECT_NE(Info().find("UID " + std::to_string(swatch) + ": not a swatch\n"), std::string::npos);
+    EXPECT_NE(Info().find("Object " + std::to_string(swatch) + ": listed as a swatch, but it is not one\n"),
+              std::string::npos);
     for (const std::vector<std::string>& verb : std::vector<std::vector<std::string>>{
              {"notes", Doc()},
              {"render", Doc(), "--page", "1", "--out", (dir / "page.png").string()},
@@ -115,12 +116,22 @@ TEST_F(PagehostFaultsTest, ASwatchListNamingAnObjectThatIsNoSwatchIsListedAsSuch
         EXPECT_EQ(RunPagehost(verb).status, 0) << verb[0];
 }
 
-// Found by fuzzing: a story list naming an object of another kind crashed `pagehost info`.
-TEST_F(PagehostFaultsTest, AStoryListNamingAnObjectThatIsNoStoryIsListedAsSuch) {
-    const UID story = ReplaceLastWithAPage(kTextStoryBoss);
-    ASSERT_NE(story, kInvalidUID);
-    EXPECT_NE(Info().find("Object " + std::to_string(story) + ": listed as a story, but it is not one\n"),
-              std::string::npos);
+// Found by fuzzing: a story list, then a layer list, naming an object of another kind crashed
+// `pagehost info`. Every list it follows shows such an entry rather than following it.
+TEST_F(PagehostFaultsTest, AListNamingAnObjectOfAnotherKindIsShownAsSuch) {
+    const std::pair<ClassID, std::string> kinds[] = {
+        {kTextStoryBoss, "a story"}, {kDocumentLayerBoss, "a layer"}, {kMasterPagesBoss, "a master spread"}};
+    const std::filesystem::path pristine = dir / "pristine.phd";
+    std::filesystem::copy_file(Doc(), pristine);
+    for (const auto& [classID, kind] : kinds) {
+        std::filesystem::copy_file(pristine, Doc(), std::filesystem::copy_options::overwrite_existing);
+        const UID replaced = ReplaceLastWithAPage(classID);
+        ASSERT_NE(replaced, kInvalidUID) << kind;
+        EXPECT_NE(Info().find("Object " + std::to_string(replaced) + ": listed as " + kind +
+                              ", but it is not one\n"),
+                  std::string::npos)
+            << kind;
+    }
 }
 
 TEST_F(PagehostFaultsTest, AnObjectWhoseDataDoesNotHoldWhatItsClassReadsIsRefusedByName) {

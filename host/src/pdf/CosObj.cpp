@@ -142,7 +142,7 @@ CosObj CosArrayGet(CosObj array, ASTArraySize index) {
         if (index < 0 || index >= std::min(object.getArrayNItems(), CosMaxArrayLength)) {
             ASRaise(cosErrArrayBounds);
         }
-        return PDDocRec::owner(array).member(array, "#" + std::to_string(index), object.getArrayItem(index));
+        return PDDocRec::owner(array).element(array, index, object.getArrayItem(index));
     });
 }
 

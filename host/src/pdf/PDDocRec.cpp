@@ -212,16 +212,26 @@ CosObj PDDocRec::intern(QPDFObjectHandle object) {
 }
 
 CosObj PDDocRec::member(CosObj container, const std::string& key, QPDFObjectHandle object) {
+    constexpr std::uint32_t kKeyBit = 1u << 31;
+    const auto known = memberKeys_.try_emplace(key, static_cast<std::uint32_t>(memberKeys_.size())).first;
+    return entry(container, known->second | kKeyBit, std::move(object));
+}
+
+CosObj PDDocRec::element(CosObj container, int index, QPDFObjectHandle object) {
+    return entry(container, static_cast<std::uint32_t>(index), std::move(object));
+}
+
+CosObj PDDocRec::entry(CosObj container, std::uint32_t entry, QPDFObjectHandle object) {
     // Indirect objects already have one slot each.
     if (object.isIndirect() || object.isNull()) {
         return intern(std::move(object));
     }
-    std::string path = std::to_string(container.slot) + key;
+    const std::uint64_t path = static_cast<std::uint64_t>(container.slot) << 32 | entry;
     if (auto found = memberSlots_.find(path); found != memberSlots_.end()) {
-        return found->second;
+        return CosObj{id_, found->second};
     }
     const CosObj obj = intern(std::move(object));
-    memberSlots_.emplace(std::move(path), obj);
+    memberSlots_.emplace(path, obj.slot);
     return obj;
 }
 

@@ -44,9 +44,11 @@ public:
     // The CosObj for an object of this document (null objects give the
     // null CosObj).
     CosObj intern(QPDFObjectHandle object);
-    // The CosObj for an entry of a container handed out before: the same
-    // entry always gives the same slot, so reading a key again costs nothing.
+    // The CosObj for a dictionary entry (key with its slash) or an array
+    // element of a container handed out before: the same entry always gives
+    // the same slot, so reading it again costs nothing.
     CosObj member(CosObj container, const std::string& key, QPDFObjectHandle object);
+    CosObj element(CosObj container, int index, QPDFObjectHandle object);
     QPDFObjectHandle object(CosObj obj) const;
     // Bytes of a string object, kept for the life of the document.
     const std::string& stringBytes(CosObj obj);
@@ -66,7 +68,12 @@ private:
     std::vector<std::unique_ptr<PDPageRec>> pages_;
     std::vector<QPDFObjectHandle> objects_;
     std::map<QPDFObjGen, std::uint32_t> indirectSlots_;
-    std::unordered_map<std::string, CosObj> memberSlots_;
+    // The slots of direct entries, by container slot (high half) and entry:
+    // an array index, or a key's number in memberKeys_ with the top bit set.
+    // Kept compact: a book's import reads a few hundred thousand entries.
+    std::unordered_map<std::uint64_t, std::uint32_t> memberSlots_;
+    std::unordered_map<std::string, std::uint32_t> memberKeys_;
+    CosObj entry(CosObj container, std::uint32_t entry, QPDFObjectHandle object);
     std::unordered_map<std::uint32_t, std::string> strings_;
     std::unordered_map<ASStmRec*, std::unique_ptr<ASStmRec>> streams_;
 };

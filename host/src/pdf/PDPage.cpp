@@ -68,7 +68,7 @@ PDAnnot PDPageGetAnnot(PDPage page, ASInt32 index) {
         PDDocRec& doc = page->doc();
         // The same slots CosDictGetKeyString and CosArrayGet would give.
         const CosObj annotsObj = doc.member(doc.intern(page->object()), "/Annots", annots);
-        return PDAnnot{doc.member(annotsObj, "#" + std::to_string(index), annots.getArrayItem(index))};
+        return PDAnnot{doc.element(annotsObj, index, annots.getArrayItem(index))};
     });
 }
 

@@ -111,7 +111,7 @@ bool DefaultFont::AddCluster(const std::u16string& text, TextIndex start, int32 
 
 void DefaultFont::AddGlyph(uint32 glyph, int32 advanceUnits, ShapedParagraph* out) {
     out->glyphs.push_back(static_cast<uint16>(glyph)); // font glyph indices are 16-bit
-    out->advanceUnits.push_back(advanceUnits);
+    out->AddAdvance(advanceUnits);
 }
 
 // Ends the last cluster at the paragraph's length; a paragraph that shaped to nothing is one
@@ -121,4 +121,5 @@ void DefaultFont::CloseClusters(const std::u16string& text, TextIndex start, int
     if (out->clusters.empty())
         AddCluster(text, start, 0, out);
     out->clusters.push_back(ShapedCluster{length, out->CountGlyphs()});
+    out->DropPlainClusters();
 }

@@ -48,7 +48,7 @@ int32 ParagraphLayout::BreakLine(const ShapedParagraph& shaped, TextIndex start,
     int32 lastBreak = from;
     const int32 count = shaped.CountClusters();
     for (int32 c = from; c < count; ++c) {
-        const ShapedCluster& cluster = shaped.Cluster(c);
+        const ShapedCluster cluster = shaped.Cluster(c);
         const PMReal clusterWidth = shaped.Width(c);
         const UTF16TextChar first = FirstUnit(start, cluster);
         if (c > from && !blocks.empty() && BlockAt(blocks, cluster.offset))
@@ -82,7 +82,7 @@ WaxLine ParagraphLayout::MakeLine(const std::shared_ptr<const ShapedParagraph>& 
     PMReal x = bounds.Left();
     TextIndex visibleEnd = start + lineStart;
     for (int32 c = from; c < end; ++c) {
-        const ShapedCluster& cluster = shaped->Cluster(c);
+        const ShapedCluster cluster = shaped->Cluster(c);
         if (change != changes.end() && cluster.offset >= *change) {
             line.AddRun(std::move(run));
             run = WaxRun(shaped, c, start + cluster.offset, x);
