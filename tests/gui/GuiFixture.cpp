@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdlib>
@@ -40,18 +43,35 @@ QApplication* Application() {
     return application;
 }
 
-// Calls the function once the next modal widget of the class shows, within thirty seconds.
+// Calls the function once the next modal widget of the class shows and its own event loop runs,
+// and again while that widget stays up, within thirty seconds. A dialog's exec() shows it before it
+// starts that loop, and showing may process timers: an answer given then closes the dialog before
+// exec() waits on it, which then waits for ever. A loaded machine may also ignore a first answer
+// (a file chooser still reading its folder).
 template <class T> void WhenShown(std::function<void(T*)> act) {
+    struct Watch {
+        int ticks = 0;
+        bool answered = false;
+        QPointer<T> widget;
+    };
     auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
-        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
+    auto watch = std::make_shared<Watch>();
+    const int outerLoops = QThread::currentThread()->loopLevel();
+    const auto stop = [timer] {
+        timer->stop();
+        timer->deleteLater();
+    };
+    QObject::connect(timer, &QTimer::timeout, [watch, act, outerLoops, stop] {
+        auto* widget = qobject_cast<T*>(QApplication::activeModalWidget());
+        const bool waiting = widget && QThread::currentThread()->loopLevel() > outerLoops;
+        if (++watch->ticks > 3000) // thirty seconds: a loaded machine shows dialogs late
+            stop();
+        else if (watch->answered && (watch->widget.isNull() || widget != watch->widget.data()))
+            stop();
+        else if (waiting && (!watch->answered || watch->ticks % 50 == 0)) {
+            watch->answered = true;
+            watch->widget = widget;
             act(widget);
-        } else if (++*tries > 3000) { // thirty seconds: a loaded machine shows dialogs late
-            timer->stop();
-            timer->deleteLater();
         }
     });
     timer->start(10);
@@ -198,11 +218,7 @@ bool GuiTest::ImportThroughDialog(const std::filesystem::path& pdf) {
         ADD_FAILURE() << "the PDF list offers no Browse entry";
         return false;
     }
-    const QString file = QString::fromStdString(pdf.string());
-    WhenShown<QFileDialog>([file](QFileDialog* chooserDialog) {
-        chooserDialog->selectFile(file);
-        QMetaObject::invokeMethod(chooserDialog, "accept");
-    });
+    AnswerFileChooser(QString::fromStdString(pdf.string()));
     emit chooser->activated(browse);
     auto* importButton = qobject_cast<QPushButton*>(dialog->GetForm()->FindWidget(kOKButtonWidgetID));
     if (!importButton || !importButton->isEnabled()) {
@@ -211,6 +227,22 @@ bool GuiTest::ImportThroughDialog(const std::filesystem::path& pdf) {
     }
     QTest::mouseClick(importButton, Qt::LeftButton);
     return window->GetDialogWindows().empty();
+}
+
+void GuiTest::AnswerFileChooser(const QString& file) {
+    WhenShown<QFileDialog>([file](QFileDialog* chooser) {
+        if (file.isEmpty()) {
+            chooser->reject();
+            return;
+        }
+        // Typed as a person would: selecting the file in a folder the chooser is still reading
+        // selects nothing.
+        if (auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(file);
+        else
+            chooser->selectFile(file);
+        QMetaObject::invokeMethod(chooser, "accept"); // protected in QFileDialog
+    });
 }
 
 std::string GuiTest::SelectedText() const {

@@ -53,6 +53,8 @@ protected:
     // Runs the panel menu's import entry, chooses the PDF through the dialog's Browse entry and
     // the file chooser, and clicks Import; false when the dialog did not close.
     bool ImportThroughDialog(const std::filesystem::path& pdf);
+    // Answers the next file chooser with the file, or cancels it when the file is empty.
+    static void AnswerFileChooser(const QString& file);
     // The text of the story the layout view has selected characters in, and those characters.
     std::string SelectedText() const;
     std::string StoryText() const;

@@ -3,13 +3,10 @@
 // by the import dialog; a cancelled dialog changes nothing; closing with unsaved changes asks
 // first (cancel keeps the document, don't save leaves its file as it was); a second opening of the
 // open document is refused.
-#include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <fstream>
 
@@ -43,20 +40,7 @@ protected:
     void Browse(DialogWindow* dialog, const std::filesystem::path& file) {
         auto* chooser = qobject_cast<QComboBox*>(dialog->GetForm()->FindWidget(kNotesUIPDFChooserWidgetID));
         ASSERT_NE(chooser, nullptr);
-        auto* timer = new QTimer(window.get());
-        const QString name = QString::fromStdString(file.string());
-        QObject::connect(timer, &QTimer::timeout, [timer, name] {
-            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                if (name.isEmpty())
-                    files->reject();
-                else {
-                    files->selectFile(name);
-                    QMetaObject::invokeMethod(files, "accept");
-                }
-            }
-        });
-        timer->start(10);
+        AnswerFileChooser(QString::fromStdString(file.string()));
         emit chooser->activated(chooser->findText("Browse..."));
     }
     int32 OpenDialogs() {
