@@ -2,8 +2,6 @@
 // then runs one command.
 #include <CLI/CLI.hpp>
 
-#include <malloc.h>
-
 #include <cstdio>
 #include <iostream>
 
@@ -39,14 +37,6 @@
 namespace {
 constexpr const char* kVersion = "1.1.5";
 
-// Blocks of a megabyte or more (a story's undo snapshot, a long document's tables) are mapped on
-// their own, so that freeing one gives it back. The allocator would otherwise raise this limit
-// after the first such block is freed, and later ones would leave holes in the heap that it cannot
-// return: a book's import peaked 11 MiB higher.
-void SetMemoryPolicy() {
-    mallopt(M_MMAP_THRESHOLD, 1 << 20);
-}
-
 // Loads the plug-ins; a refused library is reported and the others go on.
 void LoadPlugIns(const std::string& folder) {
     for (const PlugInLoadResult& result : PlugInLoader::Instance().LoadFolder(folder))
@@ -68,7 +58,6 @@ int ListPlugIns() {
 } // namespace
 
 int main(int argc, char** argv) {
-    SetMemoryPolicy();
     CLI::App app{"pagehost: the page-layout host that runs the Annotations and Quillpane plug-ins"};
     app.set_version_flag("--version", std::string("pagehost ") + kVersion);
     std::string plugInFolder;
