@@ -13,6 +13,7 @@
 
 #include "PagehostRun.h"
 #include "PdfFixtureFiles.h"
+#include "ReviewedProof.h"
 #include "TestSupport.h"
 
 namespace {
@@ -44,15 +45,7 @@ protected:
             args.insert(args.end(), {"--note", note});
         return RunPagehost(args);
     }
-    nlohmann::json Notes(const std::string& file) const {
-        const PagehostRun listed = RunPagehost({"notes", file, "--json"});
-        EXPECT_EQ(listed.status, 0) << listed.err;
-        nlohmann::json all = nlohmann::json::array();
-        for (const auto& page : nlohmann::json::parse(listed.out))
-            for (const auto& note : page["notes"])
-                all.push_back(note);
-        return all;
-    }
+    nlohmann::json Notes(const std::string& file) const { return ReviewedProof::AllNotes(file); }
     nlohmann::json NoteWithId(const std::string& id) const {
         for (const auto& note : Notes(doc))
             if (std::to_string(note["id"].get<int>()) == id)

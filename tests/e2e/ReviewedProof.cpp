@@ -21,4 +21,25 @@ std::string Make(const std::filesystem::path& dir, const std::string& layout, co
         PdfFixtureFiles::quoted(dir / "comments.json") + " " + PdfFixtureFiles::quoted(dir / "reviewed.pdf"));
     return doc;
 }
+
+nlohmann::json AllNotes(const std::string& doc) {
+    const PagehostRun listed = RunPagehost({"notes", doc, "--json"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    nlohmann::json notes = nlohmann::json::array();
+    if (listed.status != 0)
+        return notes;
+    for (const auto& page : nlohmann::json::parse(listed.out))
+        for (const auto& note : page["notes"])
+            notes.push_back(note);
+    return notes;
+}
+
+std::string ProofText(const std::string& doc, const std::filesystem::path& pdf) {
+    EXPECT_EQ(RunPagehost({"export-pdf", doc, pdf.string()}).status, 0);
+    int status = 0;
+    const std::string out = TestSupport::RunPythonScript(TestSupport::SourceDir() / "tests/e2e/pdf_text.py",
+                                                         {pdf.string()}, &status);
+    EXPECT_EQ(status, 0) << out;
+    return status == 0 ? nlohmann::json::parse(out).at(0).get<std::string>() : std::string();
+}
 } // namespace ReviewedProof

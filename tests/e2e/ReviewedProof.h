@@ -3,6 +3,8 @@
 // (tools/annotate_pdf.py), in one folder as doc.phd, proof.pdf and reviewed.pdf.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <string>
 
@@ -10,4 +12,8 @@ namespace ReviewedProof {
 // Writes layout.json and comments.json into dir and makes the three files; fails the test when a
 // step fails. Answers the document's path.
 std::string Make(const std::filesystem::path& dir, const std::string& layout, const std::string& comments);
+// Every note `pagehost notes --json` lists for the document, all pages together.
+nlohmann::json AllNotes(const std::string& doc);
+// The first page's text as PyMuPDF reads it from the document's proof, exported to pdf.
+std::string ProofText(const std::string& doc, const std::filesystem::path& pdf);
 } // namespace ReviewedProof

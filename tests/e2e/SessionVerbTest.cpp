@@ -59,22 +59,13 @@ protected:
     }
     // Each note's kind and text, in the panel's order.
     static std::vector<std::string> Notes(const std::string& doc) {
-        const PagehostRun listed = RunPagehost({"notes", doc, "--json"});
-        EXPECT_EQ(listed.status, 0) << listed.err;
         std::vector<std::string> notes;
-        for (const auto& page : nlohmann::json::parse(listed.out))
-            for (const auto& note : page["notes"])
-                notes.push_back(note["kind"].get<std::string>() + ": " + note["content"].get<std::string>());
+        for (const auto& note : ReviewedProof::AllNotes(doc))
+            notes.push_back(note["kind"].get<std::string>() + ": " + note["content"].get<std::string>());
         return notes;
     }
     static std::string ProofText(const std::string& doc) {
-        const fs::path pdf = dir / (fs::path(doc).stem().string() + ".pdf");
-        EXPECT_EQ(RunPagehost({"export-pdf", doc, pdf.string()}).status, 0);
-        int status = 0;
-        const std::string out = TestSupport::RunPythonScript(
-            TestSupport::SourceDir() / "tests/e2e/pdf_text.py", {pdf.string()}, &status);
-        EXPECT_EQ(status, 0) << out;
-        return nlohmann::json::parse(out).at(0).get<std::string>();
+        return ReviewedProof::ProofText(doc, dir / (fs::path(doc).stem().string() + ".pdf"));
     }
     // The note rows of the first page the panel printed, which a session's print starts with.
     static int NoteRows(const std::string& printed) {

@@ -54,31 +54,15 @@ protected:
         return doc;
     }
 
-    // Every note of a document, all pages together.
-    static nlohmann::json Notes(const std::string& doc) {
-        const PagehostRun listed = RunPagehost({"notes", doc, "--json"});
-        EXPECT_EQ(listed.status, 0) << listed.err;
-        nlohmann::json notes = nlohmann::json::array();
-        for (const auto& page : nlohmann::json::parse(listed.out))
-            for (const auto& note : page["notes"])
-                notes.push_back(note);
-        return notes;
-    }
+    static nlohmann::json Notes(const std::string& doc) { return ReviewedProof::AllNotes(doc); }
     static std::vector<std::string> Kinds(const std::string& doc) {
         std::vector<std::string> kinds;
         for (const auto& note : Notes(doc))
             kinds.push_back(note["kind"]);
         return kinds;
     }
-    // The first page's text as PyMuPDF reads it from a proof.
     static std::string ProofText(const std::string& doc, const std::string& name) {
-        const fs::path pdf = dir / name;
-        EXPECT_EQ(RunPagehost({"export-pdf", doc, pdf.string()}).status, 0);
-        int status = 0;
-        const std::string out = TestSupport::RunPythonScript(
-            TestSupport::SourceDir() / "tests/e2e/pdf_text.py", {pdf.string()}, &status);
-        EXPECT_EQ(status, 0) << out;
-        return nlohmann::json::parse(out).at(0).get<std::string>();
+        return ReviewedProof::ProofText(doc, dir / name);
     }
     // The text with its lines joined where they wrapped (the composer keeps the blank at a wrap).
     static std::string Unwrapped(std::string text) {
