@@ -60,6 +60,8 @@ public:
 private:
     PDDocRec();
     void loadPages();
+    // The slot of a direct entry (see memberSlots_), or an indirect object's own.
+    CosObj entry(CosObj container, std::uint32_t entry, QPDFObjectHandle object);
 
     QPDF qpdf_;
     std::uint32_t id_ = 0;
@@ -73,7 +75,6 @@ private:
     // Kept compact: a book's import reads a few hundred thousand entries.
     std::unordered_map<std::uint64_t, std::uint32_t> memberSlots_;
     std::unordered_map<std::string, std::uint32_t> memberKeys_;
-    CosObj entry(CosObj container, std::uint32_t entry, QPDFObjectHandle object);
     std::unordered_map<std::uint32_t, std::string> strings_;
     std::unordered_map<ASStmRec*, std::unique_ptr<ASStmRec>> streams_;
 };

@@ -120,6 +120,5 @@ void DefaultFont::CloseClusters(const std::u16string& text, TextIndex start, int
                                 ShapedParagraph* out) {
     if (out->clusters.empty())
         AddCluster(text, start, 0, out);
-    out->clusters.push_back(ShapedCluster{length, out->CountGlyphs()});
-    out->DropPlainClusters();
+    out->CloseClusters(length);
 }

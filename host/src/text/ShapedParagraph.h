@@ -25,7 +25,7 @@ struct ShapedParagraph {
     std::vector<int32> wideAdvanceUnits;
     PMReal pointsPerUnit = 0.0;
     // One per cluster, then one closing entry at the paragraph's length and glyph count, so that
-    // every cluster's units and glyphs end where the next begins. Empty once DropPlainClusters
+    // every cluster's units and glyphs end where the next begins. Empty once CloseClusters
     // finds the paragraph plain: cluster c is code unit c showing glyph c, and the clusters past the
     // last glyph show none (the closing return). Most text is plain, and its clusters would be a
     // third of the shaping.
@@ -66,9 +66,11 @@ struct ShapedParagraph {
         return width;
     }
 
-    // Called once the closing entry is in: counts the clusters, and frees them if they are plain.
-    void DropPlainClusters() {
-        clusterCount = clusters.empty() ? 0 : static_cast<int32>(clusters.size()) - 1;
+    // Ends the last cluster at the paragraph's length with the closing entry, counts the clusters,
+    // and frees them if they are plain.
+    void CloseClusters(int32 length) {
+        clusters.push_back(ShapedCluster{length, CountGlyphs()});
+        clusterCount = static_cast<int32>(clusters.size()) - 1;
         for (int32 c = 0; c <= clusterCount; ++c) {
             const ShapedCluster& cluster = clusters[static_cast<size_t>(c)];
             if (cluster.offset != c || cluster.firstGlyph != std::min(c, CountGlyphs()))

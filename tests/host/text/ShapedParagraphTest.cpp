@@ -4,7 +4,8 @@
 
 namespace {
 
-// A paragraph of `units` code units, one cluster each, the first `shown` of them with one glyph.
+// A paragraph of `units` code units, one cluster each, the first `shown` of them with one glyph;
+// its clusters not yet closed.
 ShapedParagraph OneGlyphPerUnit(int32 units, int32 shown) {
     ShapedParagraph shaped;
     shaped.pointsPerUnit = 0.5;
@@ -15,7 +16,6 @@ ShapedParagraph OneGlyphPerUnit(int32 units, int32 shown) {
             shaped.AddAdvance(100 + c);
         }
     }
-    shaped.clusters.push_back(ShapedCluster{units, shaped.CountGlyphs()});
     return shaped;
 }
 
@@ -23,8 +23,9 @@ ShapedParagraph OneGlyphPerUnit(int32 units, int32 shown) {
 
 TEST(ShapedParagraphTest, PlainClustersAreDroppedAndStillAnswered) {
     ShapedParagraph shaped = OneGlyphPerUnit(5, 4); // the last unit is the closing return
-    const std::vector<ShapedCluster> before = shaped.clusters;
-    shaped.DropPlainClusters();
+    std::vector<ShapedCluster> before = shaped.clusters;
+    before.push_back(ShapedCluster{5, 4});
+    shaped.CloseClusters(5);
     EXPECT_TRUE(shaped.clusters.empty());
     ASSERT_EQ(shaped.CountClusters(), 5);
     for (int32 c = 0; c <= 5; ++c) {
@@ -38,8 +39,8 @@ TEST(ShapedParagraphTest, PlainClustersAreDroppedAndStillAnswered) {
 
 TEST(ShapedParagraphTest, ClustersOfSeveralUnitsOrGlyphsAreKept) {
     ShapedParagraph pair = OneGlyphPerUnit(4, 4);
-    pair.clusters = {{0, 0}, {2, 1}, {3, 2}, {4, 4}}; // a surrogate pair, then a cluster of two glyphs
-    pair.DropPlainClusters();
+    pair.clusters = {{0, 0}, {2, 1}, {3, 2}}; // a surrogate pair, then a cluster of two glyphs
+    pair.CloseClusters(4);
     ASSERT_EQ(pair.clusters.size(), 4u);
     EXPECT_EQ(pair.CountClusters(), 3);
     EXPECT_EQ(pair.Units(0), 2);
@@ -47,9 +48,9 @@ TEST(ShapedParagraphTest, ClustersOfSeveralUnitsOrGlyphsAreKept) {
 
     // A control character amid the text shows no glyph, so the glyphs after it are not plain.
     ShapedParagraph tab = OneGlyphPerUnit(3, 3);
-    tab.clusters = {{0, 0}, {1, 1}, {2, 1}, {3, 2}};
+    tab.clusters = {{0, 0}, {1, 1}, {2, 1}};
     tab.glyphs.pop_back();
-    tab.DropPlainClusters();
+    tab.CloseClusters(3);
     EXPECT_EQ(tab.clusters.size(), 4u);
     EXPECT_EQ(tab.GlyphCount(1), 0);
 }
